@@ -1,0 +1,237 @@
+#include <QCoreApplication>
+#include <cmath>
+#include <exception>
+
+#include "app/bgr.h"
+#include "app/etat.h"
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/gen.h"
+#include "app/messages.h"
+#include "app/parametres.h"
+#include "app/programme.h"
+#include "app/tav.h"
+#include "app/vb.h"
+#include "colour/etat_couleur.h"
+#include "grid/etat_grille.h"
+#include "grid/grilles.h"
+#include "image/etat_image.h"
+#include "image/services_image.h"
+#include "measure/etat_mesure.h"
+#include "platform/prompts.h"
+#include "statwin/fenhisto.h"
+
+namespace {
+
+// The data defaults of the start-up, none of which can fail, so that a failing layout
+// step can never leave a setting at its load value.
+void Valeurs_de_depart() {
+    StatDef = 3;
+    CodeLangue = QStringLiteral("fr");
+    FormatDecimal = QStringLiteral("###0.00");
+    InitFaite = -1;
+    ModeCalibrage = 0;
+    MemoClesAffiche = 0;
+    AvertissementAccepte = 0;
+    FichierSource.clear();
+    ExtExport = QStringLiteral("csv");
+    ModePoly = 0;
+    CouleursTrace[0] = 12;
+    CouleursTrace[1] = 10;
+    TailleGrille = 256;
+    ToucheZoom = 0;
+    ToucheDeplacement = 0;
+    ZoomActif = -1;
+    LoupeFigee = 0;
+    ModeComptage = 0;
+    LoupeVisible = 0;
+    ModeDeplace = 0;
+    ToucheAlt = 0;
+    KZoomCal = 1.0;
+    IndResolution = 0;
+    OrigineX = 0;
+    OrigineY = 0;
+    TolClic = 30;
+    RapportZoom = std::sqrt(1.4142136);
+    PasZoom = 1;
+    NiveauZoom = 0;
+    FacteurZoom = std::pow(RapportZoom, 0);
+    ToucheV = 0;
+    SautLigne = QStringLiteral("\r\n");
+    LargeurVignette = 2500;
+    TailleLoupeEcran = 3000;
+    DemiLoupeEcran = 1500;
+    ZoneLoupe = 1000;
+    DemiZoneLoupe = 500;
+    TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
+    ModeDeuxAxes = -1;
+    AutoRetrace = -1;
+    ModePalmer = 2;
+    DemiGuideDefaut = Vb::CInt(Tav::instance()->Picture1.Width / 5.0);
+    DemiGuide = DemiGuideDefaut;
+    CalibrageActuel = 1.0;
+    ImageRestauree = 0;
+    PositionPanneau = 1;
+    IllusTexte = 0;
+    SauveAuto = 10;
+    AutoPdms = -1;
+    IllusReference = 0;
+    FicNuancier.clear();
+    FicEtalon.clear();
+    FicScanner.clear();
+    IndexZoneCouleur = 3;
+    CorrectionPrete = 0;
+    FichierCSVImporte.clear();
+    ReferenceSurImage = 0;
+    ImageRefPrete = 0;
+    TabExtImage = QStringLiteral("BMP;JPG").split(';');
+    FormatImage = 0;
+    LargeurRefAbsente = -1;
+    LoupeVisible = -1;
+}
+
+// The 16-colour palette's RGB values, as &HBBGGRR.
+long QBColor(int i) {
+    static const long table[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                   0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                   0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    return table[i & 15];
+}
+
+// The controls' start-up state, in the order the start-up sets them.
+void Controles_de_depart() {
+    Tav& tav = *Tav::instance();
+    PGr::Dispose_fenetre();
+    tav.Check(3).Value = 1;
+    tav.bout(12).BackColor = QBColor(12);
+    tav.bout(13).BackColor = QBColor(10);
+    tav.Optn(1).Value = -1;
+    tav.Optn(2).Value = 0;
+    GrilleRefP.setRows(12);
+    tav.MNSav(1).Checked = true;
+    tav.bout(41).Enabled = false;
+    tav.MnuNuancierOptions.Visible = false;
+    tav.Lrg_Click(3);
+    tav.CheckCalibre.Enabled = false;
+    tav.Label8(0).Caption = QStringLiteral("dim Ech.");
+    tav.TTrace_Click(2);
+    tav.F_Img_Click(1);
+    for (int i = 0; i < TabExtImage.size(); ++i) {
+        tav.F_Img(i).Caption = TabExtImage[i];
+        tav.F_Img(i).Enabled = false;
+    }
+    tav.F_Img(0).Enabled = true;
+    tav.F_Img(1).Enabled = true;
+    tav.F_Img_Click(0);
+}
+
+} // namespace
+
+namespace BGr {
+
+void Init_programme() {
+    Valeurs_de_depart();
+    Messages::Init_Messages();
+    try {
+        Controles_de_depart();
+    } catch (const std::exception& e) {
+        // The settings above stand whatever happens here; the user hears of it once.
+        Prompts::msgBox(Lib_Langue[101] + QStringLiteral("Init ") + QString::fromUtf8(e.what()), Prompts::OkOnly);
+    }
+}
+
+void Dispose_zone_image(short) {}
+void Position_panneau() {}
+
+} // namespace BGr
+
+namespace PGr {
+
+void Dispose_fenetre() {}
+
+void Grille_vide_initiale() {
+    NumFonction = 0;
+    NbLignesGrille = 1;
+    EtapeMesure = 1;
+    PointEnCours = 0;
+    NbValeursLigne = 0;
+    NbColonnesStat = 0;
+    // Title row, one row per possible measurement, and one spare row.
+    const int colonnes = 3;
+    GrilleRef.setCols(colonnes);
+    GrilleRef.setRows(TailleGrille + 1);
+    GrilleRef.Clear();
+    GrilleRef.setTextMatrix(0, 0, QStringLiteral("N°"));
+    GrilleRef.setTextMatrix(0, 1, QStringLiteral("img"));
+    GrilleRef.setTextMatrix(0, 2, QStringLiteral("comment"));
+    GrilleRefP.setCols(colonnes);
+    GrilleRefP.setRows(12);
+    GrilleRefP.Clear();
+    MGrille.setCols(colonnes);
+    MGrille.setRows(4);
+    MGrille.Clear();
+    for (int c = 0; c < colonnes; ++c) MGrille.setTextMatrix(0, c, GrilleRef.TextMatrix(0, c));
+    for (int c = 0; c < colonnes; ++c) {
+        const int largeur = c == 0 ? 350 : (c == colonnes - 1 ? 1500 : 220);
+        GrilleRef.setColWidth(c, largeur);
+        GrilleRefP.setColWidth(c, largeur);
+        MGrille.setColWidth(c, largeur);
+    }
+    GrilleRef.setBackColor(Grille::couleurVb(CouleurGrille));
+    GrilleRefP.setBackColor(Grille::couleurVb(CouleurGrille));
+}
+
+void Demarrage_fenetre() {
+    Tav& tav = *Tav::instance();
+    tav.FraMC(0).Visible = false;
+    tav.FraTavl.Visible = false;
+    tav.Picture1.ScaleMode = 1;
+    DiviseurEchelle = 1.0;
+    BGr::Init_programme();
+    Grille_vide_initiale();
+    BGr::Dispose_zone_image(1);
+    TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
+    BGr::Position_panneau();
+    ToucheModeVue = 0;
+    // There is no image to show at start-up unless the list already holds one.
+    if (ListIMGchar.ListCount() > 0) {
+        short premiere = 1;
+        try {
+            Gen::Affiche_image_liste(premiere);
+        } catch (const Vb::Erreur&) {
+        }
+    }
+    RepProg = Dossier_application();
+    Gen::Lit_parametres();
+    if (TailleGrille + 1 != GrilleRef.Rows() && NbLignesGrille <= 1) GrilleRef.setRows(TailleGrille + 1);
+    tav.label(5).Caption = Lib_Langue[108] + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));
+    ModeStatSeul = -1;
+    tav.setVisible(false);
+
+    while (!Programme::Termine()) {
+        tav.Calcul_stat();
+        FenHisto* fen = FenHisto::instance();
+        fen->placer(1000, 500);
+        fen->montrer_modal();
+        if (!Programme::Termine()) FenHisto::decharger();
+    }
+}
+
+} // namespace PGr
+
+namespace Etat {
+
+void Demarrage_test(const QString& dossier) {
+    Valeurs_de_chargement();
+    Programme::Reprendre();
+    DossierApplication = dossier;
+    RepImage = RepData = RepProg = dossier;
+    BGr::Init_programme();
+    NomUtilisateur = Lib_Langue[105];
+    DiviseurEchelle = 1.0;
+    PGr::Grille_vide_initiale();
+    CalibrageImage[0] = CalibrageActuel;
+    ModeStatSeul = -1;
+}
+
+} // namespace Etat

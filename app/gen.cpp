@@ -1,0 +1,85 @@
+#include "app/gen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/vb.h"
+#include "platform/prompts.h"
+#include "platform/waits.h"
+
+namespace Gen {
+
+QString Nom_fichier(const QString& path) {
+    // Paths from files written on Windows use backslashes; the system's own use slashes.
+    const qsizetype k = std::max(path.lastIndexOf('\\'), path.lastIndexOf('/'));
+    return k < 0 ? path : path.mid(k + 1);
+}
+
+QString Sans_extension(const QString& name) {
+    const qsizetype k = name.lastIndexOf('.');
+    return k < 0 ? name : name.left(k);
+}
+
+short Fichier_existe(const QString& path, const QString& message, short show) {
+    QFile f(path);
+    if (!path.isEmpty() && QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) return -1;
+    if (show == 1)
+        Prompts::msgBox(message.isEmpty() ? path + ' ' + Lib_Langue[177] : message, Prompts::OkOnly);
+    return 0;
+}
+
+double Val_decimal(const QString& text) {
+    QString t = text;
+    t.replace(',', '.');
+    return Vb::Val(t);
+}
+
+short Position_caractere(const QString& text, const QString& character) {
+    if (character.isEmpty()) return 0;
+    const QChar c = character[0];
+    for (qsizetype i = 0; i < text.size() && i < 32767; ++i)
+        if (text[i] == c) return short(i + 1);
+    return 0;
+}
+
+void Pause(double seconds) { Waits::pause(seconds); }
+
+QString Dir_sur(const QString& pattern) {
+    if (pattern.isEmpty()) return QString();
+    QString p = pattern;
+    p.replace('\\', '/');
+    const QFileInfo info(p);
+    QDir dir = info.dir();
+    const QString mask = info.fileName();
+    if (!mask.contains('*') && !mask.contains('?'))
+        return info.isFile() ? info.fileName() : QString();
+    // One short retry covers a folder that is still appearing (a copy in progress).
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const QStringList found = dir.entryList({mask}, QDir::Files, QDir::Name);
+        if (!found.isEmpty()) return found.first();
+        if (dir.exists()) break;
+        Waits::pause(1.0);
+    }
+    return QString();
+}
+
+void Prepare_doc_pdf() {
+    DocPdfPrete = 0;
+    const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    const QString doc = temp + "/Tavl2_" + CodeLangue + ".pdf";
+    if (QFileInfo(doc).isFile()) DocPdfPrete = -1;
+}
+
+QString Chemin_donnees(const QString& name) {
+    return QDir(RepData.isEmpty() ? RepProg : RepData).filePath(name);
+}
+
+QString Chemin_programme(const QString& name) { return QDir(RepProg).filePath(name); }
+
+} // namespace Gen

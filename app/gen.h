@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers every part uses: file names, file tests, numbers with a decimal comma,
+// character positions, pauses and directory look-ups.
+#include <QString>
+
+namespace Gen {
+
+// The text after the last backslash or slash, or the whole path when it has none.
+QString Nom_fichier(const QString& path);
+// The name without its last dot and what follows; a name without a dot is returned whole.
+QString Sans_extension(const QString& name);
+// True (-1) when the file can be opened for reading. With show = 1, tells the user when not:
+// the message, or the path followed by a blank and entry 177 (" introuvable").
+short Fichier_existe(const QString& path, const QString& message = QString(), short show = 0);
+// The number a text begins with, a comma counting as the decimal separator.
+double Val_decimal(const QString& text);
+// 1-based position of the first occurrence of a character, 0 when absent.
+short Position_caractere(const QString& text, const QString& character);
+// Waits that many seconds while window events run.
+void Pause(double seconds);
+// The first normal file matching a path or pattern, or "".
+QString Dir_sur(const QString& pattern);
+// Makes the help document copied to the temporary folder ready, setting DocPdfPrete.
+void Prepare_doc_pdf();
+
+// A bare file name of the program's ("TrameSav.trm") resolved against the data folder.
+QString Chemin_donnees(const QString& name);
+// A bare file name resolved against the program's folder ("Tavl.dat").
+QString Chemin_programme(const QString& name);
+
+} // namespace Gen

@@ -1,0 +1,13 @@
+// The program starts from the measuring window's load, which runs the start-up and the
+// statistics window's loop until the user quits.
+#include <QApplication>
+
+#include "app/programme.h"
+#include "app/tav.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavirel"));
+    Tav::instance()->Form_Load();
+    return Programme::CodeSortie();
+}

@@ -1,0 +1,160 @@
+#include "app/vb.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace Vb {
+
+double ArrondiPair(double x) {
+    if (!std::isfinite(x)) return x;
+    return std::nearbyint(x);  // the default rounding mode rounds halves to even
+}
+
+std::int16_t CInt(double x) {
+    const double r = ArrondiPair(x);
+    if (!std::isfinite(r) || r < -32768.0 || r > 32767.0) throw Erreur(ErrDepassement, "Overflow");
+    return static_cast<std::int16_t>(r);
+}
+
+std::int32_t CLng(double x) {
+    const double r = ArrondiPair(x);
+    if (!std::isfinite(r) || r < -2147483648.0 || r > 2147483647.0) throw Erreur(ErrDepassement, "Overflow");
+    return static_cast<std::int32_t>(r);
+}
+
+double Int(double x) { return std::floor(x); }
+double Fix(double x) { return std::trunc(x); }
+
+double Val(const QString& text) {
+    // Blanks, tabs and line feeds are dropped wherever they stand.
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s.append(c);
+
+    if (s.size() >= 2 && s[0] == '&') {
+        const QChar k = s[1].toUpper();
+        int base = k == 'H' ? 16 : (k == 'O' ? 8 : 0);
+        if (base) {
+            qint64 v = 0;
+            int i = 2;
+            for (; i < s.size(); ++i) {
+                const int d = s[i].isDigit() ? s[i].digitValue()
+                            : (base == 16 && s[i].toUpper() >= 'A' && s[i].toUpper() <= 'F')
+                                  ? s[i].toUpper().unicode() - 'A' + 10 : -1;
+                if (d < 0 || d >= base) break;
+                v = v * base + d;
+                if (v > 0xFFFFFFFFLL) break;
+            }
+            // Hex and octal constants are 16-bit or 32-bit two's complement values.
+            if (v <= 0xFFFF) return double(std::int16_t(std::uint16_t(v)));
+            return double(std::int32_t(std::uint32_t(v)));
+        }
+    }
+
+    QByteArray num;
+    int i = 0;
+    const int n = int(s.size());
+    if (i < n && (s[i] == '-' || s[i] == '+')) num.append(char(s[i++].unicode()));
+    bool digits = false, point = false;
+    while (i < n) {
+        const QChar c = s[i];
+        if (c >= '0' && c <= '9') { num.append(char(c.unicode())); digits = true; ++i; }
+        else if (c == '.' && !point) { num.append('.'); point = true; ++i; }
+        else break;
+    }
+    if (!digits) return 0.0;
+    if (i < n && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        int j = i + 1;
+        QByteArray exp("e");
+        if (j < n && (s[j] == '-' || s[j] == '+')) exp.append(char(s[j++].unicode()));
+        bool expDigits = false;
+        while (j < n && s[j] >= '0' && s[j] <= '9') { exp.append(char(s[j++].unicode())); expDigits = true; }
+        if (expDigits) num.append(exp);
+    }
+    const double v = std::strtod(num.constData(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+QChar SeparateurDecimal() {
+    const QString p = QLocale().decimalPoint();
+    return p.isEmpty() ? QChar('.') : p[0];
+}
+
+QString Format(double value, const QString& pattern) {
+    if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");
+    // Locate the digit section: from the first to the last placeholder.
+    int first = -1, last = -1;
+    for (int i = 0; i < pattern.size(); ++i)
+        if (pattern[i] == '0' || pattern[i] == '#' || pattern[i] == '.') {
+            if (first < 0) first = i;
+            last = i;
+        }
+    if (first < 0) return pattern;
+    const QString prefix = pattern.left(first);
+    const QString suffix = pattern.mid(last + 1);
+    const QString body = pattern.mid(first, last - first + 1);
+
+    const int dot = int(body.indexOf('.'));
+    const QString intPart = dot < 0 ? body : body.left(dot);
+    const QString fracPart = dot < 0 ? QString() : body.mid(dot + 1);
+    const bool grouping = intPart.contains(',');
+    int minInt = 0;
+    for (QChar c : intPart) if (c == '0') ++minInt;
+    int decimals = 0, minDecimals = 0;
+    for (QChar c : fracPart) {
+        if (c == '0') { ++decimals; minDecimals = decimals; }
+        else if (c == '#') ++decimals;
+    }
+
+    QString digits = QString::number(std::fabs(value), 'f', decimals);
+    QString ip = digits, fp;
+    if (decimals > 0) {
+        const int p = int(digits.indexOf('.'));
+        ip = digits.left(p);
+        fp = digits.mid(p + 1);
+    }
+    while (fp.size() > minDecimals && fp.endsWith('0')) fp.chop(1);
+    if (ip == QLatin1String("0") && minInt == 0) ip.clear();
+    while (ip.size() < minInt) ip.prepend('0');
+    if (grouping) {
+        const QString sep = QLocale().groupSeparator();
+        for (int k = int(ip.size()) - 3; k > 0; k -= 3) ip.insert(k, sep);
+    }
+    bool zero = true;
+    for (QChar c : ip + fp) if (c != '0' && c.isDigit()) { zero = false; break; }
+
+    QString out = ip;
+    if (dot >= 0) out += SeparateurDecimal() + fp;
+    if (value < 0 && !zero) out.prepend('-');
+    return prefix + out + suffix;
+}
+
+static QString general(double value) {
+    if (value == 0) return QStringLiteral("0");
+    QString s = QString::number(value, 'g', 15);
+    if (s.contains('e')) {
+        // The original writes exponents as E+NN / E-NN.
+        const int e = int(s.indexOf('e'));
+        QString mant = s.left(e), exp = s.mid(e + 1);
+        const QChar sign = exp[0] == '-' ? QChar('-') : QChar('+');
+        if (exp[0] == '-' || exp[0] == '+') exp.remove(0, 1);
+        while (exp.size() > 2 && exp.startsWith('0')) exp.remove(0, 1);
+        while (exp.size() < 2) exp.prepend('0');
+        s = mant + 'E' + sign + exp;
+    }
+    return s;
+}
+
+QString CStr(double value) {
+    QString s = general(value);
+    return s.replace('.', SeparateurDecimal());
+}
+
+QString Str(double value) {
+    QString s = general(value);
+    return value >= 0 ? ' ' + s : s;
+}
+
+} // namespace Vb

@@ -1,0 +1,53 @@
+#pragma once
+// The number semantics the program's results depend on: half-to-even conversion of
+// reals to whole numbers, Val-style parsing, numeric format patterns, 16-bit limits,
+// and the run-time errors that callers trap.
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+namespace Vb {
+
+// A run-time error: the original's error numbers are kept so messages can name them.
+struct Erreur : std::runtime_error {
+    int numero;
+    Erreur(int n, const char* what) : std::runtime_error(what), numero(n) {}
+};
+inline constexpr int ErrDepassement = 6;     // overflow
+inline constexpr int ErrDivisionZero = 11;
+inline constexpr int ErrIndice = 9;          // subscript out of range
+inline constexpr int ErrArgument = 5;        // invalid procedure call or argument
+inline constexpr int ErrTypeIncompatible = 13;
+inline constexpr int ErrIndiceGrille = 381;  // grid row or column out of range
+inline constexpr int ErrFichier = 52;        // bad file name or number
+
+// Half-to-even rounding to a whole number, as the original's conversions do.
+double ArrondiPair(double x);
+// To a 16-bit or 32-bit integer; overflow (or NaN) raises ErrDepassement.
+std::int16_t CInt(double x);
+std::int32_t CLng(double x);
+// Integer part toward minus infinity, and toward zero.
+double Int(double x);
+double Fix(double x);
+
+// The number a text begins with: blanks, tabs and line ends anywhere are skipped, a
+// point is the only decimal separator, an exponent E or D and a leading sign are
+// accepted, "&H"/"&O" prefixes read hex and octal; a text not beginning with a number gives 0.
+double Val(const QString& text);
+
+// The locale's decimal separator, used on output.
+QChar SeparateurDecimal();
+
+// A numeric format pattern such as "###0.00", "0.000" or "00000.0000": '0' a digit
+// always shown, '#' a digit shown when significant, '.' the decimal separator (the
+// locale's on output), ',' between digit placeholders groups thousands; other characters
+// stand as literals. A zero rounded result shows no minus sign.
+QString Format(double value, const QString& pattern);
+
+// The number as the original's implicit conversion writes it: up to 15 significant
+// digits, the locale's decimal separator, no leading blank.
+QString CStr(double value);
+// As the original's Str: a leading blank for a non-negative number, a point as separator.
+QString Str(double value);
+
+} // namespace Vb

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need, when some are missing.
+set -euo pipefail
+packages=(cmake g++ ninja-build qt6-base-dev qt6-image-formats-plugins libgtest-dev)
+if [ "${1:-}" = "--tests" ]; then packages+=(xvfb xauth); fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,8 @@
+#include "grid/etat_grille.h"
+
+#include "app/vb.h"
+
+LigneTrame& Trame(int ligne) {
+    if (ligne < 0 || ligne > TableMesuresMax) throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range");
+    return TableMesures[ligne];
+}

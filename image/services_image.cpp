@@ -1,0 +1,58 @@
+#include "image/services_image.h"
+
+#include <cmath>
+
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/gen.h"
+#include "app/messages.h"
+#include "app/tav.h"
+#include "app/vb.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "platform/prompts.h"
+
+namespace Gen {
+
+void Affiche_image_liste(short& numero) {
+    // Raises the list's error for a number outside the list, as callers expect.
+    const QString chemin = ListIMGchar.List(numero - 1);
+    NomImageActive = chemin;
+    IndexImageActive = numero;
+    OrigineX = 0;
+    OrigineY = 0;
+    Tav::instance()->labNomFic.Caption = chemin;
+    FacteurZoom = std::pow(RapportZoom, NiveauZoom);
+}
+
+QString Cherche_image(QString& chemin) {
+    RepAncien = RepImage;
+    if (!Fichier_existe(chemin)) {
+        const QString autre = RepImage + '/' + Nom_fichier(chemin);
+        if (!Fichier_existe(autre)) Prompts::msgBox(Nom_fichier(chemin) + Lib_Langue[209], Prompts::OkOnly);
+        chemin = autre;
+    }
+    return chemin;
+}
+
+void Ouvre_image() {}
+void Colle_image_presse_papier() {}
+
+void Init_calibrages() {
+    for (double& c : CalibrageImage) c = 1.0;
+}
+
+void Copie_ecran(const QString&, float) {}
+
+} // namespace Gen
+
+namespace BGr {
+void Boutons_zoom(short index) {
+    if (index == 2) NiveauZoom = 0;
+    FacteurZoom = std::pow(RapportZoom, NiveauZoom);
+}
+void Affiche_vue(short&) {}
+void Charge_image_base(const QString&) {}
+void Calcule_rectangle_vignette(short, short) {}
+void Retrace_vue(short, short) {}
+} // namespace BGr

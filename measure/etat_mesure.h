@@ -1,0 +1,11 @@
+#pragma once
+// What the grid and statistics parts read of the measuring and calibration.
+
+inline double CalibrageImage[51] = {};  // microns per pixel of each image; 0 a copy of the current one
+inline short TypeCalibrage = 0;
+inline short NbMesuresCalibrage = 0;
+inline short ModeDensite = 0;
+inline short ChoixPopSegment = 0;
+inline short PolygoneCercles = 0;
+inline short LongueurPixels = 0;        // length just measured, image pixels
+inline int VitesseSouris = 0;           // mouse speed saved at load, restored on leaving

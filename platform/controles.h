@@ -1,0 +1,31 @@
+#pragma once
+// The state of a control of a window that is never shown (the measuring window in
+// statistics-only mode): what the program reads and writes of it, with no widget.
+#include <QString>
+#include <map>
+
+struct Controle {
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;          // menu items
+    int Value = 0;                 // check boxes (0, 1), option buttons (0, -1), scroll bars
+    QString Caption;
+    QString Text;
+    QString ToolTipText;
+    long BackColor = 0xFFFFFF;     // &HBBGGRR
+    long ForeColor = 0;
+    int Left = 0, Top = 0, Width = 0, Height = 0;  // twips
+    double ScaleWidth = 0, ScaleHeight = 0;
+    int ScaleMode = 1;             // 1 twips, 3 pixels
+};
+
+// An indexed array of controls; an index is created on first use, as the designer's
+// arrays held every index the code refers to.
+class TableauControles {
+public:
+    Controle& operator()(int index) { return items_[index]; }
+    bool existe(int index) const { return items_.count(index) != 0; }
+    std::map<int, Controle>& items() { return items_; }
+private:
+    std::map<int, Controle> items_;
+};

@@ -1,0 +1,87 @@
+#pragma once
+// Every message box, question, input box and file dialog goes through here, so that
+// tests can script the answers and catch any prompt they did not expect.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <deque>
+
+namespace Prompts {
+
+// Button sets and icons, with the values the original message-box styles used,
+// so a style such as 36 (Yes/No + question) reads as it did.
+enum Style : int {
+    OkOnly = 0, OkCancel = 1, YesNo = 4,
+    IconCritical = 16, IconQuestion = 32, IconExclamation = 48, IconInformation = 64
+};
+// Results, with the original values.
+enum Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+int msgBox(const QString& text, int style = OkOnly, const QString& title = QString());
+
+// An input box: the text typed, or nothing on Cancel.
+std::optional<QString> inputBox(const QString& prompt, const QString& title = QString(),
+                                const QString& defaultText = QString());
+
+// File dialogs. `filter` is in the original's form "Label|*.a;*.b|Label2|*.c".
+// The result is the chosen path, or nothing when the user cancelled.
+std::optional<QString> openFile(const QString& title, const QString& folder,
+                                const QString& filter, const QString& proposedName = QString());
+std::optional<QString> saveFile(const QString& title, const QString& folder,
+                                const QString& filter, const QString& proposedName = QString());
+
+// Turns "Label|*.a;*.b|Other|*.c" into the Qt form "Label (*.a *.b);;Other (*.c)".
+QString qtFilter(const QString& filter);
+
+// What a prompt asked, as the script sees it.
+enum class Kind { Message, Input, Open, Save };
+struct Request {
+    Kind kind;
+    QString text;      // message, input prompt, or dialog title
+    int style = 0;
+    QString title;
+    QString folder;    // file dialogs
+    QString filter;
+    QString proposedName;
+};
+
+// A scripted answer. `contains`, when not empty, must be found in the request's text.
+struct Step {
+    Kind kind;
+    QString contains;
+    int answer = Ok;                 // message boxes
+    std::optional<QString> reply;    // input and file dialogs; nothing = Cancel
+};
+
+// While a script is installed no real dialog is ever shown: each prompt takes the next
+// step, and a prompt that does not match it goes to the failure hook.
+class Script {
+public:
+    Script();
+    ~Script();
+    Script(const Script&) = delete;
+    Script& operator=(const Script&) = delete;
+
+    Script& message(const QString& contains, int answer = Ok);
+    Script& input(const QString& contains, std::optional<QString> reply);
+    Script& open(std::optional<QString> path, const QString& contains = QString());
+    Script& save(std::optional<QString> path, const QString& contains = QString());
+
+    // Steps not yet consumed.
+    int remaining() const { return int(steps_.size()); }
+    // Every request seen, in order.
+    const std::vector<Request>& seen() const { return seen_; }
+
+    // Called with a description of each prompt that the script did not expect.
+    static void setFailureHook(std::function<void(const QString&)> hook);
+
+    Step take(const Request& request);
+
+private:
+    std::deque<Step> steps_;
+    std::vector<Request> seen_;
+    Script* previous_ = nullptr;
+};
+
+} // namespace Prompts

@@ -1,0 +1,94 @@
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace TextFile {
+namespace {
+// The printable characters Windows-1252 puts at 0x80-0x9F; 0 marks the five unused codes.
+constexpr char16_t k1252High[32] = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0};
+} // namespace
+
+QString decode1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b < 0xA0 && k1252High[b - 0x80] != 0)
+            out.append(QChar(k1252High[b - 0x80]));
+        else
+            out.append(QChar(char16_t(b)));
+    }
+    return out;
+}
+
+QByteArray encode1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) { out.append(char(u)); continue; }
+        char mapped = '?';
+        for (int i = 0; i < 32; ++i)
+            if (k1252High[i] == u && u != 0) { mapped = char(0x80 + i); break; }
+        out.append(mapped);
+    }
+    return out;
+}
+
+QString decode(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        return text;
+    }
+    return decode1252(bytes);
+}
+
+bool read(const QString& path, QString& text) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    text = decode(f.readAll());
+    return true;
+}
+
+bool readLines(const QString& path, QStringList& lines) {
+    QString text;
+    if (!read(path, text)) return false;
+    lines.clear();
+    QString line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines << line;
+            line.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            line.append(c);
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return true;
+}
+
+bool write(const QString& path, const QString& text) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = encode1252(text);
+    if (f.write(bytes) != bytes.size()) { f.cancelWriting(); return false; }
+    return f.commit();
+}
+
+bool writeLines(const QString& path, const QStringList& lines) {
+    QString text;
+    for (const QString& l : lines) { text += l; text += QStringLiteral("\r\n"); }
+    return write(path, text);
+}
+
+} // namespace TextFile

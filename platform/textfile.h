@@ -1,0 +1,24 @@
+#pragma once
+// Text files as the program's users exchange them: written in Windows-1252, read as
+// UTF-8 when the bytes are valid UTF-8 and as Windows-1252 otherwise. Every write goes
+// through a save file, so a failed save leaves the old file whole.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace TextFile {
+
+QString decode(const QByteArray& bytes);        // UTF-8 if valid, else Windows-1252
+QByteArray encode1252(const QString& text);     // characters outside Windows-1252 become '?'
+QString decode1252(const QByteArray& bytes);
+
+// Reads the whole file; false when it cannot be opened.
+bool read(const QString& path, QString& text);
+// Reads the file as lines, CR LF, LF or CR ending each; false when it cannot be opened.
+bool readLines(const QString& path, QStringList& lines);
+// Replaces the file with `text` in Windows-1252; false (old file untouched) on any failure.
+bool write(const QString& path, const QString& text);
+// Joins the lines with CR LF, each line ending with one.
+bool writeLines(const QString& path, const QStringList& lines);
+
+} // namespace TextFile

@@ -1,0 +1,25 @@
+#pragma once
+// A clean program state in a temporary folder for each test.
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+class EtatPropre : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString chemin(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+private:
+    QLocale locale_;
+};
+
+// Sets the default locale for the duration of a scope (the decimal separator on output).
+class LocaleScope {
+public:
+    explicit LocaleScope(QLocale::Language lang, QLocale::Territory t = QLocale::AnyTerritory)
+        : saved_(QLocale()) { QLocale::setDefault(QLocale(lang, t)); }
+    ~LocaleScope() { QLocale::setDefault(saved_); }
+private:
+    QLocale saved_;
+};
