@@ -1,0 +1,28 @@
+#pragma once
+// The measurement-function table: for each function code, the "$"-separated title
+// descriptor (title, a count, then each grid column title) and the widths descriptor
+// (the grid's column count, then each column's width in twips), from which the grid
+// headers are written.
+#include <QString>
+#include <QStringList>
+
+namespace Declarations {
+
+inline QString TitresFonctions[26];
+inline QString LargeursFonctions[26];
+// 1: the confirmation asked before a change of function clears the grid;
+// 2: the notice that an image has already been processed.
+inline QString QuestionsFonctions[3];
+
+// Fills the rows of the functions that have one, and the two questions. Rows 1 to 4 and
+// the questions come from the message tables, so refilling follows the current language.
+void Init_TableFonctions();
+
+// The "$"-separated fields of a descriptor, each as stored: a final "$" ends the last
+// field, and a last field without one still counts.
+QStringList Champs(const QString& descripteur);
+
+// The number of grid columns of a function, column 0 included; 0 when it has no row.
+int NombreColonnes(short fonction);
+
+} // namespace Declarations
