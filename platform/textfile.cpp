@@ -81,7 +81,12 @@ bool write(const QString& path, const QString& text) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
     const QByteArray bytes = encode1252(text);
-    if (f.write(bytes) != bytes.size()) { f.cancelWriting(); return false; }
+    // A short write (disk full, size limit) can be reported as a whole one; the size the
+    // file really reached is what tells, and a partial file must never replace the old one.
+    if (f.write(bytes) != bytes.size() || !f.flush() || f.size() != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
     return f.commit();
 }
 
