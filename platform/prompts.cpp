@@ -30,19 +30,19 @@ Script::~Script() {
 }
 
 Script& Script::message(const QString& contains, int answer) {
-    steps_.push_back({Kind::Message, contains, answer, std::nullopt});
+    steps_.push_back({Kind::Message, contains, answer, {}, false});
     return *this;
 }
 Script& Script::input(const QString& contains, std::optional<QString> reply) {
-    steps_.push_back({Kind::Input, contains, Ok, std::move(reply)});
+    steps_.push_back({Kind::Input, contains, Ok, reply.value_or(QString()), !reply});
     return *this;
 }
 Script& Script::open(std::optional<QString> path, const QString& contains) {
-    steps_.push_back({Kind::Open, contains, Ok, std::move(path)});
+    steps_.push_back({Kind::Open, contains, Ok, path.value_or(QString()), !path});
     return *this;
 }
 Script& Script::save(std::optional<QString> path, const QString& contains) {
-    steps_.push_back({Kind::Save, contains, Ok, std::move(path)});
+    steps_.push_back({Kind::Save, contains, Ok, path.value_or(QString()), !path});
     return *this;
 }
 
@@ -54,7 +54,7 @@ Step Script::take(const Request& request) {
         (!steps_.front().contains.isEmpty() && !request.text.contains(steps_.front().contains))) {
         if (failureHook) failureHook(describe(request));
         // An unexpected prompt is declined, the safest answer for the data.
-        Step refusal{request.kind, {}, Cancel, std::nullopt};
+        Step refusal{request.kind, {}, Cancel, {}, true};
         if (request.kind == Kind::Message)
             refusal.answer = (request.style & 7) == YesNo ? No : ((request.style & 7) == OkOnly ? Ok : Cancel);
         return refusal;
@@ -90,7 +90,7 @@ int msgBox(const QString& text, int style, const QString& title) {
 }
 
 std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    if (current) return current->take({Kind::Input, prompt, 0, title, {}, {}, defaultText}).reply;
+    if (current) return current->take({Kind::Input, prompt, 0, title, {}, {}, defaultText}).result();
     bool ok = false;
     QString text = QInputDialog::getText(nullptr, appTitle(title), prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok) return std::nullopt;
@@ -112,7 +112,7 @@ QString qtFilter(const QString& filter) {
 
 static std::optional<QString> fileDialog(Kind kind, const QString& title, const QString& folder,
                                          const QString& filter, const QString& proposedName) {
-    if (current) return current->take({kind, title, 0, title, folder, filter, proposedName}).reply;
+    if (current) return current->take({kind, title, 0, title, folder, filter, proposedName}).result();
     QString start = folder;
     if (!proposedName.isEmpty()) start = folder.isEmpty() ? proposedName : folder + '/' + proposedName;
     QString path = kind == Kind::Open

@@ -51,7 +51,10 @@ struct Step {
     Kind kind;
     QString contains;
     int answer = Ok;                 // message boxes
-    std::optional<QString> reply;    // input and file dialogs; nothing = Cancel
+    QString reply;                   // input and file dialogs
+    bool cancel = false;             // the user cancelled the input or file dialog
+
+    std::optional<QString> result() const { return cancel ? std::nullopt : std::optional<QString>(reply); }
 };
 
 // While a script is installed no real dialog is ever shown: each prompt takes the next
