@@ -7,5 +7,6 @@ inline short NbMesuresCalibrage = 0;
 inline short ModeDensite = 0;
 inline short ChoixPopSegment = 0;
 inline short PolygoneCercles = 0;
+inline short ModePolygone = 0;          // a polygon is being measured (set again by reading a polygon file)
 inline short LongueurPixels = 0;        // length just measured, image pixels
 inline int VitesseSouris = 0;           // mouse speed saved at load, restored on leaving
