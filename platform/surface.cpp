@@ -1,0 +1,239 @@
+#include "platform/surface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+// Device pixels are whole: a coordinate maps to the nearest pixel centre.
+int pixel(double v) { return int(std::floor(v + 0.5)); }
+} // namespace
+
+Surface::Surface(int largeurPx, int hauteurPx)
+    : image_(std::max(1, largeurPx), std::max(1, hauteurPx), QImage::Format_RGB32) {
+    image_.fill(couleur(BackColor));
+    ScaleTwips();
+}
+
+long Surface::QBColor(int index) {
+    static const long table[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                   0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                   0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    return table[index & 15];
+}
+
+long Surface::RGB(int r, int g, int b) { return (long(b & 255) << 16) | (long(g & 255) << 8) | long(r & 255); }
+
+QColor Surface::couleur(long bgr) { return QColor(int(bgr & 255), int((bgr >> 8) & 255), int((bgr >> 16) & 255)); }
+
+long Surface::bgr(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+void Surface::redimensionner(int largeurPx, int hauteurPx) {
+    largeurPx = std::max(1, largeurPx);
+    hauteurPx = std::max(1, hauteurPx);
+    if (largeurPx == image_.width() && hauteurPx == image_.height()) return;
+    QImage nouvelle(largeurPx, hauteurPx, QImage::Format_RGB32);
+    nouvelle.fill(couleur(BackColor));
+    {
+        QPainter p(&nouvelle);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = std::move(nouvelle);
+    if (!echelleUtilisateur_) ScaleTwips();
+    changed();
+}
+
+void Surface::Scale(double x1, double y1, double x2, double y2) {
+    if (x2 == x1 || y2 == y1) return;  // a degenerate scale would divide by zero
+    left_ = x1;
+    top_ = y1;
+    width_ = x2 - x1;
+    height_ = y2 - y1;
+    echelleUtilisateur_ = true;
+}
+
+void Surface::ScaleTwips() {
+    left_ = top_ = 0;
+    width_ = double(image_.width()) * TwipsParPixel;
+    height_ = double(image_.height()) * TwipsParPixel;
+    echelleUtilisateur_ = false;
+}
+
+QPointF Surface::versPixels(double x, double y) const {
+    return {(x - left_) * image_.width() / width_, (y - top_) * image_.height() / height_};
+}
+
+QPointF Surface::versUnites(double px, double py) const {
+    return {left_ + px * width_ / image_.width(), top_ + py * height_ / image_.height()};
+}
+
+QFont Surface::police() const {
+    QFont f(FontName);
+    f.setPointSizeF(FontSize > 0 ? FontSize : 8.25);
+    f.setBold(FontBold);
+    return f;
+}
+
+QColor Surface::crayon(long c) const { return couleur(c < 0 ? ForeColor : c); }
+
+namespace {
+// A painter set for the surface's draw mode, aliased so that lines stay crisp.
+void preparer(QPainter& p, int mode) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (mode == Surface::Inverse) p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    else if (mode == Surface::Xor) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+}
+} // namespace
+
+void Surface::Cls() {
+    image_.fill(couleur(BackColor));
+    CurrentX = left_;
+    CurrentY = top_;
+    changed();
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, long c, Trait trait) {
+    const QPointF a = versPixels(x1, y1), b = versPixels(x2, y2);
+    const QPoint pa(pixel(a.x()), pixel(a.y())), pb(pixel(b.x()), pixel(b.y()));
+    const QColor col = crayon(c);
+    {
+        QPainter p(&image_);
+        preparer(p, DrawMode);
+        QPen pen(col, std::max(1, DrawWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        if (DrawWidth <= 1) pen.setWidth(0);  // cosmetic: exactly one pixel
+        const QRect r = QRect(pa, pb).normalized();
+        switch (trait) {
+        case Segment:
+            p.setPen(pen);
+            p.drawLine(pa, pb);
+            break;
+        case Boite:
+            p.setPen(pen);
+            p.setBrush(FillStyle == Plein ? QBrush(couleur(FillColor)) : Qt::NoBrush);
+            p.drawRect(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)));
+            break;
+        case BoitePleine:
+            p.fillRect(r, col);
+            break;
+        }
+    }
+    CurrentX = x2;
+    CurrentY = y2;
+    changed();
+}
+
+void Surface::LineVers(double x, double y, long c, Trait trait) { Line(CurrentX, CurrentY, x, y, c, trait); }
+
+void Surface::Circle(double x, double y, double rayon, long c, std::optional<double> debut,
+                     std::optional<double> fin, double aspect) {
+    const QPointF centre = versPixels(x, y);
+    const QPointF ctr(pixel(centre.x()), pixel(centre.y()));
+    double rx = std::abs(rayon * pixelsParUniteX()), ry = rx;
+    if (aspect < 1) ry = rx * aspect;
+    else if (aspect > 1) rx = rx / aspect;
+    {
+        QPainter p(&image_);
+        preparer(p, DrawMode);
+        QPen pen(crayon(c), std::max(1, DrawWidth));
+        if (DrawWidth <= 1) pen.setWidth(0);
+        p.setPen(pen);
+        const QRectF boite(ctr.x() - rx, ctr.y() - ry, 2 * rx, 2 * ry);
+        if (!debut && !fin) {
+            p.setBrush(FillStyle == Plein ? QBrush(couleur(FillColor)) : Qt::NoBrush);
+            p.drawEllipse(boite);
+        } else {
+            const double a0 = debut.value_or(0), a1 = fin.value_or(2 * M_PI);
+            const double d0 = std::abs(a0), d1 = std::abs(a1);
+            double span = d1 - d0;
+            if (span <= 0) span += 2 * M_PI;
+            const int s16 = int(std::lround(d0 * 180 / M_PI * 16)), l16 = int(std::lround(span * 180 / M_PI * 16));
+            if (a0 < 0 || a1 < 0) {
+                // A negative angle joins that end to the centre, as a pie does.
+                p.drawArc(boite, s16, l16);
+                if (a0 < 0) p.drawLine(ctr, ctr + QPointF(rx * std::cos(d0), -ry * std::sin(d0)));
+                if (a1 < 0) p.drawLine(ctr, ctr + QPointF(rx * std::cos(d1), -ry * std::sin(d1)));
+            } else {
+                p.drawArc(boite, s16, l16);
+            }
+        }
+    }
+    CurrentX = x;
+    CurrentY = y;
+    changed();
+}
+
+void Surface::PSet(double x, double y, long c) {
+    const QPointF a = versPixels(x, y);
+    const int px = pixel(a.x()), py = pixel(a.y());
+    if (DrawWidth <= 1 && DrawMode == Copie) {
+        if (image_.valid(px, py)) image_.setPixel(px, py, crayon(c).rgb());
+    } else {
+        QPainter p(&image_);
+        preparer(p, DrawMode);
+        const int w = std::max(1, DrawWidth);
+        p.fillRect(QRect(px - (w - 1) / 2, py - (w - 1) / 2, w, w), crayon(c));
+    }
+    CurrentX = x;
+    CurrentY = y;
+    changed();
+}
+
+long Surface::Point(double x, double y) const {
+    const QPointF a = versPixels(x, y);
+    const int px = pixel(a.x()), py = pixel(a.y());
+    if (!image_.valid(px, py)) return -1;
+    return bgr(QColor(image_.pixel(px, py)));
+}
+
+void Surface::Print(const QString& texte, bool suite) {
+    const QPointF a = versPixels(CurrentX, CurrentY);
+    const QFont f = police();
+    {
+        QPainter p(&image_);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(f);
+        p.setPen(couleur(ForeColor));
+        const QFontMetricsF m(f, &image_);
+        p.drawText(QPointF(pixel(a.x()), pixel(a.y()) + m.ascent()), texte);
+    }
+    if (suite) {
+        CurrentX += TextWidth(texte);
+    } else {
+        CurrentX = left_;
+        CurrentY += TextHeight(texte) * (height_ < 0 ? -1 : 1);
+    }
+    changed();
+}
+
+double Surface::TextWidth(const QString& texte) const {
+    const QFontMetricsF m(police(), &image_);
+    return m.horizontalAdvance(texte) / std::abs(pixelsParUniteX());
+}
+
+double Surface::TextHeight(const QString& texte) const {
+    const QFontMetricsF m(police(), &image_);
+    const int lignes = std::max<qsizetype>(1, texte.count(QLatin1Char('\n')) + 1);
+    return m.height() * lignes / std::abs(pixelsParUniteY());
+}
+
+void Surface::restaurer(const QImage& copie) {
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, copie);
+    p.end();
+    changed();
+}
+
+void Surface::PaintPicture(const QImage& source, double x, double y, double w, double h, int sx, int sy, int sw,
+                           int sh) {
+    if (source.isNull()) return;
+    const QPointF a = versPixels(x, y), b = versPixels(x + w, y + h);
+    const QRect cible = QRect(QPoint(pixel(a.x()), pixel(a.y())), QPoint(pixel(b.x()) - 1, pixel(b.y()) - 1)).normalized();
+    const QRect origine = sw > 0 && sh > 0 ? QRect(sx, sy, sw, sh) : source.rect();
+    {
+        QPainter p(&image_);
+        preparer(p, DrawMode);
+        p.drawImage(cible, source, origine);
+    }
+    changed();
+}

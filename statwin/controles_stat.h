@@ -1,0 +1,69 @@
+#pragma once
+// The statistics window's control arrays and its twips geometry. A control array is an
+// indexed container of widgets, so `Histcmd(2)` reads as the designer's array did; the
+// window lays its controls out in twips, at a fixed 15 twips a pixel.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <stdexcept>
+
+template <class W>
+class Tableau {
+public:
+    // The control at that index; an index the design does not hold is a programming error.
+    W& operator()(int index) const {
+        auto it = items_.find(index);
+        if (it == items_.end()) throw std::out_of_range("control array index");
+        return *it->second;
+    }
+    bool existe(int index) const { return items_.count(index) != 0; }
+    void ajouter(int index, W* control) { items_[index] = control; }
+    const std::map<int, W*>& items() const { return items_; }
+
+private:
+    std::map<int, W*> items_;
+};
+
+namespace Twips {
+inline constexpr int ParPixel = 15;
+inline int versPixels(int twips) { return twips / ParPixel; }
+inline int Left(const QWidget& w) { return w.x() * ParPixel; }
+inline int Top(const QWidget& w) { return w.y() * ParPixel; }
+inline int Width(const QWidget& w) { return w.width() * ParPixel; }
+inline int Height(const QWidget& w) { return w.height() * ParPixel; }
+inline void setLeft(QWidget& w, int t) { w.move(versPixels(t), w.y()); }
+inline void setTop(QWidget& w, int t) { w.move(w.x(), versPixels(t)); }
+inline void setWidth(QWidget& w, int t) { w.resize(versPixels(t), w.height()); }
+inline void setHeight(QWidget& w, int t) { w.resize(w.width(), versPixels(t)); }
+// Places a control: left, top, width, height in twips.
+inline void placer(QWidget& w, int left, int top, int width, int height) {
+    w.setGeometry(versPixels(left), versPixels(top), versPixels(width), versPixels(height));
+}
+} // namespace Twips
+
+// The caption of a frame, button or label, whatever its kind.
+inline QString Caption(const QWidget& w) {
+    if (auto g = qobject_cast<const QGroupBox*>(&w)) return g->title();
+    if (auto b = qobject_cast<const QAbstractButton*>(&w)) return b->text();
+    if (auto l = qobject_cast<const QLabel*>(&w)) return l->text();
+    return w.windowTitle();
+}
+inline void setCaption(QWidget& w, const QString& text) {
+    if (auto g = qobject_cast<QGroupBox*>(&w)) g->setTitle(text);
+    else if (auto b = qobject_cast<QAbstractButton*>(&w)) b->setText(text);
+    else if (auto l = qobject_cast<QLabel*>(&w)) l->setText(text);
+    else w.setWindowTitle(text);
+}
+
+// A check box's value as the original read it: 1 checked, 0 cleared.
+inline int Valeur(const QAbstractButton& b) { return b.isChecked() ? 1 : 0; }
+
+// Change handlers run only for a real change: the widgets' own signals already skip a
+// value equal to the one held, and these setters make that explicit for callers.
+inline void setTexte(QLineEdit& t, const QString& s) { if (t.text() != s) t.setText(s); }
+inline void setValeur(QScrollBar& b, int v) { if (b.value() != v) b.setValue(v); }

@@ -1,0 +1,144 @@
+#include "statwin/panneau_nuage.h"
+
+#include <QStyle>
+
+#include "statwin/fenhisto.h"
+
+FenHisto& PanneauNuage::fen() { return static_cast<FenHisto&>(*this); }
+
+namespace {
+template <class W, class P>
+W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
+    auto* w = new W(parent);
+    Twips::placer(*w, left, top, width, height);
+    if (!texte.isEmpty()) setCaption(*w, texte);
+    return w;
+}
+} // namespace
+
+void PanneauNuage::construire_nuage(FenHisto& f) {
+    QGroupBox* cadre = &f.stcadre(1);
+
+    HistPicHist = cree<VueSurface>(cadre, 240, 240, 8500, 5580);
+    HistPicHist->MouseDown = [this](int b, int s, double x, double y) { HistPicHist_MouseDown(b, s, x, y); };
+    HistPicHist->MouseMove = [this](int b, int s, double x, double y) { HistPicHist_MouseMove(b, s, x, y); };
+    Image_extr = cree<VueSurface>(cadre, 15000, 10000, 8500, 5580);
+    Image_extr->setVisible(false);
+
+    CmdHist.ajouter(0, cree<QPushButton>(cadre, 9000, 240, 450, 420));
+    CmdHist(0).setIcon(f.style()->standardIcon(QStyle::SP_DialogSaveButton));
+    CmdHist(0).setToolTip(QStringLiteral("copie d'écran"));
+    QObject::connect(&CmdHist(0), &QPushButton::clicked, &f, [this] { fen().CmdHist_Click(0); });
+
+    // Histogram columns: a check box and a legend button per column.
+    Framehist.ajouter(2, cree<QGroupBox>(cadre, 9000, 720, 1335, 2055));
+    for (int i = 0; i <= 6; ++i) {
+        auto* c = cree<QCheckBox>(&Framehist(2), 60, 150 + i * 265, 560, 255);
+        ChkH.ajouter(i, c);
+        QObject::connect(c, &QCheckBox::clicked, &f, [this, i] { ChkH_Click(short(i)); });
+        auto* b = cree<QPushButton>(&Framehist(2), 600, 150 + i * 265, 660, 255);
+        b->setEnabled(false);
+        Histcmd.ajouter(i, b);
+        QObject::connect(b, &QPushButton::clicked, &f, [this, i] { Histcmd_Click(short(i)); });
+    }
+
+    // Number of classes, 2 to 21, with a spinner whose upper arrow adds a class.
+    Frame3 = cree<QGroupBox>(cadre, 8880, 2880, 1452, 372);
+    lblNbDe.ajouter(15, cree<QLabel>(Frame3, 45, 45, 810, 285, QStringLiteral("Nb de Classes")));
+    Text1histo = cree<QLineEdit>(Frame3, 855, 45, 375, 285);
+    Text1histo->setAlignment(Qt::AlignRight);
+    QObject::connect(Text1histo, &QLineEdit::textChanged, &f, [this] { Text1histo_Change(); });
+    VScroll1Hist = cree<QScrollBar>(Frame3, 1230, 30, 195, 315);
+    VScroll1Hist->setOrientation(Qt::Vertical);
+    VScroll1Hist->setRange(2, ClassesMax);
+    VScroll1Hist->setValue(5);
+    VScroll1Hist->setInvertedAppearance(true);
+    VScroll1Hist->setInvertedControls(true);
+    QObject::connect(VScroll1Hist, &QScrollBar::valueChanged, &f, [this] { VScroll1Hist_Change(); });
+
+    Frame2 = cree<QGroupBox>(cadre, 8760, 3480, 1572, 612);
+    CmdHist1.ajouter(0, cree<QPushButton>(Frame2, 45, 15, 1470, 285, QStringLiteral("Histogramme")));
+    CmdHist1.ajouter(1, cree<QPushButton>(Frame2, 45, 300, 1470, 285, QStringLiteral("Nuage de pts")));
+    for (int i = 0; i <= 1; ++i)
+        QObject::connect(&CmdHist1(i), &QPushButton::clicked, &f, [this, i] { CmdHist1_Click(short(i)); });
+
+    // Extraction of points.
+    Frame_extraire = cree<QGroupBox>(cadre, 9000, 5000, 1212, 1572);
+    Command_extraire.ajouter(0, cree<QPushButton>(Frame_extraire, 60, 45, 1095, 315, QStringLiteral("Extraire")));
+    QObject::connect(&Command_extraire(0), &QPushButton::clicked, &f, [this] { Command_extraire_Click(0); });
+    static const char* formes[4] = {"", "rectangle", "cercle", "ellipse"};
+    for (int i = 1; i <= 3; ++i)
+        Option1.ajouter(i, cree<QRadioButton>(Frame_extraire, 90, 390 + (i - 1) * 255, 1080, 255,
+                                              QString::fromUtf8(formes[i])));
+    Option1(1).setChecked(true);
+    Command1 = cree<QPushButton>(Frame_extraire, 60, 1190, 1095, 315, QStringLiteral("Raz"));
+    QObject::connect(Command1, &QPushButton::clicked, &f, [this] { Command1_Click(); });
+    Label3 = cree<QLabel>(cadre, 9000, 6660, 2340, 1950);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Frame4 = cree<QGroupBox>(cadre, 120, 5900, 5532, 972);
+    LabelHisto = cree<QLabel>(Frame4, 60, 45, 5400, 900);
+    LabelHisto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Frame1 = cree<QGroupBox>(cadre, 5160, 6960, 2532, 492);
+    Label8 = cree<QLabel>(Frame1, 60, 15, 2430, 465);
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // Axes of the scatter plot.
+    Framehist.ajouter(3, cree<QGroupBox>(cadre, 240, 6840, 4695, 1215, QStringLiteral("Nuage de points")));
+    QGroupBox* axes = &Framehist(3);
+    List1 = cree<QListWidget>(axes, 90, 240, 1290, 900);
+    for (int i = 0; i <= 1; ++i) {
+        cmdH.ajouter(i, cree<QPushButton>(axes, 1440, 255 + i * 390, 420, 330, i == 0 ? QStringLiteral("X") : QStringLiteral("Y")));
+        QObject::connect(&cmdH(i), &QPushButton::clicked, &f, [this, i] { cmdH_Click(short(i)); });
+        auto* t = cree<QLineEdit>(axes, 1890, 255 + i * 390, 1170, 330);
+        t->setReadOnly(true);
+        Text2Hist.ajouter(i, t);
+        QObject::connect(t, &QLineEdit::textChanged, &f, [this, i] { Text2Hist_Change(short(i)); });
+    }
+    Check2 = cree<QCheckBox>(axes, 3120, 255, 1560, 330, QStringLiteral("Dte regression"));
+    QObject::connect(Check2, &QCheckBox::clicked, &f, [this] { Check2_Click(); });
+    CheckLgn = cree<QCheckBox>(axes, 3120, 645, 1560, 330, QStringLiteral("marquer num ligne"));
+    QObject::connect(CheckLgn, &QCheckBox::clicked, &f, [this] { CheckLgn_Click(); });
+
+    // The table-paste buttons stand in the diagram view, beside its data sources.
+    static const char* collages[2] = {"table(H) =>grille ", "table(V)=>grille"};
+    for (int i = 0; i <= 1; ++i) {
+        auto* b = cree<QPushButton>(&f.stcadre(2), 120, 1650 + i * 360, 1215, 330, QString::fromUtf8(collages[i]));
+        b->setVisible(false);
+        Command2.ajouter(i, b);
+        QObject::connect(b, &QPushButton::clicked, &f, [this, i] { Command2_Click(short(i)); });
+    }
+}
+
+void PanneauNuage::Exec_Hist(short) {}
+void PanneauNuage::RAZ_Classes() {}
+void PanneauNuage::RAZ_Choix() {
+    for (int i = 0; i <= 6; ++i) {
+        Histcmd(i).setEnabled(false);
+        Histcmd(i).setText(QString());
+        ChkH(i).setText(QString());
+    }
+}
+void PanneauNuage::ChkH_Click(short) {}
+void PanneauNuage::Histcmd_Click(short) {}
+void PanneauNuage::CmdHist1_Click(short) {}
+void PanneauNuage::Text1histo_Change() {}
+void PanneauNuage::VScroll1Hist_Change() {}
+void PanneauNuage::Trace_Nuage() {}
+void PanneauNuage::Check2_Click() {}
+void PanneauNuage::CheckLgn_Click() {}
+void PanneauNuage::cmdH_Click(short) {}
+void PanneauNuage::Text2Hist_Change(short) {}
+double PanneauNuage::Min_list2(short) { return 0; }
+double PanneauNuage::Max_list2(short) { return 0; }
+void PanneauNuage::Command_extraire_Click(short) {}
+void PanneauNuage::Command1_Click() {}
+void PanneauNuage::HistPicHist_MouseDown(int, int, double, double) {}
+void PanneauNuage::HistPicHist_MouseMove(int, int, double, double) {}
+void PanneauNuage::Extraire(double, double) {}
+void PanneauNuage::Trace_Croix(double, double, double) {}
+void PanneauNuage::Command2_Click(short) {}
+void PanneauNuage::Excel_Coller_H() {}
+void PanneauNuage::Excel_Coller_V() {}
