@@ -48,6 +48,8 @@ void Valeurs_de_chargement() {
     NumFonction = 0; NbLignesGrille = 0; EtapeMesure = 0; PointEnCours = 0; NbValeursLigne = 0;
     CapacitePoints = 0; NbColonnesStat = 0; FinClicDroit = 0; LigneDerniereMesure = 0;
     EtapeDerniereMesure = 0; vider(ValeursLigne); vider(TableMesures); ExtraitListe.clear();
+    vider(ValeursEtapes); NomFonction.clear();
+    vider(EffectifCol); vider(Decile1Col); vider(MedianeCol); vider(Decile9Col);
     GrilleRef = Grille();
     GrilleRefP = Grille();
     MGrille = Grille();

@@ -47,6 +47,29 @@ public:
     void Calcul_stat();
     void TgrilleMax_Click(short index);
 
+    // --- measurement grid: deciles, undo, row deletion, clearing, finding a row's object
+    TableauControles Mnusurf;       // surface menu: 2 "Polygone auto", 3 "Polygone ouvert"
+    Controle FraCharte;             // colour-chart frame
+    // Count and deciles of result column `col` into EffectifCol, Decile1Col, MedianeCol, Decile9Col.
+    void Cdecile(short col);
+    // Undoes the last value recorded (or the last complete row).
+    void EffacE_1();
+    // Deletes a grid row with its record; 0 means the row being filled.
+    void Efface_ligne(short& ligne);
+    // Clears the grid and the image list after confirmation.
+    void RAZ_Grille_total();
+    // Brings back the image, calibration and zoom of the current row and centres the view on it.
+    void Cherche_spore();
+
+    // --- flash panel: short coloured notices, over the window the user is looking at
+    // Shows `Chn` on a panel of colour `couleur` (&HBBGGRR) for about `delai` seconds.
+    void Flash(double couleur, const QString& Chn, short delai);
+    // Shows the panel with `Chn`, keeping its colour, and returns at once.
+    void Flash_ouvre(const QString& Chn);
+    // Waits about `delai` seconds while events run, then hides the panel.
+    void Flash_ferme(short delai);
+    void cmdFlash_Click();
+
     // --- measuring and image services used by the grid and statistics parts
     void Retrace(short mode);
     void PasCalibr(short etape);

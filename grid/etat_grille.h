@@ -35,3 +35,13 @@ LigneTrame& Trame(int ligne);
 
 // The extract of the statistics window: row numbers in ascending order, each followed by ";".
 inline QString ExtraitListe;
+
+// --- Recording, deciles and function switching
+inline double ValeursEtapes[7] = {};     // 1 to 6: values in microns of the steps of the row being filled
+inline QString NomFonction;              // title of the current function
+
+// Order statistics of the result columns 1 to 8 (element 0 unused).
+inline double EffectifCol[9] = {};       // usable values N
+inline double Decile1Col[9] = {};        // D1
+inline double MedianeCol[9] = {};        // median
+inline double Decile9Col[9] = {};        // D9

@@ -2,6 +2,10 @@
 // The measuring and calibration procedures the grid and statistics parts call. They
 // stand here with the interfaces those parts rely on, doing the least they need.
 
+// With the polygon option, the polygon's length in microns that the measuring builds
+// before the first value of a row is recorded.
+inline double LongueurPolygone = 0;
+
 namespace PGr {
 void Restaure_image();
 void RAZ_etats_trace();
