@@ -13,6 +13,7 @@
 #include "app/programme.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
+#include "grid/fonction.h"
 #include "grid/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
@@ -45,7 +46,11 @@ void Tav::Form_Load() {
 
 void Tav::Form_Activate() {
     Check(2).Value = AutoRetrace ? 1 : 0;
-    if (!ActivationFaite) ActivationFaite = -1;
+    if (!ActivationFaite) {
+        // The first showing sets the grid up for the function held in NumFonction.
+        Gen::Change_fonction();
+        ActivationFaite = -1;
+    }
     StatusBar.Text = NumFonction == 20 ? Lib_Langue[70] : Lib_Langue[169];
     KZoomCal = 1.0;
 }
