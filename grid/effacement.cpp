@@ -1,0 +1,74 @@
+// Clearing the grid, its statistics and the measurement records.
+#include "grid/effacement.h"
+
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/tav.h"
+#include "grid/etat_grille.h"
+#include "grid/grilles.h"
+#include "platform/prompts.h"
+
+namespace {
+
+// Empties rows 1 to Rows - 1, columns 1 to Cols - 1: titles and row numbers stay.
+void Vider_valeurs(Grille& g, bool peindre) {
+    const QColor vert = Grille::couleurVb(CouleurGrille);
+    for (int r = 1; r < g.Rows(); ++r)
+        for (int c = 1; c < g.Cols(); ++c) {
+            g.setTextMatrix(r, c, QString());
+            if (peindre) g.setCellBackColorAt(r, c, vert);
+        }
+}
+
+} // namespace
+
+namespace Gen {
+
+void RAZ_grille(short sans_question) {
+    const bool donnees = GrilleRef.Rows() > 1 && GrilleRef.Cols() > 1 && !GrilleRef.TextMatrix(1, 1).isEmpty();
+    if (sans_question == 0 && donnees) {
+        const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" ? "),
+                                      Prompts::YesNo | Prompts::IconQuestion);
+        if (r != Prompts::Yes) {
+            ModeCalibrage = 0;
+            return;
+        }
+    }
+    Vider_valeurs(GrilleRef, true);
+    Vider_valeurs(MGrille, false);
+    RAZ_grille_stat();
+    EtapeMesure = 1;
+    NbLignesGrille = 1;
+    PointEnCours = 0;
+}
+
+void RAZ_grille_stat() {
+    Vider_valeurs(GrilleRefP, false);
+    RAZ_stats();
+}
+
+void RAZ_stats() {
+    for (int i = 0; i <= 8; ++i) {
+        EffectifCol[i] = 0;
+        Decile1Col[i] = 0;
+        MedianeCol[i] = 0;
+        Decile9Col[i] = 0;
+    }
+}
+
+void RAZ_ligne_trame(short ligne) {
+    if (ligne < 0 || ligne > TableMesuresMax) return;
+    Trame(ligne) = LigneTrame();
+}
+
+void RAZ_trame() {
+    // Every record goes: clearing may follow a grid reset that has already set the row
+    // counter back to 1, and a record left behind would be saved with the next rows.
+    for (int i = 0; i <= TableMesuresMax; ++i) RAZ_ligne_trame(short(i));
+    NbLignesGrille = 1;
+    EtapeMesure = 1;
+    PointEnCours = 0;
+    Tav::instance()->Retrace(0);
+}
+
+} // namespace Gen

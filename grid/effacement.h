@@ -1,0 +1,16 @@
+#pragma once
+// Clearing the grid, its statistics and the measurement records. Undo, row deletion and
+// the full clearing are procedures of the measuring window (app/tav.h).
+
+namespace Gen {
+// Empties the grid; with `sans_question` 0 a grid holding data is cleared only after Yes.
+void RAZ_grille(short sans_question);
+// Empties the statistics grid's values and the column summaries.
+void RAZ_grille_stat();
+// Zeroes the count, D1, median and D9 of every column.
+void RAZ_stats();
+// Empties one record (0 to 256); any other row is refused.
+void RAZ_ligne_trame(short ligne);
+// Empties every record in use and restarts the row counters.
+void RAZ_trame();
+} // namespace Gen

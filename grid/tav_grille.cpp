@@ -1,0 +1,201 @@
+// The measuring window's corrections of the grid: undo, row deletion, full clearing, and
+// finding the object of a row.
+#include <algorithm>
+#include <cmath>
+
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/tav.h"
+#include "app/vb.h"
+#include "app/gen.h"
+#include "grid/deciles.h"
+#include "grid/effacement.h"
+#include "grid/etat_grille.h"
+#include "grid/fonction.h"
+#include "grid/grille_affichage.h"
+#include "grid/grilles.h"
+#include "image/etat_image.h"
+#include "image/services_image.h"
+#include "measure/etat_mesure.h"
+#include "measure/services_mesure.h"
+#include "platform/prompts.h"
+
+namespace {
+
+// The record of an undone row or value: no image, a mark in its text, zoom level 1.
+void Marque_trame_annulee(LigneTrame& t) {
+    t.Image = 0;
+    t.Texte = QStringLiteral("0");
+    t.Zoom = 1;
+}
+
+// Undo of a complete row: the row becomes the one being filled again, at its last value.
+void Annule_ligne_complete(int ligne) {
+    NbLignesGrille = short(ligne);
+    GrilleRef.setRow(ligne);
+    LigneTrame& t = Trame(ligne);
+    Marque_trame_annulee(t);
+    const int derniere = std::max<int>(NbValeursLigne, 1);
+    for (int c = derniere; c < GrilleRef.Cols(); ++c) GrilleRef.setTextMatrix(ligne, c, QString());
+    for (int e = derniere; e < GrilleRef.Cols() && e <= 16; ++e) t.Segments[e] = SegmentTrame();
+    // The values still in the row are what the computed columns will use when the last
+    // value is measured again.
+    for (int e = 1; e <= 6; ++e)
+        ValeursEtapes[e] = e < derniere && e < GrilleRef.Cols() ? Gen::Val_decimal(GrilleRef.TextMatrix(ligne, e)) : 0.0;
+    EtapeMesure = short(derniere);
+    PointEnCours -= 1;
+}
+
+// Undo of one value of the row being filled.
+void Annule_valeur(int ligne, int etape) {
+    const int e = etape - 1;
+    EtapeMesure = short(e);
+    if (ligne < GrilleRef.Rows() && e < GrilleRef.Cols()) GrilleRef.setTextMatrix(ligne, e, QString());
+    LigneTrame& t = Trame(ligne);
+    Marque_trame_annulee(t);
+    if (e >= 0 && e <= 16) t.Segments[e] = SegmentTrame();
+    if (e >= 1 && e <= 6) ValeursEtapes[e] = 0;
+    PointEnCours -= 1;
+    if (EtapeMesure == 0) EtapeMesure = 1;
+}
+
+} // namespace
+
+void Tav::EffacE_1() {
+    const int n = NbLignesGrille;
+    int e = EtapeMesure;
+    if (n < 1) return;
+    if (NumFonction == 20) {
+        e = 1;
+        EtapeMesure = 1;
+    }
+    if (n == 1 && e <= 1) return;
+    if (n == 1 && e == 2) {
+        NbLignesGrille = 2;
+        short ligne = 1;
+        Efface_ligne(ligne);
+        return;
+    }
+    try {
+        if (e <= 1) {
+            if (n - 1 >= GrilleRef.Rows()) return;
+            Annule_ligne_complete(n - 1);
+        } else {
+            if (n >= GrilleRef.Rows()) return;
+            Annule_valeur(n, e);
+        }
+        Mstat::Recopie_Grille(NbLignesGrille);
+        Retrace(0);
+        Calcul_stat();
+    } catch (const Vb::Erreur&) {
+    }
+}
+
+void Tav::Efface_ligne(short& ligne) {
+    try {
+        const int n = NbLignesGrille;
+        int row = ligne;
+        int correction = 0;
+        if (row == 0) {
+            row = n;
+            if (n == 1) correction = -1;
+        }
+        // Only a filled row or the row being filled can be deleted.
+        if (row < 1 || row > n || row >= GrilleRef.Rows()) return;
+        const bool vide = GrilleRef.Cols() < 2 || GrilleRef.TextMatrix(row, 1).isEmpty();
+        // An empty row being filled stands for the last complete row; any other row is
+        // deleted as asked.
+        if (vide && row == n) {
+            row -= 1;
+            if (row < 1) return;
+        }
+        if (row == 1) EtapeMesure = 1;
+        if (row == n) {
+            EtapeMesure = 1;
+            correction += 1;
+        }
+        GrilleRef.RemoveItem(row);
+        GrilleRef.setRows(TailleGrille + 1);
+        for (int i = row; i <= n - 1; ++i) Trame(i) = Trame(i + 1);
+        Gen::RAZ_ligne_trame(short(n));
+        NbLignesGrille = short(std::max(n - 1, 1));
+        PointEnCours = 0;
+        for (int r = row; r <= NbLignesGrille && r < GrilleRef.Rows(); ++r)
+            GrilleRef.setTextMatrix(r, 0, QString::number(r));
+        Mstat::Recopie_Grille(short(row));
+        NbLignesGrille = short(NbLignesGrille + correction);
+        GrilleRef.setRow(std::clamp<int>(NbLignesGrille, 0, GrilleRef.Rows() - 1));
+        Calcul_stat();
+        Gen::Calcule_deciles();
+    } catch (const Vb::Erreur&) {
+        Prompts::msgBox(Lib_Langue[101] + QStringLiteral("97"), Prompts::OkOnly);
+    }
+}
+
+void Tav::RAZ_Grille_total() {
+    if (GrilleRef.Rows() > 1 && GrilleRef.Cols() > 1 && !GrilleRef.TextMatrix(1, 1).isEmpty()) {
+        const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" & ") +
+                                          Lib_Langue[189] + QStringLiteral(" ? "),
+                                      Prompts::YesNo | Prompts::IconQuestion);
+        if (r != Prompts::Yes) {
+            Frame(6).Visible = false;
+            GrilleRef.setBackColor(Grille::couleurVb(CouleurGrille));
+            ModeCalibrage = 0;
+            return;
+        }
+    }
+    Gen::Change_fonction();
+    Gen::RAZ_trame();
+    Gen::Init_calibrages();
+    ListIMGchar.Clear();
+    Gen::Couleur_grille();
+    ImageRestauree = 0;
+}
+
+void Tav::Cherche_spore() {
+    try {
+        const int r = GrilleRef.Row();
+        const LigneTrame& t = Trame(r);
+        if (t.Image != IndexImageActive) {
+            const int index = t.Image - 1;
+            const bool connue = index >= 0 && index < ListIMGchar.ListCount();
+            const QString chemin = connue ? ListIMGchar.List(index) : QString();
+            if (!chemin.isEmpty()) {
+                ListIMGchar.setListIndex(index);
+                NomImageActive = chemin;
+                PGr::Restaure_image();
+                BGr::Charge_image_base(chemin);
+                labNomFic.Caption = chemin;
+                IndexImageActive = short(ListIMGchar.ListIndex() + 1);
+                Retrace(0);
+            } else {
+                if (ListIMGchar.ListCount() > 0) {
+                    short premiere = 1;
+                    Gen::Affiche_image_liste(premiere);
+                }
+                IndexImageActive = 0;
+                CalibrageActuel = CalibrageImage[0];
+            }
+        }
+        if (IndexImageActive >= 0 && IndexImageActive <= 50) CalibrageActuel = CalibrageImage[IndexImageActive];
+        label(5).Caption = QStringLiteral("Cal. = ") + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));
+
+        const SegmentTrame& s = t.Segments[1];
+        double cx = 0, cy = 0;
+        if ((NumFonction >= 1 && NumFonction <= 6) || NumFonction == 13) {
+            cx = (double(s.x1) + s.x2) / 2;
+            cy = (double(s.y1) + s.y2) / 2;
+        } else if (NumFonction == 10 || NumFonction == 11 || NumFonction == 16) {
+            cx = s.x1;
+            cy = s.y1;
+        }
+        NiveauZoom = t.Zoom;
+        FacteurZoom = std::pow(RapportZoom, NiveauZoom);
+        OrigineX = Vb::CLng(cx - Picture1.Width * 0.5 * FacteurZoom * EchelleAffichage);
+        OrigineY = Vb::CLng(cy - Picture1.Height * 0.5 * FacteurZoom * EchelleAffichage);
+        ZoomActif = -1;
+        BGr::Calcule_rectangle_vignette(0, 0);
+        BGr::Retrace_vue(0, 0);
+    } catch (const Vb::Erreur&) {
+    }
+}
