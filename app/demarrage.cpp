@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/bgr.h"
+#include "app/disposition.h"
 #include "app/etat.h"
 #include "app/etat_demarrage.h"
 #include "app/etat_programme.h"
@@ -108,6 +109,7 @@ void Controles_de_depart() {
     tav.Optn(1).Value = -1;
     tav.Optn(2).Value = 0;
     GrilleRefP.setRows(12);
+    BGr::Dispose_depart();
     tav.MNSav(1).Checked = true;
     tav.bout(41).Enabled = false;
     tav.MnuNuancierOptions.Visible = false;
@@ -140,14 +142,9 @@ void Init_programme() {
     }
 }
 
-void Dispose_zone_image(short) {}
-void Position_panneau() {}
-
 } // namespace BGr
 
 namespace PGr {
-
-void Dispose_fenetre() {}
 
 void Grille_vide_initiale() {
     NumFonction = 0;

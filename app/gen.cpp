@@ -72,7 +72,7 @@ QString Dir_sur(const QString& pattern) {
 void Prepare_doc_pdf() {
     DocPdfPrete = 0;
     const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    const QString doc = temp + "/Tavl2_" + CodeLangue + ".pdf";
+    const QString doc = temp + "/Doc_fr.pdf";  // where the help menu copies the document
     if (QFileInfo(doc).isFile()) DocPdfPrete = -1;
 }
 

@@ -83,6 +83,87 @@ public:
     void Gest_FraRep(short objet);
     void TTrace_Click(short index);
 
+    // --- shell: language, help and welcome texts, settings, state report, layout, menus
+    // Menus, each an indexed array of items or a single top menu.
+    TableauControles MnuFIC;        // file menu
+    TableauControles MnuEDit;       // edit menu
+    TableauControles MnuFonc;       // functions menu
+    TableauControles Mncp;          // counting submenu
+    TableauControles MnuOpt;        // options menu
+    TableauControles Mntool;        // tools menu
+    TableauControles Mnuaide;       // help menu
+    TableauControles MnLang;        // language menu: 1 fr, 2 it, 3 es, 4 de, 5 en
+    TableauControles mnFormat;      // results export format: 0 CSV, 1 TXT
+    TableauControles Pclic;         // click tolerance, 1 to 4
+    TableauControles PopOrg;        // segment pop-up menu
+    TableauControles PopExt;        // width/thickness pop-up menu
+    TableauControles NoTexp;        // quick notation, 1 to 5
+    TableauControles Cyst, MnDens, MnuTwain, MnuCharg, MnuChrt, Illus, Fdemarrage, statdef;
+    TableauControles Mn_Copie_Ecran;
+    Controle Mnfonctions, MnEdit, Mnfichiers, MnOptions, MnOutils, Mnaide, MnApropos;
+    Controle OptnVistrane;
+    // Other controls of the shell.
+    TableauControles Czoom;         // zoom buttons Z+, Z-, Z1, <<
+    TableauControles Bout_C;        // compact copies of some command-bar buttons
+    TableauControles chkMC;         // multilayer mode check box
+    TableauControles Label6;        // 1: the scanner file
+    Controle cmdStat, cmdChargeMC, cmd_Ch, CheckExpert;
+    Controle FraListeImg;           // image-list frame
+    Controle FraRep;                // folder pane
+    Controle PLoupePic;             // magnifier
+    Controle Vignette;              // thumbnail box
+    Controle Text4, VScroll2;       // comment scroll controls
+    // The window itself: Width and Height outside, ScaleWidth and ScaleHeight inside,
+    // twips; WindowState 0 normal, 1 minimised, 2 maximised.
+    Controle Fenetre = [] {
+        Controle c;
+        c.Width = 13035;
+        c.Height = 9600;
+        c.ScaleWidth = 12915;
+        c.ScaleHeight = 8600;
+        return c;
+    }();
+    short WindowState = 0;
+
+    // Language menu (and the file it loads).
+    void MnLang_Click(short index);
+    // Help menu and documentation.
+    void Mnuaide_Click(short index);
+    void AFF_Aide_pdf();
+    // State report: toggles it; the report hides when it loses the focus.
+    void Affiche_Etat_Parametres();
+    void TBox_LostFocus(short index);
+    // Menus and option controls.
+    void MnuFIC_Click(short index);
+    void MnuEDit_Click(short index);
+    void MnuFonc_Click(short index);
+    void Mncp_Click(short index);
+    void mnFormat_Click(short index);
+    void Pclic_Click(short index);
+    void PopOrg_Click(short index);
+    void PopExt_Click(short index);
+    void Czoom_Click(short index);
+    void cmdStat_Click(short index);
+    void VScroll3_Change();
+    void Fonction_Comptage();
+    void Bascule_Comptage(short mode);
+    // Command-bar buttons of the welcome frame (33, 34) and of the state report (7).
+    void Bout_cadre_texte(short index);
+
+    // --- grid comments: the comment frame, the row being commented, the image of a row
+    TableauControles Bout_dial;     // comment frame: 28 "Valider", 29 "annuler", 30 "Raz commentaire"
+    // Comments the grid row after row; refused while no row is filled.
+    void commenter_grille();
+    // A click in the grid: on the comment cell of a filled row, opens the frame on that row.
+    void GrilleRef_Click();
+    // A key in the grid: names the image of the current row.
+    void GrilleRef_KeyDown(short KeyCode, short Shift);
+    // The row box was typed or set: clamped once to the filled rows, it loads that row's comment.
+    void Text4_Change();
+    // The row scroll bar moved: keeps the comment being edited, then loads the new row's.
+    void VScroll2_Change();
+    void Bout_dial_Click(short index);
+
 private:
     Tav();
 };

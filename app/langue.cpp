@@ -1,0 +1,377 @@
+#include "app/langue.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <vector>
+
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/gen.h"
+#include "app/messages.h"
+#include "app/tav.h"
+#include "platform/prompts.h"
+#include "platform/textfile.h"
+
+namespace {
+
+// One control of an array as the window is laid out: its index, and its French caption
+// (nullptr when the caption is set at run time and the layout gives none).
+struct Legende {
+    int index;
+    const char* texte;
+};
+using Legendes = std::vector<Legende>;
+
+// The control arrays a language file may address by section, with the indexes that
+// exist. An index not listed here does not exist.
+const Legendes kMnuFonc = {{1, "Mesure segment"}, {2, "Spores 2D"}, {3, "Spores 3D "}, {4, "Cystides "},
+                           {5, "Surface"}, {6, "Comptage"}, {7, "Densité"}, {20, "Brastel"}};
+const Legendes kMnuEDit = {{1, "Export grille sous ..."}, {2, "Export grille"}, {3, "-"},
+                           {4, "Etalonnage/Résolution"}, {5, "-"}, {6, "-"},
+                           {7, "Copie d'écran"}, {8, "fich.CSV=> grille"}};
+const Legendes kMnuFIC = {{1, "Ouvrir Image"}, {2, "-"}, {3, "-"}, {4, "Charger image presse papier"},
+                          {5, "-"}, {6, "-"}, {7, "-"}, {8, "Sauver les paramètres"},
+                          {9, "Sauver la Trame"}, {10, "Charger la trame"}, {11, "Répertoire Image"},
+                          {12, "Quitter"}};
+const Legendes kMnuOpt = {{1, "Fonction de démarrage"}, {2, "Decimales"}, {3, "Stats par défaut"},
+                          {4, "Sauvegarde Auto"}, {5, "Notation éclair"}, {6, "Copie d'écran "},
+                          {7, "format image export"}, {8, "Taille grille"}, {9, "-"},
+                          {10, "Tolérance clic"}, {16, "Format export"}, {17, "Langue"},
+                          {18, "Machine rapide"}};
+const Legendes kMntool = {{1, "copie écran"}, {2, "Illustrer"}, {3, "Groupage MC"}, {4, "maj grille"},
+                          {5, "Quenlor"}, {6, "caliibr => groupe MC"}, {7, ""}, {8, ""}, {9, ""},
+                          {10, "commenter la grille"}, {11, ""}, {12, ""}};
+const Legendes kBout = {{0, ""}, {1, "retrace"}, {2, "<="}, {3, "grille"}, {4, "loupe"}, {5, "<   >"},
+                        {6, "Editer le fichier de calibrage"}, {7, "Voir Options"}, {8, "Images"},
+                        {9, "Compter"}, {10, "Etalonner"}, {11, "Quenlor"}, {12, "Couleur1"},
+                        {13, "Couleur2"}, {14, "Cherche"}, {15, "Eff.  ligne"}, {16, "Raz gril."},
+                        {17, "Raz tout"}, {18, "fermer"}, {19, "Quitter calibrage"}, {20, "Valider"},
+                        {21, "0 entrée  coefficient de calibrage"}, {22, "1 Balance des blancs"},
+                        {23, "Calibrage sur une portion d'image"}, {24, "Charger fichier calibrage"},
+                        {25, "Sauvegarde"}, {26, "5 correction/résolution"}, {27, "Etalon. Objectif"},
+                        {31, "OK"}, {32, "Annule"}, {33, "aide clés"}, {34, "fermer"}, {35, ""},
+                        {36, ""}, {37, "Copier"}, {38, "fermer"}, {39, "Aperçu"}, {40, ""},
+                        {41, "Stock N"}, {42, ""}, {43, ""}, {44, "Corrrection calibrage"}};
+const Legendes kCheck = {{1, "chkdispo"}, {2, "AutoRetrace"}, {3, "Calc..stat."}, {4, "ignorer au démarrage"}};
+const Legendes kOptn = {{1, "Ind. Res."}, {2, "Ind. Dim."}, {3, nullptr}, {4, nullptr}, {5, "Palmer"},
+                        {6, "Bipoint"}};
+// Labels carry values (zoom, calibration, prompts): the layout gives them no caption.
+const Legendes kLabel = {{0, nullptr}, {1, nullptr}, {2, nullptr}, {3, nullptr}, {4, nullptr},
+                         {5, nullptr}, {6, nullptr}, {7, nullptr}, {8, nullptr}, {9, nullptr},
+                         {10, nullptr}};
+// Frames 1, 4, 8 and 13 have their captions emptied by the layout; 9 is recaptioned
+// by each text it shows.
+const Legendes kFrame = {{1, nullptr}, {4, nullptr}, {6, "Grille"}, {7, "Calibrage "}, {8, nullptr},
+                         {9, "Bienvenue sur Tavirel"}, {10, "enregistrement tableau"},
+                         {11, "Mode calibrage"}, {12, "Aperçu"}, {13, nullptr},
+                         {14, "correction calibrage"}};
+
+// Arrays whose captions the tables give once a language is read; until then, these.
+const Legendes kPopExt = {{1, "Largeur"}, {2, "épaisseur"}};
+const Legendes kMnuTwain = {{1, "Sélection Source"}, {2, "Acquisition Twain"},
+                            {3, "Sauver l'image Twain"}, {4, "Sauver le cadre"}};
+const Legendes kMnuCharg = {{1, "Ajouter"}, {2, "Supprimer"}, {3, "Effacer liste images"}};
+const Legendes kCyst = {{1, "3 mesures"}, {2, "4 mesures"}, {3, "5 mesures"}};
+const Legendes kMncp = {{1, "simple"}, {2, "bosses"}};
+const Legendes kMnDens = {{1, "Ellipse"}, {2, "Rectangle"}};
+const Legendes kMnuChrt = {{1, ""}, {2, "Charger nuancier "}, {3, "Sauver nuancier"}, {4, ""},
+                           {5, "Zone échantillon couleur"}, {6, "charger un  étalon couleur "},
+                           {7, "charger un fichier scanner "}, {8, "Valider le calibrage scanner"}};
+const Legendes kIllus = {{1, "Référence Simple"}, {2, "Référence orientée"}, {3, ""}, {4, "Texte"},
+                         {5, "Choix police"}, {6, ""}};
+const Legendes kFdemarrage = {{0, "Segments"}, {1, "Spores 2D"}, {2, "Spores 3D"}, {3, "Cystides 3"},
+                              {4, "Cystides 4"}, {5, "Cystides 5"}, {20, "Brastel"}};
+const Legendes kStatdef = {{1, "Nuage pts"}, {2, "histogramme"}, {3, "Diagramme"}, {4, "Tests"}};
+const Legendes kCopieEcran = {{1, "Ecran"}, {2, "Zone de travail"}};
+const Legendes kBoutC = {{2, "<="}, {3, "grille"}, {5, "<   >"}, {6, "retrace"}, {7, "Voir Options"},
+                         {8, "Images"}, {39, "Aperçu"}};
+const Legendes kMnuaide = {{1, "AIDE"}, {2, "Liste clés"}, {3, "Documentation"}, {4, "Doc Pus"},
+                           {5, "Pas à Pas"}};
+const Legendes kMnLang = {{1, "Français"}, {2, "Italiano"}, {3, "Español"}, {4, "Deutsch"}, {5, "English"}};
+const Legendes kMnFormat = {{0, "CSV"}, {1, "TXT"}};
+const Legendes kPclic = {{1, "1"}, {2, "2"}, {3, "3"}, {4, "4"}};
+const Legendes kTTrace = {{1, "1"}, {2, "2"}, {5, "5"}};
+const Legendes kCzoom = {{0, "Z+"}, {1, "Z-"}, {2, "Z1"}, {3, "<<"}};
+const Legendes kPopOrg = {{1, "Longueur"}, {2, "Reprendre"}, {3, "Cumul"}, {4, "Valider"},
+                          {5, "Annuler/Retracer"}};
+const Legendes kMNSav = {{0, "Non"}, {1, "10"}, {2, "20"}};
+const Legendes kNoTexp = {{1, "D1,9"}, {2, "D1,5,9"}, {3, "m ± sigma"}, {4, "m ±1.96 sigma"},
+                          {5, "d1, Dominante, d9"}};
+const Legendes kTgrilleMax = {{0, "63 mesures"}, {1, "127 mesures"}, {2, "255 mesures"}};
+const Legendes kLrg = {{1, "8x8"}, {2, "16x16"}, {3, "32x32"}, {4, "64x64"}, {5, "128x128"}, {6, "256x256"}};
+
+bool Existe(const Legendes& liste, int index) {
+    for (const Legende& l : liste)
+        if (l.index == index) return true;
+    return false;
+}
+
+void Pose(TableauControles& tableau, const Legendes& liste) {
+    for (const Legende& l : liste)
+        if (l.texte) tableau(l.index).Caption = QString::fromUtf8(l.texte);
+}
+
+// A section of control captions: its key, its array and the indexes that exist.
+struct SectionControles {
+    const char* cle;
+    TableauControles Tav::*tableau;
+    const Legendes* existants;
+};
+const SectionControles kSectionsControles[] = {
+    {"MNUFONC", &Tav::MnuFonc, &kMnuFonc}, {"MNUEDIT", &Tav::MnuEDit, &kMnuEDit},
+    {"MNUFIC", &Tav::MnuFIC, &kMnuFIC},    {"MNUOPT", &Tav::MnuOpt, &kMnuOpt},
+    {"MNUTLS", &Tav::Mntool, &kMntool},    {"CHK", &Tav::Check, &kCheck},
+    {"OPTN", &Tav::Optn, &kOptn},          {"ETIQ", &Tav::label, &kLabel},
+    {"CADR", &Tav::Frame, &kFrame},
+};
+
+// A section of a message table: its key, the table and its size.
+struct SectionTable {
+    const char* cle;
+    QString* table;
+    int taille;
+};
+const SectionTable kSectionsTables[] = {
+    {"MNU", Lib_Menu, 256},     {"MSG", Lib_Langue, 256}, {"MSTAT", Lib_Stat, 256},
+    {"MNUSTAT", Lib_MenuStat, 121}, {"BRASTEL", Lib_Couleur, 256},
+};
+
+// A single-line key: the top menu whose caption is the rest of the line.
+Controle* Menu_simple(Tav& tav, const QString& cle) {
+    if (cle == QLatin1String("MNFONCTIONS")) return &tav.Mnfonctions;
+    if (cle == QLatin1String("MNEDIT")) return &tav.MnEdit;
+    if (cle == QLatin1String("MNFICHIERS")) return &tav.Mnfichiers;
+    if (cle == QLatin1String("MNOPTIONS")) return &tav.MnOptions;
+    if (cle == QLatin1String("MNOUTILS")) return &tav.MnOutils;
+    if (cle == QLatin1String("MNAIDE")) return &tav.Mnaide;
+    if (cle == QLatin1String("MNUAIDE")) return &tav.Mnuaide(1);
+    return nullptr;
+}
+
+// The captions the tables give, each from its entry as it now stands.
+void Legendes_fixes() {
+    Tav& tav = *Tav::instance();
+    tav.PopExt(1).Caption = Lib_Langue[20];
+    tav.PopExt(2).Caption = Lib_Langue[21];
+    tav.MnApropos.Caption = Lib_Langue[1];
+    // Entry 186 names the documentation, which is item 3; item 2 lists the keys.
+    tav.Mnuaide(3).Caption = Lib_Langue[186];
+    for (int i = 1; i <= 4; ++i) tav.MnuTwain(i).Caption = Lib_Menu[30 + i];
+    for (int i = 1; i <= 3; ++i) tav.MnuCharg(i).Caption = Lib_Menu[35 + i];
+    for (int i = 1; i <= 3; ++i) tav.Cyst(i).Caption = QString::number(i + 2) + ' ' + Lib_Menu[40];
+    for (int i = 1; i <= 2; ++i) tav.Mncp(i).Caption = Lib_Menu[41 + i];
+    for (int i = 1; i <= 2; ++i) tav.MnDens(i).Caption = Lib_Menu[49 + i];
+    tav.OptnVistrane.Caption = Lib_Menu[55];
+    for (int i = 1; i <= 8; ++i) tav.MnuChrt(i).Caption = Lib_Menu[55 + i];
+    for (int i = 1; i <= 6; ++i) tav.Illus(i).Caption = Lib_Menu[65 + i];
+    for (int i = 0; i <= 5; ++i) tav.Fdemarrage(i).Caption = Lib_Menu[87 + i];
+    tav.Fdemarrage(20).Caption = Lib_Menu[95];
+    for (int i = 1; i <= 4; ++i) tav.statdef(i).Caption = Lib_Menu[96 + i];
+    for (int i = 1; i <= 2; ++i) tav.Mn_Copie_Ecran(i).Caption = Lib_Menu[101 + i];
+    tav.chkMC(0).Caption = Lib_Menu[45];
+    tav.cmdChargeMC.Caption = Lib_Menu[46];
+    tav.Bout_C(6).Caption = Lib_Couleur[0];
+    tav.Bout_C(3).Caption = Lib_Couleur[1];
+    tav.cmd_Ch.Caption = Lib_Couleur[2];
+    tav.Bout_C(39).Caption = Lib_Couleur[3];
+    tav.Bout_C(8).Caption = Lib_Couleur[4];
+    tav.Bout_C(7).Caption = Lib_Couleur[5];
+    tav.CheckExpert.Caption = Lib_Couleur[6];
+    tav.CheckCalibre.Caption = Lib_Couleur[7];
+}
+
+// Reads a language file line by line, counting every line, and stops at the first
+// line it cannot take.
+class Lecteur {
+public:
+    explicit Lecteur(const QStringList& lignes) : lignes_(lignes) {}
+
+    // Applies the whole file; false at the first bad line (what was applied stays).
+    bool Lit() {
+        Tav& tav = *Tav::instance();
+        for (;;) {
+            QString ligne;
+            // The end of the file between two sections is the file's normal end.
+            if (!Suivante(ligne)) return true;
+            const qsizetype pv = ligne.indexOf(';');
+            if (pv < 0) return false;
+            const QString cle = ligne.left(pv).trimmed().toUpper();
+            const QString reste = ligne.mid(pv + 1).trimmed();
+            if (cle.isEmpty() || cle == QLatin1String("REM")) continue;
+            if (Controle* menu = Menu_simple(tav, cle)) {
+                menu->Caption = reste;
+                continue;
+            }
+            if (cle == QLatin1String("BOUTONS")) {
+                if (!Section([](int n, const QString& texte) {
+                        float echec = 0;
+                        Messages::Legende_Bouton(short(n), texte, echec);
+                        return true;  // a button that does not exist is skipped
+                    }))
+                    return false;
+                continue;
+            }
+            for (const SectionControles& s : kSectionsControles) {
+                if (cle != QLatin1String(s.cle)) continue;
+                TableauControles& tableau = tav.*(s.tableau);
+                const Legendes& existants = *s.existants;
+                if (!Section([&](int n, const QString& texte) {
+                        if (!Existe(existants, n)) return false;
+                        tableau(n).Caption = texte;
+                        return true;
+                    }))
+                    return false;
+            }
+            for (const SectionTable& s : kSectionsTables) {
+                if (cle != QLatin1String(s.cle)) continue;
+                if (!Section([&](int n, const QString& texte) {
+                        if (n < 0 || n >= s.taille) return false;
+                        s.table[n] = texte;
+                        return true;
+                    }))
+                    return false;
+            }
+            // Any other key is ignored, with its line.
+        }
+    }
+
+    int numero() const { return n_; }
+    const QString& derniere() const { return derniere_; }
+
+private:
+    // The next line that is not blank, trimmed; false at the end of the file.
+    bool Suivante(QString& ligne) {
+        while (n_ < lignes_.size()) {
+            derniere_ = lignes_[n_++];
+            ligne = derniere_.trimmed();
+            if (!ligne.isEmpty()) return true;
+        }
+        return false;
+    }
+
+    // Reads entry lines up to the section's end line, giving each to `applique`.
+    template <class F>
+    bool Section(F applique) {
+        for (;;) {
+            QString ligne;
+            if (!Suivante(ligne)) return false;  // a section must end with its "*" line
+            const qsizetype pv = ligne.indexOf(';', 1);
+            if (pv < 0) return false;
+            if (ligne.left(pv).trimmed().toUpper() == QLatin1String("REM")) continue;
+            const QString numero = ligne.mid(1, pv - 1).trimmed();
+            if (numero == QLatin1String("*")) return true;
+            bool ok = false;
+            const int n = numero.toInt(&ok);
+            if (!ok) return false;
+            if (!applique(n, ligne.mid(pv + 1).trimmed())) return false;
+        }
+    }
+
+    const QStringList& lignes_;
+    int n_ = 0;
+    QString derniere_;
+};
+
+} // namespace
+
+namespace Messages {
+
+QString Fichier_langue(const QString& code) {
+    return Gen::Chemin_programme(QStringLiteral("Tavl2_") + code + QStringLiteral(".lng"));
+}
+
+void Legende_Bouton(short index, const QString& caption, float& echec) {
+    if (!Existe(kBout, index)) {
+        echec = 1.0f;
+        return;
+    }
+    Tav::instance()->bout(index).Caption = caption;
+    echec = 0;
+}
+
+void Legendes_initiales() {
+    Tav& tav = *Tav::instance();
+    Pose(tav.MnuFonc, kMnuFonc);
+    Pose(tav.MnuEDit, kMnuEDit);
+    Pose(tav.MnuFIC, kMnuFIC);
+    Pose(tav.MnuOpt, kMnuOpt);
+    Pose(tav.Mntool, kMntool);
+    Pose(tav.bout, kBout);
+    Pose(tav.Check, kCheck);
+    Pose(tav.Optn, kOptn);
+    Pose(tav.label, kLabel);
+    Pose(tav.Frame, kFrame);
+    Pose(tav.PopExt, kPopExt);
+    Pose(tav.MnuTwain, kMnuTwain);
+    Pose(tav.MnuCharg, kMnuCharg);
+    Pose(tav.Cyst, kCyst);
+    Pose(tav.Mncp, kMncp);
+    Pose(tav.MnDens, kMnDens);
+    Pose(tav.MnuChrt, kMnuChrt);
+    Pose(tav.Illus, kIllus);
+    Pose(tav.Fdemarrage, kFdemarrage);
+    Pose(tav.statdef, kStatdef);
+    Pose(tav.Mn_Copie_Ecran, kCopieEcran);
+    Pose(tav.Bout_C, kBoutC);
+    Pose(tav.Mnuaide, kMnuaide);
+    Pose(tav.MnLang, kMnLang);
+    Pose(tav.mnFormat, kMnFormat);
+    Pose(tav.Pclic, kPclic);
+    Pose(tav.TTrace, kTTrace);
+    Pose(tav.Czoom, kCzoom);
+    Pose(tav.PopOrg, kPopOrg);
+    Pose(tav.MNSav, kMNSav);
+    Pose(tav.NoTexp, kNoTexp);
+    Pose(tav.TgrilleMax, kTgrilleMax);
+    Pose(tav.Lrg, kLrg);
+    tav.Mnfichiers.Caption = QStringLiteral("Fichier");
+    tav.MnEdit.Caption = QStringLiteral("Edition");
+    tav.Mnfonctions.Caption = QStringLiteral("Fonctions");
+    tav.MnOptions.Caption = QStringLiteral("Options");
+    tav.MnOutils.Caption = QStringLiteral("Outils");
+    tav.Mnaide.Caption = QStringLiteral("Aide");
+    tav.MnApropos.Caption = QStringLiteral("A propos");
+    tav.OptnVistrane.Caption = QStringLiteral("Options Vistrane");
+    tav.chkMC(0).Caption = QStringLiteral("Mode MC");
+    tav.cmdChargeMC.Caption = QStringLiteral("Groupe MC");
+    tav.cmd_Ch.Caption = QStringLiteral("Ajuster");
+    tav.CheckExpert.Caption = QStringLiteral("Mode expert");
+    tav.CheckCalibre.Caption = QStringLiteral("Calibré");
+}
+
+void Charge_Langue() {
+    // Every language starts from the built-in French, so that a file translates only
+    // what it names and going back to French needs no file. Entry 55 holds the current
+    // function's prompt, written at run time: it survives the change.
+    const QString invite = Lib_Langue[55];
+    Init_Messages();
+    Lib_Langue[55] = invite;
+    Legendes_initiales();
+
+    const QString code = CodeLangue;
+    const QString chemin = Fichier_langue(code);
+    if (code == QLatin1String("fr") && !QFileInfo::exists(chemin)) return;
+    QStringList lignes;
+    if (!Gen::Fichier_existe(chemin, QStringLiteral("fichier de langue ") + code + QStringLiteral(" non trouvé"), 1) ||
+        !TextFile::readLines(chemin, lignes)) {
+        Legendes_fixes();
+        return;
+    }
+    Lecteur lecteur(lignes);
+    if (!lecteur.Lit()) {
+        Prompts::msgBox(Lib_Langue[182] + code + QStringLiteral(", ligne ") + QString::number(lecteur.numero()) +
+                            ' ' + lecteur.derniere(),
+                        Prompts::OkOnly);
+        return;
+    }
+    Legendes_fixes();
+}
+
+} // namespace Messages
+
+void Tav::MnLang_Click(short index) {
+    static const char* const codes[] = {"fr", "it", "es", "de", "en"};
+    const QString avant = CodeLangue;
+    if (index >= 1 && index <= 5) CodeLangue = QString::fromLatin1(codes[index - 1]);
+    if (CodeLangue != avant) Messages::Charge_Langue();
+}

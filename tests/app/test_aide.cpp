@@ -1,0 +1,209 @@
+// The welcome text, the key memo, the calibration guide, the documentation, and the
+// buttons of the text frame.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "app/aide.h"
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/gen.h"
+#include "app/messages.h"
+#include "app/parametres.h"
+#include "app/tav.h"
+#include "measure/etat_mesure.h"
+#include "platform/prompts.h"
+#include "platform/shell_open.h"
+#include "platform/textfile.h"
+#include "platform/waits.h"
+#include "tests/common/fixture.h"
+
+namespace {
+
+std::string s(const QString& q) { return q.toStdString(); }
+
+class Aide : public EtatPropre {
+protected:
+    void SetUp() override {
+        EtatPropre::SetUp();
+        // The copied document goes to the temporary folder: this test's own.
+        tmpdir_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", dir_.path().toLocal8Bit());
+        tav.Check(4).Value = 0;
+        tav.Frame(9).Visible = false;
+        AvertissementAffiche = 0;
+        AvertissementAccepte = 0;
+        MemoClesAffiche = 0;
+        ModeCalibrage = 0;
+        LongueurPixels = 0;
+    }
+    void TearDown() override {
+        if (tmpdir_.isNull()) qunsetenv("TMPDIR");
+        else qputenv("TMPDIR", tmpdir_);
+        EtatPropre::TearDown();
+    }
+    QByteArray tmpdir_;
+    Tav& tav = *Tav::instance();
+};
+
+TEST_F(Aide, WelcomeTextIsShownLineByLine) {
+    ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "  Bienvenue  \r\n\r\nLisez jusqu'au bout.\n"));
+    LongueurPixels = 42;
+    Prompts::Script script;
+    Gen::Bienvenue();
+    EXPECT_EQ(AvertissementAffiche, -1);
+    EXPECT_TRUE(tav.Frame(9).Visible);
+    EXPECT_EQ(s(tav.Frame(9).Caption), "Bienvenue sur Tavirel");
+    EXPECT_EQ(s(tav.TBox(7).Text), "Bienvenue\r\n\r\nLisez jusqu'au bout.\r\n");
+    EXPECT_EQ(s(tav.bout(33).Caption), " j'accepte");
+    EXPECT_FALSE(tav.bout(33).Visible);
+    EXPECT_FALSE(tav.bout(33).Enabled);
+    EXPECT_EQ(s(tav.bout(34).Caption), " je refuse");
+    EXPECT_TRUE(tav.bout(34).Enabled);
+    EXPECT_TRUE(tav.Check(4).Visible);
+    EXPECT_EQ(s(tav.TBox(5).Text), "42");
+}
+
+TEST_F(Aide, SkippedWelcomeOnlyHidesTheFrame) {
+    tav.Check(4).Value = 1;
+    tav.Frame(9).Visible = true;
+    tav.TBox(7).Text = QStringLiteral("avant");
+    Prompts::Script script;  // the missing file is not even looked for
+    Gen::Bienvenue();
+    EXPECT_EQ(AvertissementAffiche, 0);
+    EXPECT_FALSE(tav.Frame(9).Visible);
+    EXPECT_EQ(s(tav.TBox(7).Text), "avant");
+}
+
+TEST_F(Aide, WelcomeTextFollowsTheLanguage) {
+    ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "français\r\n"));
+    CodeLangue = QStringLiteral("en");
+    Prompts::Script script;
+    script.message(chemin("avert_en.txt") + "  introuvable");
+    Gen::Bienvenue();
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_TRUE(tav.TBox(7).Text.isEmpty());
+}
+
+TEST_F(Aide, KeyMemoAndCalibrationGuide) {
+    tav.Mnuaide_Click(2);
+    EXPECT_EQ(s(tav.Frame(9).Caption), "mémo clés");
+    EXPECT_TRUE(tav.Frame(9).Visible);
+    EXPECT_FALSE(tav.bout(33).Visible);
+    EXPECT_FALSE(tav.Check(4).Visible);
+    EXPECT_EQ(s(tav.bout(34).Caption), "fermer");
+    EXPECT_EQ(MemoClesAffiche, -1);
+    const QString memo = tav.TBox(7).Text;
+    EXPECT_TRUE(memo.startsWith(" Espace : grille\r\n ESC: annuler\r\n"));
+    EXPECT_TRUE(memo.endsWith(" E : mode 3D, épaisseur\r\n\r\n\r\n"));  // entries 12, 13 empty
+    EXPECT_EQ(memo.count("\r\n"), 12);
+
+    LongueurPixels = 7;
+    tav.Mnuaide_Click(5);
+    EXPECT_EQ(s(tav.Frame(9).Caption), "Pas à pas");
+    EXPECT_EQ(ModeCalibrage, -1);
+    EXPECT_EQ(s(tav.StatusBar.Text), "choisir une commande");
+    EXPECT_EQ(s(tav.TBox(5).Text), "7");
+    const QStringList guide = tav.TBox(7).Text.split("\r\n");
+    ASSERT_EQ(guide.size(), 12);  // eleven lines, each ended
+    EXPECT_EQ(s(guide[0]), "La mesure avec Tavirel nécessite un calibrage préalable.");
+    EXPECT_EQ(s(guide[6]), "   Tavirel est prêt à mesurer");
+    EXPECT_EQ(s(guide[9]), "faire  'Fichier/sauver les paramètres'");
+    EXPECT_TRUE(guide[10].isEmpty());
+}
+
+TEST_F(Aide, DocumentationOpensWithTheDesktopViewer) {
+    ShellOpen::Capture ouverts;
+    {
+        Prompts::Script script;
+        script.message(chemin("Tavl2_fr.pdf") + "  introuvable");
+        script.message("avert_fr.txt  introuvable");  // the welcome frame follows
+        tav.Mnuaide_Click(3);
+        EXPECT_EQ(script.remaining(), 0);
+    }
+    EXPECT_TRUE(ouverts.opened().isEmpty());
+    EXPECT_TRUE(tav.Frame(9).Visible);
+
+    ASSERT_TRUE(TextFile::write(chemin("Tavl2_en.pdf"), "%PDF-1.4\n"));
+    CodeLangue = QStringLiteral("en");
+    Prompts::Script script;
+    tav.AFF_Aide_pdf();
+    EXPECT_EQ(ouverts.opened(), QStringList{chemin("Tavl2_en.pdf")});
+}
+
+TEST_F(Aide, SecondDocumentIsCopiedToTheTemporaryFolder) {
+    ShellOpen::Capture ouverts;
+    {
+        Prompts::Script script;  // no document: its message and nothing more
+        script.message(chemin("Doc2_fr.pdf") + "  introuvable");
+        tav.Mnuaide_Click(4);
+        EXPECT_EQ(script.remaining(), 0);
+    }
+    EXPECT_FALSE(tav.Frame(9).Visible);
+
+    ASSERT_TRUE(TextFile::write(chemin("Doc2_fr.pdf"), "%PDF-1.4\n"));
+    ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "Bienvenue\r\n"));
+    Waits::FakeClock horloge;
+    Prompts::Script script;
+    tav.Mnuaide_Click(4);
+    EXPECT_EQ(s(Gen::Doc_temporaire()), s(chemin("Doc_fr.pdf")));
+    EXPECT_TRUE(QFile::exists(chemin("Doc_fr.pdf")));
+    EXPECT_EQ(DocPdfPrete, -1);
+    EXPECT_EQ(ouverts.opened(), QStringList{chemin("Doc_fr.pdf")});
+    EXPECT_TRUE(tav.Frame(9).Visible);
+}
+
+TEST_F(Aide, CopyThatNeverOpensGivesUpWithOneMessage) {
+    ShellOpen::Capture ouverts;
+    ASSERT_TRUE(TextFile::write(chemin("Doc2_fr.pdf"), "%PDF-1.4\n"));
+    // A folder where the copy should go: the copy can never be opened as a file.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("Doc_fr.pdf"));
+    Waits::FakeClock horloge;
+    Prompts::Script script;
+    script.message(" pb chargement fic.aide");
+    script.message("avert_fr.txt  introuvable");
+    tav.Mnuaide_Click(4);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_TRUE(ouverts.opened().isEmpty());
+}
+
+TEST_F(Aide, AcceptingTheWelcomeSavesTheSettings) {
+    ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "Bienvenue\r\n"));
+    Gen::Bienvenue();
+    Prompts::Script script;
+    script.message(" merci ");
+    tav.Bout_cadre_texte(33);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_FALSE(tav.Frame(9).Visible);
+    EXPECT_TRUE(QFile::exists(Gen::Fichier_parametres()));
+
+    // Once the welcome text is gone, the same button shows the key memo.
+    tav.Bout_cadre_texte(33);
+    EXPECT_TRUE(tav.TBox(7).Text.startsWith(" Espace : grille"));
+}
+
+TEST_F(Aide, ClosingTheFrame) {
+    ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "Bienvenue\r\n"));
+    Prompts::Script script;
+    // The key memo before the warning was accepted: the welcome text comes back.
+    tav.Mnuaide_Click(2);
+    tav.Bout_cadre_texte(34);
+    EXPECT_EQ(MemoClesAffiche, 0);
+    EXPECT_EQ(AvertissementAffiche, -1);
+    EXPECT_EQ(s(tav.TBox(7).Text), "Bienvenue\r\n");
+    // Refusing the warning asks whether to quit; No keeps everything.
+    script.message("Voulez-vous vraiment quitter Tavirel ?", Prompts::No);
+    tav.Bout_cadre_texte(34);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_TRUE(tav.Frame(9).Visible);
+    // The guide once the warning was accepted: the frame closes, calibration mode ends.
+    AvertissementAccepte = -1;
+    tav.Mnuaide_Click(5);
+    tav.Bout_cadre_texte(34);
+    EXPECT_EQ(ModeCalibrage, 0);
+    EXPECT_FALSE(tav.Frame(9).Visible);
+    EXPECT_TRUE(tav.TBox(7).Text.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+// The measuring window's layout: the picture for each window state, the display divisor
+// and the control panel's corners.
+#include <gtest/gtest.h>
+
+#include "app/bgr.h"
+#include "app/disposition.h"
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/tav.h"
+#include "tests/common/fixture.h"
+
+namespace {
+
+class Disposition : public EtatPropre {
+protected:
+    void SetUp() override {
+        EtatPropre::SetUp();
+        fenetre_ = tav.Fenetre;
+        etat_ = tav.WindowState;
+        picture_ = tav.Picture1;
+        panneau_ = tav.Frame(6);
+    }
+    void TearDown() override {
+        tav.Fenetre = fenetre_;
+        tav.WindowState = etat_;
+        tav.Picture1 = picture_;
+        tav.Frame(6) = panneau_;
+        EtatPropre::TearDown();
+    }
+    // Window of outer size w x h with borders of 120 and 1000 twips.
+    void fenetre(int w, int h, short etat) {
+        tav.Fenetre.Width = w;
+        tav.Fenetre.Height = h;
+        tav.Fenetre.ScaleWidth = w - 120;
+        tav.Fenetre.ScaleHeight = h - 1000;
+        tav.WindowState = etat;
+    }
+    Tav& tav = *Tav::instance();
+    Controle fenetre_, picture_, panneau_;
+    short etat_ = 0;
+};
+
+TEST_F(Disposition, StartUpLayout) {
+    PGr::Dispose_fenetre();
+    // 13035 wide, 9600 high, borders 120 and 1000: (13035 - 3000 - 120) x 0.99 = 9815.85.
+    EXPECT_EQ(tav.Picture1.Left, 3000);
+    EXPECT_EQ(tav.Picture1.Top, 1000);
+    EXPECT_EQ(tav.Picture1.Width, 9816);
+    EXPECT_EQ(tav.Picture1.Height, 7524);  // (9600 - 1000 - 1000) x 0.99
+    EXPECT_EQ(LargeurVueInitiale, 9816);
+    EXPECT_EQ(tav.Frame(9).Left, 4000);
+    EXPECT_EQ(tav.TBox(7).Width, 7900);
+    EXPECT_EQ(tav.FraMC(0).Top, 6000);
+    EXPECT_FALSE(tav.Frame(13).Visible);
+    EXPECT_FALSE(tav.Frame(14).Enabled);
+    EXPECT_FALSE(tav.TBox(4).Visible);
+    EXPECT_DOUBLE_EQ(DiviseurEchelle, 1.0);  // never resized
+}
+
+TEST_F(Disposition, DivisorFollowsTheWindowState) {
+    fenetre(12000, 9000, 0);
+    BGr::Dispose_zone_image(0);
+    EXPECT_EQ(tav.Picture1.Width, 8880);   // 12000 - 3000 - 120
+    EXPECT_EQ(tav.Picture1.Height, 7000);  // 9000 - 1000 - 1000
+    EXPECT_EQ(LargeurVueInitiale, 8880);
+    EXPECT_DOUBLE_EQ(DiviseurEchelle, 1.0);
+
+    fenetre(20000, 14000, 2);
+    BGr::Dispose_zone_image(2);
+    EXPECT_EQ(LargeurVueCourante, 16880);  // 20000 - 3000 - 120
+    EXPECT_DOUBLE_EQ(DiviseurEchelle, 16880.0 / 8880.0);
+
+    // Back to the normal state: lengths are no longer divided.
+    fenetre(12000, 9000, 0);
+    BGr::Dispose_zone_image(0);
+    EXPECT_DOUBLE_EQ(DiviseurEchelle, 1.0);
+
+    // A minimised window changes nothing.
+    fenetre(12000, 9000, 1);
+    tav.Picture1.Width = 1;
+    BGr::Dispose_zone_image(1);
+    EXPECT_EQ(tav.Picture1.Width, 1);
+}
+
+TEST_F(Disposition, WidthStepIsSelectedAgain) {
+    ModePalmer = 2;
+    tav.Optn(5).Value = 0;
+    tav.Optn(6).Value = -1;
+    fenetre(12000, 9000, 0);
+    BGr::Dispose_zone_image(0);
+    EXPECT_EQ(tav.Optn(5).Value, -1);
+    EXPECT_EQ(tav.Optn(6).Value, 0);
+}
+
+TEST_F(Disposition, PanelCorners) {
+    fenetre(12000, 9000, 0);
+    tav.Picture1.Left = 3000;
+    tav.Picture1.Top = 1000;
+    tav.Picture1.Height = 5000;
+    tav.Frame(6).Width = 4000;
+    tav.Frame(6).Height = 6800;  // taller than the picture
+    const int attendu[4][2] = {{3000, 1000}, {7990, 1000}, {7990, -800}, {3000, -800}};
+    for (short p = 0; p < 4; ++p) {
+        PositionPanneau = p;
+        BGr::Position_panneau();
+        EXPECT_EQ(tav.Frame(6).Left, attendu[p][0]) << p;
+        EXPECT_EQ(tav.Frame(6).Top, attendu[p][1]) << p;
+    }
+    PositionPanneau = 7;
+    BGr::Position_panneau();
+    EXPECT_EQ(tav.Frame(6).Left, 3000);
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+// The state report: its lines for a known state, and how it shows and hides.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/parametres.h"
+#include "app/tav.h"
+#include "colour/etat_couleur.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "platform/textfile.h"
+#include "tests/common/fixture.h"
+
+namespace {
+
+std::string s(const QString& q) { return q.toStdString(); }
+
+class Rapport : public EtatPropre {
+protected:
+    void SetUp() override {
+        EtatPropre::SetUp();
+        tav.TBox(4).Visible = false;
+        for (int i = 1; i <= 5; ++i) tav.NoTexp(i).Checked = false;
+        tav.Check(2).Value = 1;
+        tav.Optn(5).Value = -1;
+        FonctionDemarrage = 0;
+        DecimalesAuto = 0;
+        NbMesuresEtalon = 0;
+        NbMesuresScanner = 0;
+    }
+    QStringList lignes() {
+        tav.Affiche_Etat_Parametres();
+        EXPECT_TRUE(tav.TBox(4).Visible);
+        const QString t = tav.TBox(4).Text;
+        EXPECT_TRUE(t.endsWith("\r\n"));
+        return t.split("\r\n");
+    }
+    Tav& tav = *Tav::instance();
+};
+
+TEST_F(Rapport, LinesWithNoImageLoaded) {
+    CalibrageActuel = 0.125;
+    CalibrageImage[0] = 0.5;   // as the settings file left it
+    TolClic = 25;
+    const QStringList l = lignes();
+    // The screen's size in pixels, whatever screen the test runs on.
+    const QSize ecran = QGuiApplication::primaryScreen()->geometry().size();
+    const QString d = dir_.path();
+    const QStringList attendu = {
+        "options utilisateur", " * : paramètre sauvegardé", "Langue * = fr", "Fic Trame = ",
+        "Img_Active = ", "Index Image = 0", "Indep_Resol * = Faux", "cal. *= 0,125",
+        "K calibrage img *= 0,5",
+        QStringLiteral("Res.Ecran *= %1x%2").arg(ecran.width()).arg(ecran.height()),
+        " K zoom = 1", " taille grille =  256", "", "Nb images prêtes = 0", "Nb images MC = 0",
+        "num image active = 0", "REP. IMAGE *: " + d, "REP. DATA *:" + d, "REP. PROG *:" + d,
+        "", "Fonction = 0", "FONCTION DEMARRAGE *= 0", "Format Décimal *:###0.00",
+        "FDecimAuto * =Faux", "Autotrace * =1", "Palmer * =Vrai", "Tol. Clic * =2,5",
+        "Sauvegarde Auto* = 10", "Taille grille * =256", "notation éclair : ",
+        "Extension image export * = BMP", "", "Fichier étalon *:  (0)", "Fichier Scanner *:  (0)",
+        "Fichier nuancier *: ", ""};
+    EXPECT_EQ(l, attendu);
+    EXPECT_EQ(tav.TBox(4).Left, 8000);
+    EXPECT_EQ(tav.TBox(4).Top, 1000);
+    EXPECT_EQ(tav.TBox(4).Width, 4500);
+    EXPECT_EQ(tav.TBox(4).Height, 7500);
+}
+
+TEST_F(Rapport, ImagesNotationAndColourFiles) {
+    ListIMGchar.AddItem("/photos/a.jpg");
+    ListIMGchar.AddItem("C:\\photos\\b.bmp");
+    NomImageActive = QStringLiteral("/photos/b.bmp");
+    IndexImageActive = 2;
+    CalibrageImage[2] = 0.75;
+    tav.NoTexp(2).Checked = true;
+    tav.NoTexp(4).Checked = true;
+    ASSERT_TRUE(TextFile::write(chemin("etalon.txt"), "x\r\n"));
+    FicEtalon = chemin("etalon.txt");
+    NbMesuresEtalon = 12;
+    FicScanner = QStringLiteral("absent.txt");
+    const QStringList l = lignes();
+    EXPECT_EQ(s(l[4]), "Img_Active = b.bmp");
+    EXPECT_EQ(s(l[5]), "Index Image = 2");
+    EXPECT_EQ(s(l[8]), "K calibrage img *= 0,75");
+    EXPECT_EQ(s(l[13]), "Nb images prêtes = 2");
+    EXPECT_EQ(s(l[20]), "1 : a.jpg");
+    EXPECT_EQ(s(l[21]), "2 : b.bmp");
+    EXPECT_TRUE(l.contains("notation éclair : m ±1.96 sigma"));  // the higher of two ticked
+    EXPECT_TRUE(l.contains("Fichier étalon *: etalon.txt (12)"));
+    EXPECT_TRUE(l.contains("Fichier Scanner *:  (0)"));
+}
+
+TEST_F(Rapport, ButtonAndFocusHideIt) {
+    tav.Affiche_Etat_Parametres();
+    EXPECT_TRUE(tav.TBox(4).Visible);
+    tav.TBox_LostFocus(3);
+    EXPECT_TRUE(tav.TBox(4).Visible);
+    tav.TBox_LostFocus(4);
+    EXPECT_FALSE(tav.TBox(4).Visible);
+    tav.Bout_cadre_texte(7);
+    EXPECT_TRUE(tav.TBox(4).Visible);
+    EXPECT_EQ(s(tav.StatusBar.Text), "Presser ' Voir options ' pour fermer***");
+    tav.Bout_cadre_texte(7);
+    EXPECT_FALSE(tav.TBox(4).Visible);
+}
+
+TEST_F(Rapport, ActiveImageOutsideTheListStopsTheReport) {
+    IndexImageActive = 51;
+    const QStringList l = lignes();
+    EXPECT_EQ(l.size(), 9);  // up to the calibration line, then the final line break
+    EXPECT_EQ(s(l[7]), "cal. *= 1");
+}
+
+} // namespace
