@@ -101,7 +101,8 @@ void Surface::Line(double x1, double y1, double x2, double y2, long c, Trait tra
         preparer(p, DrawMode);
         QPen pen(col, std::max(1, DrawWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         if (DrawWidth <= 1) pen.setWidth(0);  // cosmetic: exactly one pixel
-        const QRect r = QRect(pa, pb).normalized();
+        const QRect r(QPoint(std::min(pa.x(), pb.x()), std::min(pa.y(), pb.y())),
+                      QPoint(std::max(pa.x(), pb.x()), std::max(pa.y(), pb.y())));
         switch (trait) {
         case Segment:
             p.setPen(pen);
@@ -150,8 +151,12 @@ void Surface::Circle(double x, double y, double rayon, long c, std::optional<dou
             if (a0 < 0 || a1 < 0) {
                 // A negative angle joins that end to the centre, as a pie does.
                 p.drawArc(boite, s16, l16);
-                if (a0 < 0) p.drawLine(ctr, ctr + QPointF(rx * std::cos(d0), -ry * std::sin(d0)));
-                if (a1 < 0) p.drawLine(ctr, ctr + QPointF(rx * std::cos(d1), -ry * std::sin(d1)));
+                auto rayonVers = [&](double angle) {
+                    const QPoint bout(pixel(ctr.x() + rx * std::cos(angle)), pixel(ctr.y() - ry * std::sin(angle)));
+                    p.drawLine(ctr.toPoint(), bout);
+                };
+                if (a0 < 0) rayonVers(d0);
+                if (a1 < 0) rayonVers(d1);
             } else {
                 p.drawArc(boite, s16, l16);
             }
@@ -228,7 +233,8 @@ void Surface::PaintPicture(const QImage& source, double x, double y, double w, d
                            int sh) {
     if (source.isNull()) return;
     const QPointF a = versPixels(x, y), b = versPixels(x + w, y + h);
-    const QRect cible = QRect(QPoint(pixel(a.x()), pixel(a.y())), QPoint(pixel(b.x()) - 1, pixel(b.y()) - 1)).normalized();
+    const int x1 = pixel(a.x()), y1 = pixel(a.y()), x2 = pixel(b.x()), y2 = pixel(b.y());
+    const QRect cible(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
     const QRect origine = sw > 0 && sh > 0 ? QRect(sx, sy, sw, sh) : source.rect();
     {
         QPainter p(&image_);

@@ -10,7 +10,12 @@ class VueSurface : public QWidget {
 public:
     explicit VueSurface(QWidget* parent = nullptr);
 
-    Surface& surface() { return surface_; }
+    // The surface, at the widget's current size (a hidden widget gets its resize event
+    // only when shown, but its picture must be drawable at once).
+    Surface& surface() {
+        surface_.redimensionner(width(), height());
+        return surface_;
+    }
     const Surface& surface() const { return surface_; }
 
     // Button: 1 left, 2 right, 4 middle. Shift: 1 Shift, 2 Ctrl, 4 Alt. X, Y in units.
