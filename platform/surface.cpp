@@ -82,6 +82,7 @@ void preparer(QPainter& p, int mode) {
     p.setRenderHint(QPainter::Antialiasing, false);
     if (mode == Surface::Inverse) p.setCompositionMode(QPainter::RasterOp_NotDestination);
     else if (mode == Surface::Xor) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    else if (mode == Surface::MasquePlume) p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
 }
 } // namespace
 

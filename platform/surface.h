@@ -15,8 +15,9 @@
 
 class Surface {
 public:
-    // Draw modes, with the original's values.
-    enum Mode { Inverse = 6, Xor = 7, Copie = 13 };
+    // Draw modes, with the original's values; MasquePlume keeps only what the pen and
+    // the picture have in common (pen AND picture).
+    enum Mode { Inverse = 6, Xor = 7, MasquePlume = 9, Copie = 13 };
     // Fill styles: solid, or transparent (the default).
     enum Remplissage { Plein = 0, Transparent = 1 };
     // How Line draws: a segment, a box, a filled box.
