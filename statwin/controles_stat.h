@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 #include <map>
 #include <stdexcept>
@@ -32,17 +33,31 @@ private:
 namespace Twips {
 inline constexpr int ParPixel = 15;
 inline int versPixels(int twips) { return twips / ParPixel; }
-inline int Left(const QWidget& w) { return w.x() * ParPixel; }
-inline int Top(const QWidget& w) { return w.y() * ParPixel; }
-inline int Width(const QWidget& w) { return w.width() * ParPixel; }
-inline int Height(const QWidget& w) { return w.height() * ParPixel; }
-inline void setLeft(QWidget& w, int t) { w.move(versPixels(t), w.y()); }
-inline void setTop(QWidget& w, int t) { w.move(w.x(), versPixels(t)); }
-inline void setWidth(QWidget& w, int t) { w.resize(versPixels(t), w.height()); }
-inline void setHeight(QWidget& w, int t) { w.resize(w.width(), versPixels(t)); }
+
+// A control keeps the twips it was given, so that a size read back is the size set
+// (the screen holds whole pixels only); a control moved by other means reads its pixels.
+namespace detail {
+inline int lire(const QWidget& w, const char* nom, int pixels) {
+    const QVariant v = w.property(nom);
+    if (v.isValid() && versPixels(v.toInt()) == pixels) return v.toInt();
+    return pixels * ParPixel;
+}
+} // namespace detail
+inline int Left(const QWidget& w) { return detail::lire(w, "twipsLeft", w.x()); }
+inline int Top(const QWidget& w) { return detail::lire(w, "twipsTop", w.y()); }
+inline int Width(const QWidget& w) { return detail::lire(w, "twipsWidth", w.width()); }
+inline int Height(const QWidget& w) { return detail::lire(w, "twipsHeight", w.height()); }
+inline void setLeft(QWidget& w, int t) { w.setProperty("twipsLeft", t); w.move(versPixels(t), w.y()); }
+inline void setTop(QWidget& w, int t) { w.setProperty("twipsTop", t); w.move(w.x(), versPixels(t)); }
+inline void setWidth(QWidget& w, int t) { w.setProperty("twipsWidth", t); w.resize(versPixels(t), w.height()); }
+inline void setHeight(QWidget& w, int t) { w.setProperty("twipsHeight", t); w.resize(w.width(), versPixels(t)); }
 // Places a control: left, top, width, height in twips.
 inline void placer(QWidget& w, int left, int top, int width, int height) {
     w.setGeometry(versPixels(left), versPixels(top), versPixels(width), versPixels(height));
+    w.setProperty("twipsLeft", left);
+    w.setProperty("twipsTop", top);
+    w.setProperty("twipsWidth", width);
+    w.setProperty("twipsHeight", height);
 }
 } // namespace Twips
 

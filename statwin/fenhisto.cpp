@@ -87,10 +87,11 @@ FenHisto::~FenHisto() {
 }
 
 void FenHisto::placer(int leftTwips, int topTwips) {
-    move(Twips::versPixels(leftTwips), Twips::versPixels(topTwips));
+    Twips::setLeft(*this, leftTwips);
+    Twips::setTop(*this, topTwips);
 }
-int FenHisto::leftTwips() const { return x() * Twips::ParPixel; }
-int FenHisto::topTwips() const { return y() * Twips::ParPixel; }
+int FenHisto::leftTwips() const { return Twips::Left(*this); }
+int FenHisto::topTwips() const { return Twips::Top(*this); }
 
 void FenHisto::dimensionner(int largeur, int hauteur) {
     largeurTwips_ = largeur;

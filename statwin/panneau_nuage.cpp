@@ -44,11 +44,15 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
 
     // Number of classes, 2 to 21, with a spinner whose upper arrow adds a class.
     Frame3 = cree<QGroupBox>(cadre, 8880, 2880, 1452, 372);
-    lblNbDe.ajouter(15, cree<QLabel>(Frame3, 45, 45, 810, 285, QStringLiteral("Nb de Classes")));
-    Text1histo = cree<QLineEdit>(Frame3, 855, 45, 375, 285);
+    lblNbDe.ajouter(15, cree<QLabel>(Frame3, 45, 0, 840, 372, QStringLiteral("Nb de Classes")));
+    lblNbDe(15).setWordWrap(true);
+    QFont petite = lblNbDe(15).font();
+    petite.setPointSize(7);
+    lblNbDe(15).setFont(petite);
+    Text1histo = cree<QLineEdit>(Frame3, 885, 45, 360, 285);
     Text1histo->setAlignment(Qt::AlignRight);
     QObject::connect(Text1histo, &QLineEdit::textChanged, &f, [this] { Text1histo_Change(); });
-    VScroll1Hist = cree<QScrollBar>(Frame3, 1230, 30, 195, 315);
+    VScroll1Hist = cree<QScrollBar>(Frame3, 1245, 30, 195, 315);
     VScroll1Hist->setOrientation(Qt::Vertical);
     VScroll1Hist->setRange(2, ClassesMax);
     VScroll1Hist->setValue(5);
@@ -88,18 +92,18 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     // Axes of the scatter plot.
     Framehist.ajouter(3, cree<QGroupBox>(cadre, 240, 6840, 4695, 1215, QStringLiteral("Nuage de points")));
     QGroupBox* axes = &Framehist(3);
-    List1 = cree<QListWidget>(axes, 90, 240, 1290, 900);
+    List1 = cree<QListWidget>(axes, 90, 240, 1110, 900);
     for (int i = 0; i <= 1; ++i) {
-        cmdH.ajouter(i, cree<QPushButton>(axes, 1440, 255 + i * 390, 420, 330, i == 0 ? QStringLiteral("X") : QStringLiteral("Y")));
+        cmdH.ajouter(i, cree<QPushButton>(axes, 1260, 255 + i * 390, 390, 330, i == 0 ? QStringLiteral("X") : QStringLiteral("Y")));
         QObject::connect(&cmdH(i), &QPushButton::clicked, &f, [this, i] { cmdH_Click(short(i)); });
-        auto* t = cree<QLineEdit>(axes, 1890, 255 + i * 390, 1170, 330);
+        auto* t = cree<QLineEdit>(axes, 1680, 255 + i * 390, 1050, 330);
         t->setReadOnly(true);
         Text2Hist.ajouter(i, t);
         QObject::connect(t, &QLineEdit::textChanged, &f, [this, i] { Text2Hist_Change(short(i)); });
     }
-    Check2 = cree<QCheckBox>(axes, 3120, 255, 1560, 330, QStringLiteral("Dte regression"));
+    Check2 = cree<QCheckBox>(axes, 2790, 255, 1860, 330, QStringLiteral("Dte regression"));
     QObject::connect(Check2, &QCheckBox::clicked, &f, [this] { Check2_Click(); });
-    CheckLgn = cree<QCheckBox>(axes, 3120, 645, 1560, 330, QStringLiteral("marquer num ligne"));
+    CheckLgn = cree<QCheckBox>(axes, 2790, 645, 1860, 330, QStringLiteral("marquer num ligne"));
     QObject::connect(CheckLgn, &QCheckBox::clicked, &f, [this] { CheckLgn_Click(); });
 
     // The table-paste buttons stand in the diagram view, beside its data sources.
@@ -112,33 +116,3 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     }
 }
 
-void PanneauNuage::Exec_Hist(short) {}
-void PanneauNuage::RAZ_Classes() {}
-void PanneauNuage::RAZ_Choix() {
-    for (int i = 0; i <= 6; ++i) {
-        Histcmd(i).setEnabled(false);
-        Histcmd(i).setText(QString());
-        ChkH(i).setText(QString());
-    }
-}
-void PanneauNuage::ChkH_Click(short) {}
-void PanneauNuage::Histcmd_Click(short) {}
-void PanneauNuage::CmdHist1_Click(short) {}
-void PanneauNuage::Text1histo_Change() {}
-void PanneauNuage::VScroll1Hist_Change() {}
-void PanneauNuage::Trace_Nuage() {}
-void PanneauNuage::Check2_Click() {}
-void PanneauNuage::CheckLgn_Click() {}
-void PanneauNuage::cmdH_Click(short) {}
-void PanneauNuage::Text2Hist_Change(short) {}
-double PanneauNuage::Min_list2(short) { return 0; }
-double PanneauNuage::Max_list2(short) { return 0; }
-void PanneauNuage::Command_extraire_Click(short) {}
-void PanneauNuage::Command1_Click() {}
-void PanneauNuage::HistPicHist_MouseDown(int, int, double, double) {}
-void PanneauNuage::HistPicHist_MouseMove(int, int, double, double) {}
-void PanneauNuage::Extraire(double, double) {}
-void PanneauNuage::Trace_Croix(double, double, double) {}
-void PanneauNuage::Command2_Click(short) {}
-void PanneauNuage::Excel_Coller_H() {}
-void PanneauNuage::Excel_Coller_V() {}

@@ -90,15 +90,26 @@ public:
     static double Min_reel(double a, double b) { return a < b ? a : b; }
     static double Max_reel(double a, double b) { return a > b ? a : b; }
 
-    // --- pasted tables
+    // --- pasted tables; a paste refused or cancelled returns false and changes nothing
     void Command2_Click(short index);
-    void Excel_Coller_H();
-    void Excel_Coller_V();
+    bool Excel_Coller_H();
+    bool Excel_Coller_V();
 
 protected:
     void construire_nuage(FenHisto& fen);
 
 private:
     FenHisto& fen();
+    // Shows a refusal of the figures in a message box, once per user action.
+    void Refus_calcul(const QString& texte);
+    // What a paste changes beyond the grid: the extract of the old table goes.
+    void Apres_collage();
+    // Draws the outline of the chosen shape through (x, y), around the first click.
+    void Trace_forme(double x, double y);
+    // The outline chosen contains a point of the plot (plot units).
+    bool Dans_forme(double X, double Y, double px, double py) const;
+
     Liste List2_[2];
+    double origineX_ = 0, origineY_ = 0;   // data values at the plot's origin (150, 150)
+    bool refusAnnonce_ = false;
 };

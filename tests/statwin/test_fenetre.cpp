@@ -1,39 +1,250 @@
-// The statistics window's frame: start-up loop, views, menus and example data.
-#include <QApplication>
-#include <QImage>
+// The statistics window's frame: the start-up loop, the views each setting opens, the
+// menus that switch them, the example data and the close routine.
+#include <QMenu>
 
 #include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
 #include "app/programme.h"
 #include "app/tav.h"
-#include "grid/etat_grille.h"
-#include "grid/grilles.h"
 #include "platform/prompts.h"
-#include "statwin/fenhisto.h"
-#include "tests/common/fixture.h"
+#include "tests/statwin/aide_statwin.h"
 
 namespace {
 
-class FenetreStat : public EtatPropre {
-protected:
-    void TearDown() override {
-        FenHisto::setModalHook({});
-        FenHisto::decharger();
-        EtatPropre::TearDown();
-    }
-    FenHisto& fenetre() {
-        FenHisto* f = FenHisto::instance();
-        f->Form_Activate();
-        return *f;
-    }
-};
+using Fenetre = FenetreActive;
 
-TEST_F(FenetreStat, CaptureDeLaFenetre) {
-    StatDef = 1;
-    FenHisto& f = fenetre();
-    f.grab().save(QStringLiteral("/tmp/fenhisto_vue1.png"));
-    f.Mnstat_Click(2);
-    f.grab().save(QStringLiteral("/tmp/fenhisto_vue2.png"));
+bool visible(FenHisto& f, int i) { return !f.stcadre(i).isHidden(); }
+
+TEST_F(Fenetre, LaBouclePresenteLaFenetreNeuveJusquaOui) {
+    int presentations = 0;
+    Prompts::Script script;
+    script.message(QStringLiteral("Tavl.dat"))  // the settings file is created on the first run
+          .message(QStringLiteral("Quitter Quenlor?"), Prompts::No)
+          .message(QStringLiteral("Quitter Quenlor?"), Prompts::Yes);
+    FenHisto::setModalHook([&](FenHisto& f) {
+        ++presentations;
+        EXPECT_EQ(f.leftTwips(), 3500);
+        EXPECT_EQ(f.topTwips(), 2000);
+        EXPECT_EQ(f.Text1histo->text(), QStringLiteral("5"));
+        EXPECT_EQ(f.NbClasses, 5);
+        if (presentations == 1) {
+            f.setObjectName(QStringLiteral("premiere"));
+            Remplir_grille({{"4,5", "5"}, {"1", "2"}});
+            f.Check2->setChecked(true);
+            ExtraitListe = QStringLiteral("1;");
+            f.Mnstat(15).trigger();
+        } else {
+            EXPECT_TRUE(f.objectName().isEmpty()) << "the window must be loaded afresh";
+            EXPECT_FALSE(f.Check2->isChecked());
+            EXPECT_EQ(f.VueCourante(), 2);  // the default setting opens the diagram
+            EXPECT_EQ(f.List1->count(), 2);
+            EXPECT_TRUE(f.MOption1(3).isEnabled());
+            f.close();
+        }
+    });
+    Tav::instance()->Form_Load();
+    EXPECT_EQ(presentations, 2);
+    EXPECT_TRUE(Programme::Termine());
+    EXPECT_EQ(Programme::CodeSortie(), 0);
+    EXPECT_EQ(script.remaining(), 0);
+    // The grids and the extract come through the close unchanged.
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 1), QStringLiteral("4,5"));
+    EXPECT_EQ(GrilleRef.TextMatrix(2, 2), QStringLiteral("2"));
+    EXPECT_EQ(ExtraitListe, QStringLiteral("1;"));
+}
+
+TEST_F(Fenetre, ChaqueFermetureDemandeUneFois) {
+    FenHisto& f = activer();
+    Prompts::Script script;
+    script.message(QStringLiteral("Quitter Quenlor?"), Prompts::No);
+    f.close();
+    EXPECT_EQ(script.seen().size(), 1u);
+    EXPECT_EQ(script.seen()[0].style, Prompts::YesNo | Prompts::IconQuestion);
+    EXPECT_EQ(script.seen()[0].title, f.windowTitle());
+    EXPECT_FALSE(Programme::Termine());
+    f.Ferme_Histo();  // a second road into the close routine asks nothing more
+    EXPECT_EQ(script.seen().size(), 1u);
+}
+
+TEST_F(Fenetre, HorsModeStatistiqueLaFermetureNeDemandeRien) {
+    FenHisto& f = activer();
+    ModeStatSeul = 0;
+    Prompts::Script script;
+    f.Mnstat(15).trigger();
+    EXPECT_TRUE(script.seen().empty());
+    EXPECT_FALSE(Programme::Termine());
+}
+
+TEST_F(Fenetre, StatDefOuvreSaVue) {
+    Remplir_grille({{"1", "2", "3"}, {"2", "4", "5"}});
+    struct Cas { short statDef, vue, modeHisto; };
+    for (Cas c : {Cas{1, 1, 0}, Cas{2, 1, -1}, Cas{3, 2, 0}, Cas{4, 3, 0}}) {
+        SCOPED_TRACE(c.statDef);
+        FenHisto& f = activer(c.statDef);
+        EXPECT_EQ(f.VueCourante(), c.vue);
+        EXPECT_TRUE(visible(f, c.vue));
+        for (int i = 1; i <= 6; ++i)
+            if (i != c.vue) EXPECT_FALSE(visible(f, i)) << i;
+        if (c.vue == 1) {
+            EXPECT_EQ(f.ModeHisto, c.modeHisto);
+            EXPECT_EQ(f.Width(), 11412 + 200);
+            EXPECT_EQ(f.Height(), 8700 + 900);
+        }
+        if (c.vue == 2) {
+            EXPECT_EQ(f.Width(), 11700);
+            EXPECT_EQ(f.Height(), 8600);
+        }
+        if (c.vue == 3) EXPECT_TRUE(visible(f, 7));  // the comparison of a mean, not a test frame
+        FenHisto::decharger();
+    }
+}
+
+TEST_F(Fenetre, StatDefHorsLimitesNOuvreAucuneVue) {
+    for (short statDef : {short(0), short(5), short(-1)}) {
+        SCOPED_TRACE(statDef);
+        FenHisto& f = activer(statDef);
+        EXPECT_EQ(f.VueCourante(), 0);
+        for (int i = 1; i <= 7; ++i) EXPECT_FALSE(visible(f, i)) << i;
+        EXPECT_EQ(f.Width(), 11612);  // the designed size
+        EXPECT_EQ(f.leftTwips(), 3500);
+        FenHisto::decharger();
+    }
+}
+
+TEST_F(Fenetre, LesMenusBasculentLesVues) {
+    FenHisto& f = activer(1);
+    f.Mnstat(2).trigger();
+    EXPECT_EQ(f.VueCourante(), 2);
+    EXPECT_TRUE(visible(f, 2));
+    EXPECT_FALSE(visible(f, 1));
+    EXPECT_TRUE(f.Mnstat6(1).isEnabled());
+    f.Mnstat(1).trigger();
+    EXPECT_EQ(f.VueCourante(), 1);
+    EXPECT_FALSE(visible(f, 2));
+    EXPECT_FALSE(f.Mnstat6(1).isEnabled());
+
+    f.Mnstat4(1).trigger();
+    EXPECT_EQ(f.VueCourante(), 5);
+    EXPECT_TRUE(visible(f, 5));
+    EXPECT_TRUE(visible(f, 7));
+    EXPECT_EQ(f.LNTxt(3).text(), QStringLiteral("0,1"));
+    EXPECT_EQ(f.Width(), 4575 + 200);
+    EXPECT_EQ(f.Height(), 2800 + 900);
+
+    // Opening a sub-menu only hides the shared panel.
+    for (int i : {3, 4, 6, 7}) {
+        SCOPED_TRACE(i);
+        f.stcadre(7).setVisible(true);
+        emit f.Mnstat(i).menu()->aboutToShow();
+        EXPECT_FALSE(visible(f, 7));
+        EXPECT_TRUE(visible(f, 5));
+        EXPECT_EQ(f.VueCourante(), 5);
+    }
+
+    f.Mnstat4(2).trigger();
+    EXPECT_EQ(f.VueCourante(), 6);
+    EXPECT_TRUE(visible(f, 6));
+    EXPECT_FALSE(visible(f, 5));
+    EXPECT_EQ(f.StText(1).text(), QStringLiteral("0,1"));
+    EXPECT_TRUE(f.StOptTInv(0).isChecked());
+    EXPECT_EQ(f.Height(), 2175 + 900);
+
+    // The menu bar shows the French captions.
+    QStringList titres;
+    for (QAction* a : f.barreMenus()->actions())
+        if (a->isVisible()) titres << a->text();
+    EXPECT_EQ(titres, (QStringList{"Nuage pts", "Diagrammes", "Tests", "Tables stat", "Outils", "Options",
+                                   "Fermer Quenlor"}));
+}
+
+TEST_F(Fenetre, LaDispositionDeLaVueNuage) {
+    FenHisto& f = activer(1);
+    auto geo = [](QWidget& w) { return std::array<int, 4>{Twips::Height(w), Twips::Left(w), Twips::Top(w), Twips::Width(w)}; };
+    EXPECT_EQ(geo(f.stcadre(1)), (std::array<int, 4>{8700, 480, 240, 11412}));
+    EXPECT_EQ(geo(*f.HistPicHist), (std::array<int, 4>{5580, 240, 240, 8500}));
+    EXPECT_EQ(f.HistPicHist->width(), 566);
+    EXPECT_EQ(geo(*f.Frame_extraire), (std::array<int, 4>{1572, 9000, 5000, 1212}));
+    EXPECT_EQ(geo(*f.Frame4), (std::array<int, 4>{972, 120, 5900, 5532}));
+    EXPECT_EQ(geo(f.Framehist(3)), (std::array<int, 4>{1215, 240, 6840, 4695}));
+    EXPECT_EQ(f.Framehist(3).title(), QStringLiteral("Nuage de points"));
+    EXPECT_EQ(Twips::Left(*f.Image_extr), 15000);
+    EXPECT_TRUE(f.Image_extr->isHidden());
+}
+
+TEST_F(Fenetre, ExempleRemplitLaVueVisible) {
+    FenHisto& f = activer(3);
+    f.Mnstat6(5).trigger();
+    EXPECT_EQ(f.MstrData, QStringLiteral("1,532;1,538;1,544;1,638;1,667;1,667;1,692;1,692;1,694;1,694;1,724;"
+                                         "1,774;1,833;1,855;1,867;1,867;1,923;2"));
+    EXPECT_EQ(f.MText3->text(), f.MstrData);
+    EXPECT_FALSE(f.MCheck1(3).isChecked());
+    FenHisto::decharger();
+
+    FenHisto& g = activer(4);
+    g.Mnstat6(5).trigger();
+    EXPECT_EQ(g.Ctxt(0).text(), QStringLiteral("11,1"));
+    EXPECT_EQ(g.Ctxt(1).text(), QStringLiteral("0,2464"));
+    EXPECT_EQ(g.Ctxt(5).text(), QStringLiteral("11,5"));
+    EXPECT_EQ(g.Ctxt(6).text(), QStringLiteral("1,25"));
+    FenHisto::decharger();
+
+    FenHisto& h = activer(1);
+    const QString serie = h.MstrData;
+    h.Mnstat6(5).trigger();
+    EXPECT_EQ(h.MstrData, serie);
+    EXPECT_TRUE(h.Ctxt(0).text().isEmpty());
+}
+
+TEST_F(Fenetre, AlertesBasculeSaCoche) {
+    FenHisto& f = activer();
+    EXPECT_FALSE(f.Hopt(1).isChecked());
+    f.Hopt(1).trigger();
+    EXPECT_TRUE(f.Hopt(1).isChecked());
+    f.Hopt(1).trigger();
+    EXPECT_FALSE(f.Hopt(1).isChecked());
+}
+
+TEST_F(Fenetre, ActivationOffreLesColonnesDeLaGrille) {
+    Remplir_grille({{"1", "2"}, {"3", "4"}, {"5", "6"}});
+    FenHisto& f = activer(1);
+    EXPECT_EQ(f.List1->count(), 3);
+    EXPECT_EQ(f.Histcmd(2).text(), QStringLiteral("C"));
+    EXPECT_EQ(f.ChkH(1).text(), QStringLiteral("B"));
+    EXPECT_EQ(f.ChkH(1).palette().color(QPalette::WindowText), Surface::couleur(Surface::QBColor(2)));
+    EXPECT_EQ(f.Histcmd(3).text(), QString());
+    EXPECT_EQ(Twips::Width(f.Histcmd(2)), 750);
+    EXPECT_EQ(f.ColonnesAxes[0], 1);
+    EXPECT_EQ(f.ColonnesAxes[1], 2);
+    EXPECT_EQ(f.Text2Hist(1).text(), QStringLiteral("B"));
+    EXPECT_TRUE(f.MOption1(2).isChecked());  // statistics-only mode: typed text
+    EXPECT_TRUE(f.Command2(0).isHidden());
+    EXPECT_TRUE(f.Command2(1).isHidden());
+}
+
+TEST_F(Fenetre, SegmentsLesDeuxAxesSontLaColonneUn) {
+    Remplir_grille({{"1", "2"}, {"3", "4"}});
+    NumFonction = 1;
+    FenHisto& f = activer(1);
+    EXPECT_EQ(f.ColonnesAxes[0], 1);
+    EXPECT_EQ(f.ColonnesAxes[1], 1);
+    EXPECT_EQ(f.Text2Hist(0).text(), QStringLiteral("A"));
+    EXPECT_EQ(f.Text2Hist(1).text(), QStringLiteral("A"));
+}
+
+TEST_F(Fenetre, CaptureDEcran) {
+    Remplir_grille({{"1,2", "2,5", "3,1", "2,8", "2,2", "3,9", "4,1", "2,7", "3,3", "3,0", "2,9", "1,8"},
+                    {"10", "14", "17", "15", "12", "22", "25", "16", "18", "17", "15", "11"}});
+    FenHisto& f = activer(2);
+    f.ChkH(0).setChecked(true);
+    f.ChkH_Click(0);
+    f.ChkH(1).setChecked(true);
+    f.ChkH_Click(0);
+    f.grab().save(QStringLiteral("/tmp/fenhisto_histo.png"));
+    f.CmdHist1_Click(1);
+    f.Check2->setChecked(true);
+    f.CheckLgn->setChecked(true);
+    f.Check2_Click();
+    f.grab().save(QStringLiteral("/tmp/fenhisto_nuage.png"));
+    EXPECT_FALSE(f.grab().isNull());
 }
 
 } // namespace

@@ -1,0 +1,133 @@
+// The two table-paste buttons: a spreadsheet table from the clipboard, by rows or by
+// columns, replaces the measurement grid's contents and is summarised at once.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <exception>
+
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/tav.h"
+#include "app/vb.h"
+#include "grid/effacement.h"
+#include "grid/etat_grille.h"
+#include "grid/grilles.h"
+#include "platform/prompts.h"
+#include "statwin/fenhisto.h"
+#include "statwin/table_collee.h"
+
+namespace {
+
+QString texteColle() {
+    const QClipboard* pp = QGuiApplication::clipboard();
+    return pp ? pp->text() : QString();
+}
+
+// Clears the grid after the user's consent; false when the user keeps it.
+bool Vider_grille() {
+    Gen::RAZ_grille(0);
+    try {
+        return GrilleRef.Rows() < 2 || GrilleRef.Cols() < 2 || GrilleRef.TextMatrix(1, 1).isEmpty();
+    } catch (const std::exception&) {
+        return true;
+    }
+}
+
+// Writes a table read from the clipboard into the grids, sized to hold it.
+void Ecrire_table(const TableCollee::Lecture& t, bool parColonnes) {
+    const int s = int(t.series.size());
+    const int longueur = parColonnes ? int(t.series.empty() ? 0 : t.series.front().size()) : t.longueur();
+    // The pasted values have no measurement behind them: no record may go with them.
+    NumFonction = 0;
+    Gen::RAZ_trame();
+    NbValeursLigne = short(s + 1);
+
+    const int colonnes = s + 3;  // row number, the series, "img" and the comment
+    GrilleRef.setCols(colonnes);
+    GrilleRef.setRows(std::max<int>(TailleGrille + 1, longueur + 1));
+    GrilleRefP.setCols(colonnes);
+    MGrille.setCols(colonnes);
+    if (parColonnes) GrilleRefP.setRows(GrilleRef.Rows());
+    for (int c = 1; c < GrilleRef.Cols(); ++c) {
+        GrilleRef.setColWidth(c, 500);
+        GrilleRefP.setColWidth(c, 500);
+    }
+    for (int j = 0; j < s; ++j) {
+        const QString titre(QChar(u'A' + j));
+        GrilleRef.setTextMatrix(0, j + 1, titre);
+        GrilleRefP.setTextMatrix(0, j + 1, titre);
+    }
+    GrilleRef.setTextMatrix(0, s + 1, QStringLiteral("img"));
+    GrilleRef.setTextMatrix(0, s + 2, QStringLiteral("comment"));
+    for (int c = 0; c < colonnes; ++c) MGrille.setTextMatrix(0, c, GrilleRef.TextMatrix(0, c));
+
+    for (int j = 0; j < s; ++j) {
+        const auto& serie = t.series[j];
+        for (int k = 0; k < int(serie.size()); ++k)
+            if (serie[k]) GrilleRef.setTextMatrix(k + 1, j + 1, Vb::CStr(*serie[k]));
+    }
+    if (parColonnes)
+        for (int r = 1; r <= longueur; ++r) GrilleRef.setTextMatrix(r, 0, QString::number(r));
+    NbLignesGrille = short(longueur + 1);
+}
+
+} // namespace
+
+bool PanneauNuage::Excel_Coller_H() {
+    const TableCollee::Lecture t = TableCollee::Lire_H(texteColle());
+    if (t.seriesTronquees) Prompts::msgBox(QStringLiteral("6 lignes de 255 mesures au maximum)"), Prompts::OkOnly);
+    switch (t.refus) {
+    case TableCollee::Refus::Aucun:
+        break;
+    case TableCollee::Refus::TropDeValeurs:
+        Prompts::msgBox(QStringLiteral("256") + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
+        return false;
+    case TableCollee::Refus::Vide:
+        return false;
+    default:
+        Prompts::msgBox(Lib_Stat[1] + Lib_Stat[2], Prompts::OkOnly);
+        return false;
+    }
+    if (!Vider_grille()) return false;
+    Ecrire_table(t, false);
+    Apres_collage();
+    Tav::instance()->Calcul_stat();
+    fen().MText4_Change();
+    return true;
+}
+
+bool PanneauNuage::Excel_Coller_V() {
+    const TableCollee::Lecture t = TableCollee::Lire_V(texteColle());
+    switch (t.refus) {
+    case TableCollee::Refus::Aucun:
+        break;
+    case TableCollee::Refus::TropDeValeurs:
+        Prompts::msgBox(QStringLiteral("256") + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
+        return false;
+    case TableCollee::Refus::ErreurLigne:
+        Prompts::msgBox(QStringLiteral(" erreur ligne ") + QString::number(t.ligne), Prompts::OkOnly);
+        return false;
+    default:
+        return false;
+    }
+    if (t.seriesTronquees) Prompts::msgBox(QStringLiteral(" 6 lignes maxi seront chargées"), Prompts::OkOnly);
+    if (!Vider_grille()) return false;
+    Ecrire_table(t, true);
+    Apres_collage();
+    return true;
+}
+
+void PanneauNuage::Apres_collage() {
+    // An extract names rows of the table it was taken from: it goes with that table.
+    FenHisto& f = fen();
+    ExtraitListe.clear();
+    Label3->clear();
+    f.MOption1(3).setEnabled(false);
+    f.Mnstat6(1).setEnabled(false);
+}
+
+void PanneauNuage::Command2_Click(short index) {
+    const bool colle = index == 0 ? Excel_Coller_H() : Excel_Coller_V();
+    if (!colle) return;
+    Tav::instance()->Calcul_stat();
+    fen().MOption1(0).setChecked(true);
+}

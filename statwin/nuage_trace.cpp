@@ -1,0 +1,208 @@
+// The plot view's scatter plot: one grid column against another, each point a cross,
+// with the covariance, the correlation and the least-squares line.
+#include <QApplication>
+#include <QTimer>
+#include <cmath>
+#include <exception>
+
+#include "app/etat_programme.h"
+#include "app/gen.h"
+#include "app/vb.h"
+#include "grid/etat_grille.h"
+#include "grid/grilles.h"
+#include "platform/prompts.h"
+#include "statwin/fenhisto.h"
+#include "statwin/series_grille.h"
+
+namespace {
+
+// Covariance (divided by n) and Pearson correlation of two series of equal length;
+// the refusal text instead when a series is constant.
+struct CovCor {
+    double covariance = 0, correlation = 0;
+    QString refus;
+};
+CovCor Covariance_Correlation(const std::vector<double>& x, const std::vector<double>& y) {
+    CovCor r;
+    const double n = double(x.size());
+    double mx = 0, my = 0;
+    for (size_t i = 0; i < x.size(); ++i) { mx += x[i]; my += y[i]; }
+    mx /= n;
+    my /= n;
+    double s = 0, sxx = 0, syy = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        s += (x[i] - mx) * (y[i] - my);
+        sxx += (x[i] - mx) * (x[i] - mx);
+        syy += (y[i] - my) * (y[i] - my);
+    }
+    r.covariance = s / n;
+    if (x.size() < 2 || sxx == 0 || syy == 0) {
+        r.refus = QStringLiteral("un des ecarts-types est nul. Calcul abandonné");
+        return r;
+    }
+    r.correlation = s / std::sqrt(sxx * syy);
+    return r;
+}
+
+// Slope and intercept of the least-squares line y = a x + b; the refusal text when
+// every x is equal.
+struct Droite {
+    double a = 0, b = 0;
+    QString refus;
+};
+Droite Droite_Regression(const std::vector<double>& x, const std::vector<double>& y) {
+    Droite d;
+    const double n = double(x.size());
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        sx += x[i];
+        sy += y[i];
+        sxx += x[i] * x[i];
+        sxy += x[i] * y[i];
+    }
+    const double D = sx * sx - n * sxx;
+    if (D == 0) {
+        d.refus = QStringLiteral("Valeurs nulles. Calcul impossible.");
+        return d;
+    }
+    const double k = 1 / D;
+    d.a = (sx * sy - n * sxy) * k;
+    d.b = (sx * sxy - sy * sxx) * k;
+    return d;
+}
+
+} // namespace
+
+void PanneauNuage::Refus_calcul(const QString& texte) {
+    // One box per user action: the plot is redrawn several times by one action, and
+    // the label keeps the refusal in view anyway.
+    if (refusAnnonce_) return;
+    refusAnnonce_ = true;
+    Prompts::msgBox(texte, Prompts::OkOnly);
+    QTimer::singleShot(0, &fen(), [this] { refusAnnonce_ = false; });
+}
+
+double PanneauNuage::Min_list2(short ncol) {
+    double m = 999999999;
+    for (const QString& t : List2(ncol).items()) {
+        const double v = Gen::Val_decimal(t);
+        if (v < m) m = v;
+    }
+    return m;
+}
+
+double PanneauNuage::Max_list2(short ncol) {
+    double m = 0;
+    for (const QString& t : List2(ncol).items()) {
+        const double v = Gen::Val_decimal(t);
+        if (v > m) m = v;
+    }
+    return m;
+}
+
+void PanneauNuage::Trace_Nuage() {
+    Surface& pic = HistPicHist->surface();
+    Label8->clear();
+    pic.Scale(0, 1000, 1000, 0);
+    pic.ForeColor = 0;
+    pic.BackColor = 0xFFFFFF;
+    pic.Cls();
+    pic.FontSize = 8;
+
+    const auto points = SeriesGrille::Points(int(ColonnesAxes[0]), int(ColonnesAxes[1]));
+    List2(0).Clear();
+    List2(1).Clear();
+    for (const auto& p : points) {
+        List2(0).AddItem(Vb::CStr(p.x));
+        List2(1).AddItem(Vb::CStr(p.y));
+    }
+    if (points.empty()) return;
+    std::vector<double> X, Y;
+    for (const auto& p : points) {
+        X.push_back(p.x);
+        Y.push_back(p.y);
+    }
+
+    double minX = Min_list2(0), maxX = Max_list2(0), minY = Min_list2(1), maxY = Max_list2(1);
+    if (minX > 999999998 || minY > 999999998) return;
+    // An axis whose values are all equal runs from 0 up to the value; when the value is
+    // not above 0 it gets a unit range around it, so the scale never divides by zero.
+    auto etendre = [](double& mini, double& maxi) {
+        if (mini != maxi) return;
+        if (maxi > 0) mini = 0;
+        else { mini = maxi - 0.5; maxi = maxi + 0.5; }
+    };
+    etendre(minX, maxX);
+    etendre(minY, maxY);
+    origineX_ = minX;
+    origineY_ = minY;
+    EchelleX = 750 / (maxX - minX);
+    EchelleY = 750 / (maxY - minY);
+
+    try {
+        for (size_t i = 0; i < X.size(); ++i) {
+            Trace_Croix(Vb::CInt(150 + (X[i] - minX) * EchelleX), Vb::CInt(150 + (Y[i] - minY) * EchelleY), 20);
+            if (CheckLgn->isChecked()) pic.Print(QString::number(i + 1));
+        }
+        pic.ForeColor = 0xFF;
+        pic.Line(70, 70, 1050, 70);
+        pic.Line(70, 70, 70, 1050);
+        const QString motif = QStringLiteral("###0.0");
+        auto imprime = [&pic](double x, double y, const QString& t) {
+            pic.CurrentX = x;
+            pic.CurrentY = y;
+            pic.Print(t);
+        };
+        imprime(70, 70, Vb::Format(minX, motif));
+        imprime(830, 70, Vb::Format(maxX, motif));
+        imprime(0, 150, Vb::Format(minY, motif));
+        imprime(0, 900, Vb::Format(maxY, motif));
+        const long violet = Surface::QBColor(5);
+        pic.Line(150, 70, 150, 50, violet);
+        pic.Line(900, 70, 900, 50, violet);
+        pic.Line(50, 150, 70, 150, violet);
+        pic.Line(50, 900, 70, 900, violet);
+    } catch (const std::exception&) {
+        // The figures below are still given when a part of the drawing fails.
+    }
+
+    try {
+        if (NumFonction != 1) {
+            const CovCor c = Covariance_Correlation(X, Y);
+            const QString cov = Vb::Format(c.covariance, FormatDecimal);
+            if (c.refus.isEmpty()) {
+                Label8->setText(QStringLiteral(" Covariance = ") + cov + QLatin1Char('\n') +
+                                QStringLiteral("Corrélation Ro= ") + Vb::Format(c.correlation, FormatDecimal));
+            } else {
+                Label8->setText(QStringLiteral(" Covariance = ") + cov + QLatin1Char('\n') + c.refus);
+                Refus_calcul(c.refus);
+            }
+        }
+        if (Check2->isChecked()) {
+            const Droite d = Droite_Regression(X, Y);
+            if (!d.refus.isEmpty()) {
+                Refus_calcul(d.refus);
+                return;
+            }
+            const float a = float(d.a), b = float(d.b);
+            auto place = [&](double x) {
+                return std::pair<double, double>{Vb::CInt(150 + (x - minX) * EchelleX),
+                                                 Vb::CInt(150 + (double(a) * x + double(b) - minY) * EchelleY)};
+            };
+            const auto p1 = place(minX), p2 = place(maxX);
+            pic.Line(p1.first, p1.second, p2.first, p2.second);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+void PanneauNuage::Check2_Click() { Trace_Nuage(); }
+void PanneauNuage::CheckLgn_Click() { Trace_Nuage(); }
+
+void PanneauNuage::cmdH_Click(short index) {
+    ColonnesAxes[index] = List1->currentRow() + 1;
+    const int i = int(ColonnesAxes[index]) - 1;
+    setTexte(Text2Hist(index), i >= 0 && i < List1->count() ? List1->item(i)->text() : QString());
+}
+
+void PanneauNuage::Text2Hist_Change(short) { Exec_Hist(1); }

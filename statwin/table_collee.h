@@ -1,0 +1,40 @@
+#pragma once
+// Reading a table copied from a spreadsheet: tab-separated cells, lines ended by CR LF
+// or LF alone, numbers with a decimal comma or point. By rows, each line is a series;
+// by columns, each column of the first line is a series. Only the text before the last
+// line end counts, as a spreadsheet ends every line of its copy.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace TableCollee {
+
+inline constexpr int SeriesMax = 6;
+inline constexpr int ValeursMax = 256;
+
+// The lines before the last line end, each without its CR.
+QStringList Lignes(const QString& texte);
+
+enum class Refus {
+    Aucun,
+    Vide,                // no complete line, or no value
+    TropDeValeurs,       // a series longer than ValeursMax
+    DonneesIncorrectes,  // a cell that is not a number (by rows)
+    ErreurLigne,         // a line with a missing or non-numeric cell (by columns)
+};
+
+struct Lecture {
+    // Series by index; cell k of a series goes to grid row k + 1, an empty cell holds nothing.
+    std::vector<std::vector<std::optional<double>>> series;
+    Refus refus = Refus::Aucun;
+    int ligne = 0;              // the line at fault (ErreurLigne), counted from 0
+    bool seriesTronquees = false;  // more than SeriesMax series: the first ones are kept
+    // The longest series, to its last value.
+    int longueur() const;
+};
+
+Lecture Lire_H(const QString& texte);
+Lecture Lire_V(const QString& texte);
+
+} // namespace TableCollee
