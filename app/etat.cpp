@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 
+#include "app/aide.h"
+#include "app/disposition.h"
 #include "app/etat_demarrage.h"
 #include "app/etat_programme.h"
 #include "app/messages.h"
+#include "app/parametres.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
 #include "grid/grilles.h"
@@ -68,6 +71,12 @@ void Valeurs_de_chargement() {
 
     // Message tables.
     vider(Lib_Langue); vider(Lib_Stat); vider(Lib_MenuStat); vider(Lib_Menu); vider(Lib_Couleur);
+
+    // Settings file, help texts, layout and menus.
+    FonctionDemarrage = 0; DecimalesAuto = 0; AutoRetraceParam = 0; AvertissementAffiche = 0;
+    RapportVue = 0; LargeurVueInitiale = 0; LargeurVueCourante = 0;
+    EtalonCouleur = 0; NbMesuresEtalon = 0; NbMesuresScanner = 0;
+    ModeTriangle = 0; ComptageEnCours = 0; ClicArme = 0; EpaisseurTrait = 0; FonctionRep = 0;
 }
 
 } // namespace Etat

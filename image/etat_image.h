@@ -14,3 +14,5 @@ inline Liste ListIMGchar;            // full paths of the loaded images (at most
 inline Liste ListImgAff;             // displayed image names
 inline Liste ListImgIdx;             // entry k holds the text of k
 inline Liste ListImgMC;              // images of the multilayer group
+inline short EpaisseurTrait = 0;     // line thickness of annotations: 1, 2 or 5
+inline short FonctionRep = 0;        // what the folder pane was opened for (0 load images)

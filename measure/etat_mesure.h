@@ -10,3 +10,6 @@ inline short PolygoneCercles = 0;
 inline short ModePolygone = 0;          // a polygon is being measured (set again by reading a polygon file)
 inline short LongueurPixels = 0;        // length just measured, image pixels
 inline int VitesseSouris = 0;           // mouse speed saved at load, restored on leaving
+inline short ModeTriangle = 0;          // a triangle is being measured
+inline short ComptageEnCours = 0;       // a count has been stored in the row being filled
+inline short ClicArme = 0;              // the next click on the picture counts
