@@ -10,6 +10,8 @@
 #include "app/vb.h"
 #include "grid/etat_grille.h"
 #include "grid/grilles.h"
+#include "stats/series.h"
+#include "stats/valeur_dominante.h"
 
 namespace {
 
@@ -78,6 +80,16 @@ void Calcule_deciles() {
         GrilleRefP.setTextMatrix(10, c, Vb::CStr(MedianeCol[c]));
         GrilleRefP.setTextMatrix(11, c, Vb::Format(Decile9Col[c], FormatDecimal));
     }
+}
+
+double Stat_colonne(short col) {
+    // Only the rows the grid really has are read.
+    const int n = std::min<int>(NbLignesGrille - 1, GrilleRef.Rows() - 1);
+    if (n < 1 || col < 0 || col >= GrilleRef.Cols()) return 0;
+    std::vector<double> x(size_t(n) + 1, 0.0);
+    for (int r = 1; r <= n; ++r) x[size_t(r)] = Val_decimal(GrilleRef.TextMatrix(r, col));
+    Mstat::Tri_Rapide(x, 1, n);
+    return Mstat::Valeur_Dominante(0, x);
 }
 
 } // namespace Gen
