@@ -30,7 +30,8 @@ QWidget* Fenetre_visible() {
     if (QWidget* w = QApplication::activeModalWidget(); w && w->isVisible() && !est_panneau(w)) return w;
     if (QWidget* w = QApplication::activeWindow(); w && w->isVisible() && !est_panneau(w)) return w;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !est_panneau(w) && !(w->windowFlags() & Qt::Tool) && w->windowType() != Qt::ToolTip)
+        if (w->isVisible() && !est_panneau(w) && w->windowType() != Qt::Tool && w->windowType() != Qt::ToolTip &&
+            w->windowType() != Qt::Popup)
             return w;
     return nullptr;
 }
@@ -70,7 +71,7 @@ void Place_panneau(Tav& tav) {
         const int y = std::max(0, std::min(HautTwips / TwipsParPixel, hote->height() - taille.height()));
         panneau->setGeometry(QRect(QPoint(x, y), taille));
     } else {
-        if (panneau->parentWidget() || !(panneau->windowFlags() & Qt::Tool))
+        if (panneau->parentWidget() || panneau->windowType() != Qt::Tool)
             panneau->setParent(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                             Qt::WindowDoesNotAcceptFocus);
         QRect zone(0, 0, 800, 600);

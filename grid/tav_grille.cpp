@@ -114,8 +114,9 @@ void Tav::Efface_ligne(short& ligne) {
             EtapeMesure = 1;
             correction += 1;
         }
+        // The grid keeps its size: one title row, the measurement rows and the spare row.
         GrilleRef.RemoveItem(row);
-        GrilleRef.setRows(TailleGrille + 1);
+        GrilleRef.setRows(std::max(TailleGrille + 1, GrilleRef.Rows() + 1));
         for (int i = row; i <= n - 1; ++i) Trame(i) = Trame(i + 1);
         Gen::RAZ_ligne_trame(short(n));
         NbLignesGrille = short(std::max(n - 1, 1));
