@@ -1,0 +1,40 @@
+#include "tests/grid/aide_grille.h"
+
+#include "app/etat_programme.h"
+#include "app/tav.h"
+#include "grid/enregistrement.h"
+#include "grid/etat_grille.h"
+#include "grid/fonction.h"
+#include "grid/grilles.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "measure/services_mesure.h"
+#include "grid/grille_affichage.h"
+#include "grid/effacement.h"
+
+void GrilleTest::SetUp() {
+    EtatPropre::SetUp();
+    IndexImageActive = 1;
+    CalibrageActuel = 1.0;
+    LongueurPolygone = 0;
+    // The measuring window outlives each test: its statistics frame is shown again.
+    Tav::instance()->Frame(6).Visible = true;
+}
+
+void GrilleTest::Choisit(short f) {
+    Gen::Change_fonction();
+    NumFonction = f;
+    PGr::Choix_fonction();
+}
+
+void GrilleTest::Mesure(short pixels) {
+    LongueurPixels = pixels;
+    Mstat::Ajoute_Ligne_Grille_Mesure();
+}
+
+void GrilleTest::Ligne(std::initializer_list<short> longueurs) {
+    for (short l : longueurs) Mesure(l);
+}
+
+QString GrilleTest::cell(int r, int c) { return GrilleRef.TextMatrix(r, c); }
+QString GrilleTest::stat(int r, int c) { return GrilleRefP.TextMatrix(r, c); }
