@@ -37,6 +37,7 @@ void RAZ_grille(short sans_question) {
     Vider_valeurs(GrilleRef, true);
     Vider_valeurs(MGrille, false);
     RAZ_grille_stat();
+    ExtraitListe.clear();  // the extract named rows of the table that goes
     EtapeMesure = 1;
     NbLignesGrille = 1;
     PointEnCours = 0;
@@ -65,6 +66,7 @@ void RAZ_trame() {
     // Every record goes: clearing may follow a grid reset that has already set the row
     // counter back to 1, and a record left behind would be saved with the next rows.
     for (int i = 0; i <= TableMesuresMax; ++i) RAZ_ligne_trame(short(i));
+    ExtraitListe.clear();
     NbLignesGrille = 1;
     EtapeMesure = 1;
     PointEnCours = 0;

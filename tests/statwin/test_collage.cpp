@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/messages.h"
+#include "grid/effacement.h"
 #include "platform/prompts.h"
 #include "statwin/table_collee.h"
 #include "tests/statwin/aide_statwin.h"
@@ -234,6 +235,21 @@ TEST_F(Collage, LeBoutonResumeEtOffreToutesLesSeries) {
     FenHisto& g = activer(1);
     EXPECT_EQ(g.Histcmd(1).text(), QStringLiteral("B"));
     EXPECT_EQ(g.List1->count(), 2);
+}
+
+TEST_F(Collage, LExtraitPartAvecLaGrille) {
+    grille_mesuree();
+    {
+        Prompts::Script script;
+        script.message(QString(), Prompts::No);
+        Gen::RAZ_grille(0);
+        EXPECT_EQ(ExtraitListe, QStringLiteral("2;3;"));
+    }
+    Gen::RAZ_grille(1);
+    EXPECT_TRUE(ExtraitListe.isEmpty());
+    ExtraitListe = QStringLiteral("1;");
+    Gen::RAZ_trame();
+    EXPECT_TRUE(ExtraitListe.isEmpty());
 }
 
 } // namespace
