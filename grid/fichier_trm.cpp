@@ -7,14 +7,20 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/etat_demarrage.h"
 #include "app/etat_programme.h"
 #include "app/gen.h"
+#include "app/messages.h"
 #include "app/tav.h"
 #include "app/vb.h"
+#include "grid/effacement.h"
 #include "grid/etat_grille.h"
+#include "grid/grille_affichage.h"
 #include "grid/grilles.h"
+#include "grid/lecture_commune.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
+#include "platform/prompts.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -89,6 +95,61 @@ bool Ecrit_trame(const QString& chemin) {
         l << ligne;
     }
     return TextFile::writeLines(fichier, l);
+}
+
+void Sauve_mesures() {
+    Tav& tav = *Tav::instance();
+    QString nom = tav.labNomFic.Caption.isEmpty() ? QStringLiteral("mesures.") : Dir_sur(tav.labNomFic.Caption);
+    if (!FichierSource.isEmpty()) nom = FichierSource;
+    const short point = Position_caractere(nom, QStringLiteral("."));
+    if (point > 0) nom = nom.left(point - 1);
+    nom += QStringLiteral(".trm");
+
+    const std::optional<QString> choix =
+        Prompts::saveFile(QStringLiteral("Sauver la Trame"), RepData,
+                          QStringLiteral("*.trm|*.trm|Tous les fichiers (*.*)|*.*"), nom);
+    if (!choix || choix->isEmpty()) return;
+    const QString chemin = *choix;
+    const QString dossier = QFileInfo(chemin).absolutePath();
+    if (dossier != RepData) RepData = dossier;
+
+    if (Fichier_existe(chemin) &&
+        Prompts::msgBox(Lib_Langue[116], Prompts::OkCancel) == Prompts::Cancel)
+        return;
+    if (!Ecrit_trame(chemin))
+        Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" :  ") + chemin, Prompts::OkOnly);
+}
+
+void Charge_mesures() {
+    Tav& tav = *Tav::instance();
+    if (EtapeMesure + NbLignesGrille > 2 &&
+        Prompts::msgBox(Lib_Langue[185] + SautLigne + Lib_Langue[106],
+                        Prompts::YesNo | Prompts::IconInformation, QStringLiteral("Attention !")) == Prompts::No)
+        return;
+
+    // The dialog comes first: the grid is cleared only once there is a file to replace it.
+    const QString propose = tav.labNomFic.Caption.isEmpty() ? QStringLiteral("mesures.trm") : QStringLiteral(".trm");
+    const std::optional<QString> choix =
+        Prompts::openFile(QStringLiteral("Charger la trame"), RepData, QStringLiteral("*.trm|*.trm"), propose);
+    if (!choix || choix->isEmpty()) return;
+    const QString chemin = *choix;
+    if (!Fichier_existe(chemin, QStringLiteral("fichier trame absent "), 1)) return;
+
+    RAZ_grille(1);
+    Lecture::Vide_trames();
+    InitFaite = 0;
+    short statut = 0;
+    Lit_trame(chemin, statut);
+    if (statut == 1) return;
+
+    Mstat::Recopie_Grille(0);
+    ListImgMC.Clear();
+    ListImgIdx.Clear();
+    if (ListIMGchar.ListCount() > 0) {
+        ListIMGchar.setListIndex(0);
+        tav.appel_img_listchar(ListIMGchar.Text());
+        NomImageActive = ListIMGchar.Text();
+    }
 }
 
 } // namespace Gen

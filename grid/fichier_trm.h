@@ -11,4 +11,20 @@ namespace Gen {
 // the user is the caller's part.
 bool Ecrit_trame(const QString& chemin);
 
+// Reads a measurement file into the grid and the records. `statut` becomes 1 when the
+// file is refused (its resolution mode differs from the current one) and is left as it
+// was otherwise. An empty path reads "mesure.trm" of the data folder. A missing file is
+// reported and changes nothing. Whatever is sound is loaded: the rows stop at the end of
+// the file, a value that does not convert is skipped, and the user is told the first
+// line that was not sound.
+void Lit_trame(const QString& chemin, short& statut);
+
+// "Sauver la Trame": save dialog, overwrite question, then the writer; a failed write is
+// reported with the path.
+void Sauve_mesures();
+
+// "Charger la trame": the question when the grid holds data, the open dialog, and only
+// once a file is chosen the clearing and the reading. Cancel changes nothing.
+void Charge_mesures();
+
 } // namespace Gen

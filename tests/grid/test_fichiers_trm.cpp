@@ -1,0 +1,428 @@
+// Measurement files: hand-written files of every function read into the grid, written
+// back unchanged, truncated and malformed files, and the save and load commands.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/etat.h"
+#include "app/etat_demarrage.h"
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/tav.h"
+#include "grid/etat_grille.h"
+#include "grid/fichier_trm.h"
+#include "grid/grilles.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "platform/prompts.h"
+#include "platform/textfile.h"
+#include "tests/common/fixture.h"
+#include "tests/grid/aide_fichiers.h"
+
+namespace {
+
+QString Donnees(const QString& nom) { return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/" + nom; }
+
+QByteArray Octets(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Ecrit_octets(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+// Every line of a file but the screen width, which belongs to the machine that wrote it.
+QList<QByteArray> Sans_resh(const QByteArray& octets) {
+    QList<QByteArray> lignes = octets.split('\n');
+    lignes.removeIf([](const QByteArray& l) { return l.startsWith("RESH = "); });
+    return lignes;
+}
+
+class FichierTrm : public EtatPropre {
+protected:
+    void SetUp() override {
+        EtatPropre::SetUp();
+        Controles_fichiers_propres();
+        Prepare();
+    }
+    // The state every read starts from, again for each file a test reads afresh.
+    void Recommence() {
+        Etat::Demarrage_test(dir_.path());
+        Prepare();
+    }
+    void Prepare() {
+        Tav& tav = *Tav::instance();
+        // A base picture 1000 pixels wide (scale 1) shown at display scale 1, no zoom:
+        // a length is the distance between the points times the image's calibration.
+        tav.Picture1.ScaleWidth = 9000;
+        tav.picbase.Width = 15000;
+        EchelleAffichage = 1.0;
+        DiviseurEchelle = 1.0;
+        NiveauZoom = 0;
+        for (const char* image : {"spores.jpg", "spores a.jpg", "spores b.jpg", "cystides.jpg", "asques.jpg",
+                                  "hymenium.jpg", "chapeau.jpg", "lames.jpg"})
+            Ecrit_octets(chemin(QString::fromUtf8(image)), "image");
+    }
+    // A hand-written file with its images in the test folder.
+    QString Golden(const QString& nom) {
+        QByteArray octets = Octets(Donnees(nom));
+        EXPECT_FALSE(octets.isEmpty()) << nom.toStdString();
+        octets.replace("@DOSSIER@", dir_.path().toUtf8());
+        const QString p = chemin(nom);
+        Ecrit_octets(p, octets);
+        return p;
+    }
+    static void Lit(const QString& p) {
+        short statut = 0;
+        Gen::Lit_trame(p, statut);
+        EXPECT_EQ(statut, 0);
+    }
+    static QStringList Ligne(int r) {
+        QStringList l;
+        for (int c = 1; c < GrilleRef.Cols(); ++c) l << GrilleRef.TextMatrix(r, c);
+        return l;
+    }
+    // No row past the last one read holds anything.
+    static void Rien_au_dela() {
+        for (int r = NbLignesGrille; r < GrilleRef.Rows(); ++r)
+            for (int c = 1; c < GrilleRef.Cols(); ++c)
+                ASSERT_TRUE(GrilleRef.TextMatrix(r, c).isEmpty()) << "row " << r << " col " << c;
+    }
+};
+
+struct Cas {
+    const char* fichier;
+    short fonction, taille;
+    std::vector<QStringList> lignes;   // columns 1 to Cols - 1 of each row
+};
+
+} // namespace
+
+TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
+    // Lengths by hand: distance between the points × the image's calibration, with the
+    // display pattern "###0.00" and a decimal comma. Spores 2D: Q = L / l, V = L·l²·π/6
+    // with one decimal (5 · 2.5² · 3.14159 / 6 = 16.36; 6.25 · 3.75² · 3.14159 / 6 = 46.02).
+    // Functions 10 to 16 keep the file rules: their points are read back as lengths, the
+    // polygon's area and perimeter (×1000 in segment 2) give 12, 14, and F = 14/12 = 1.17.
+    const Cas cas[] = {
+        {"fonction01.trm", 1, 64, {{"5,00", "1", ""}, {"6,50", "1", "hyphe cloisonnée"}, {"2,50", "1", ""}}},
+        {"fonction02.trm", 2, 128,
+         {{"5,00", "2,50", "2,00", "16,4", "1", "ovoïde, paroi épaisse"}, {"6,25", "3,75", "1,67", "46,0", "2", ""}}},
+        {"fonction03.trm", 3, 256, {{"17,00", "10,00", "5,00", "1,70", "3,40", "1", "vue de profil"}}},
+        {"fonction04.trm", 4, 256, {{"2,50", "5,00", "6,50", "1", ""}}},
+        {"fonction05.trm", 5, 256, {{"2,50", "5,00", "6,50", "8,50", "1", ""}}},
+        {"fonction06.trm", 6, 256, {{"2,50", "5,00", "6,50", "8,50", "12,50", "1", ""}}},
+        {"fonction10.trm", 10, 256, {{"0,00", "1", ""}}},
+        {"fonction11.trm", 11, 256, {{"5,00", "0,00", "", "1", ""}}},
+        {"fonction13.trm", 13, 256, {{"10,00", "0,00", "0,00", "", "1", ""}}},
+        {"fonction14.trm", 14, 256, {{"10,00", "0,00", "0,00", "", "1", ""}}},
+        {"fonction15.trm", 15, 256, {{"13,00", "0,00", "", "1", ""}}},
+        {"fonction16.trm", 16, 256, {{"12", "14", "0", "1,17", "1", "contour fermé"}}},
+        // A colour row's values are not lengths: the file keeps its points, not its colours.
+        {"fonction20.trm", 20, 256, {{"", "", "", "", "", "", "", "1", "lame jaune"}}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.fichier);
+        Recommence();
+        const QString p = Golden(QString::fromLatin1(c.fichier));
+        Lit(p);
+        EXPECT_EQ(NumFonction, c.fonction);
+        EXPECT_EQ(TailleGrille, c.taille);
+        EXPECT_EQ(GrilleRef.Rows(), c.taille + 1);
+        EXPECT_EQ(NbLignesGrille, int(c.lignes.size()) + 1);
+        EXPECT_EQ(EtapeMesure, 1);
+        EXPECT_EQ(FichierSource, QString::fromLatin1(c.fichier));
+        for (int r = 1; r <= int(c.lignes.size()); ++r) {
+            EXPECT_EQ(GrilleRef.TextMatrix(r, 0), QString::number(r));
+            EXPECT_EQ(Ligne(r), c.lignes[size_t(r - 1)]) << "row " << r;
+        }
+        Rien_au_dela();
+        ASSERT_GE(ListIMGchar.ListCount(), 1);
+        EXPECT_TRUE(ListIMGchar.List(0).startsWith(dir_.path()));
+        EXPECT_EQ(ListImgAff.items(), ListIMGchar.items());
+        EXPECT_EQ(ListImgIdx.List(ListImgIdx.ListCount() - 1), QString::number(ListIMGchar.ListCount() - 1));
+
+        const QString copie = chemin(QStringLiteral("copie.trm"));
+        ASSERT_TRUE(Gen::Ecrit_trame(copie));
+        const QList<QByteArray> ecrit = Sans_resh(Octets(copie)), lu = Sans_resh(Octets(p));
+        ASSERT_EQ(ecrit.size(), lu.size());
+        for (int i = 0; i < ecrit.size(); ++i) EXPECT_EQ(ecrit[i].toStdString(), lu[i].toStdString()) << "line " << i;
+    }
+}
+
+TEST_F(FichierTrm, RecordsAndCalibrationsComeBack) {
+    Lit(Golden(QStringLiteral("fonction02.trm")));
+    EXPECT_DOUBLE_EQ(CalibrageImage[1], 0.5);
+    EXPECT_DOUBLE_EQ(CalibrageImage[2], 0.25);
+    const LigneTrame& t = Trame(2);
+    EXPECT_EQ(t.Zoom, 1);
+    EXPECT_EQ(t.Image, 2);
+    EXPECT_EQ(t.Segments[1].x2, 24);
+    EXPECT_EQ(t.Segments[1].y2, 7);
+    EXPECT_EQ(t.Segments[2].x1, 10);
+    EXPECT_EQ(t.Segments[2].y2, 19);
+    EXPECT_EQ(t.Segments[3].x2, 0);
+}
+
+TEST_F(FichierTrm, WriterLinesAndBlocks) {
+    // 3 rows, 2 images: 2 calibration lines, 2 image lines, 3 comments, 3 row lines.
+    Lit(Golden(QStringLiteral("fonction01.trm")));
+    ListIMGchar.AddItem(chemin(QStringLiteral("spores a.jpg")));
+    CalibrageImage[2] = -1.25;
+    IndResolution = -1;
+    // A line break in a comment would shift every later block.
+    GrilleRef.setTextMatrix(1, 3, QStringLiteral("deux\r\nlignes"));
+    const QString p = chemin(QStringLiteral("trois.trm"));
+    ASSERT_TRUE(Gen::Ecrit_trame(p));
+    QStringList l;
+    ASSERT_TRUE(TextFile::readLines(p, l));
+    const QStringList attendu = {"INDPRES=True", "NBIMAGES= 2", "NBLIGNES= 3", "NBLGMAX =64", "FONCTION= 1",
+                                 "CALIBRAGE= ", " 0,5 ", "-1,25 "};
+    EXPECT_EQ(l.mid(0, 8), attendu);
+    EXPECT_TRUE(l[8].startsWith(QStringLiteral("RESH = ")));
+    EXPECT_EQ(l[9], QStringLiteral("PCTSW =  9000 "));
+    EXPECT_EQ(l[10], QStringLiteral("IMAGES= "));
+    EXPECT_EQ(l[13], QStringLiteral("COMMENT= "));
+    EXPECT_EQ(l[14], QStringLiteral("1;deux  lignes"));
+    EXPECT_EQ(l[17], QStringLiteral("FIN"));
+    EXPECT_EQ(l[18], QStringLiteral("TRAME= "));
+    EXPECT_EQ(l.size(), 22);
+    EXPECT_EQ(l[21], QStringLiteral("0;1;-3;-4;0;0;"));
+
+    IndResolution = -1;
+    {
+        // Read over a grid holding data, the reader asks before clearing it.
+        Prompts::Script s;
+        s.message(QStringLiteral("effacer  la grille  ?"), Prompts::Yes);
+        Lit(p);
+    }
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 3), QStringLiteral("deux  lignes"));
+    EXPECT_EQ(GrilleRef.TextMatrix(2, 3), QStringLiteral("hyphe cloisonnée"));
+    EXPECT_EQ(NbLignesGrille, 4);
+}
+
+TEST_F(FichierTrm, BothDecimalSeparatorsRoundTrip) {
+    Lit(Golden(QStringLiteral("fonction02.trm")));
+    const QString p = chemin(QStringLiteral("point.trm"));
+    {
+        LocaleScope anglais(QLocale::English, QLocale::UnitedStates);
+        ASSERT_TRUE(Gen::Ecrit_trame(p));
+    }
+    QStringList l;
+    ASSERT_TRUE(TextFile::readLines(p, l));
+    EXPECT_EQ(l[6], QStringLiteral(" 0.5 "));
+    EXPECT_EQ(l[7], QStringLiteral(" 0.25 "));
+    Recommence();
+    Lit(p);
+    EXPECT_EQ(Ligne(2), (QStringList{"6,25", "3,75", "1,67", "46,0", "2", ""}));
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 6), QStringLiteral("ovoïde, paroi épaisse"));
+}
+
+TEST_F(FichierTrm, TruncatedFileLoadsTheRowsItHoldsAndSaysWhereItStops) {
+    const QList<QByteArray> lignes = Octets(Golden(QStringLiteral("fonction01.trm"))).split('\n');
+    const int total = int(lignes.size()) - 1;   // the last line break leaves an empty piece
+    ASSERT_EQ(total, 20);
+    for (int n = 0; n <= total; ++n) {
+        SCOPED_TRACE(n);
+        Recommence();
+        QByteArray octets;
+        for (int i = 0; i < n; ++i) octets += lignes[i] + '\n';
+        const QString p = chemin(QStringLiteral("court.trm"));
+        Ecrit_octets(p, octets);
+        Prompts::Script s;
+        // From the row count on, a file cut short misses lines it announced.
+        if (n >= 3 && n < total) s.message(QStringLiteral("erreur fichier :  ") + p);
+        Lit(p);
+        EXPECT_EQ(NbLignesGrille, std::max(0, n - 17) + 1);
+        Rien_au_dela();
+        // A row cut in the middle of its line: its cells are the ones it holds.
+        for (int r = 1; r < NbLignesGrille; ++r) EXPECT_FALSE(GrilleRef.TextMatrix(r, 1).isEmpty());
+    }
+    // Cut inside a row line: the row is there, the value whose points are cut is not.
+    Recommence();
+    QByteArray octets;
+    for (int i = 0; i < 18; ++i) octets += lignes[i] + '\n';
+    octets += "2;1;100;2";
+    const QString p = chemin(QStringLiteral("coupe.trm"));
+    Ecrit_octets(p, octets);
+    Prompts::Script s;
+    s.message(QStringLiteral("ligne 19"));
+    Lit(p);
+    EXPECT_EQ(NbLignesGrille, 3);
+    EXPECT_EQ(Ligne(2), (QStringList{"", "1", "hyphe cloisonnée"}));
+    Rien_au_dela();
+}
+
+TEST_F(FichierTrm, MalformedFilesLoadWhatIsSound) {
+    QByteArray octets = Octets(Golden(QStringLiteral("fonction01.trm")));
+    // Lower-case key with blanks around "=", a row count beyond the rows, an unreadable
+    // coordinate, a blank line where a row was due, coordinates beyond 16 bits.
+    octets.replace("NBLGMAX =64", "nblgmax = 128");
+    octets.replace("NBLIGNES= 3", "NBLIGNES= 9");
+    octets.replace("2;1;100;200;105;212;", "2;1;100;2x0;105;212;");
+    octets.replace("0;1;-3;-4;0;0;", "0;1;40000;70000;40003;70004;\r\n\r\n0;1;1;1;1;1;");
+    const QString p = chemin(QStringLiteral("abime.trm"));
+    Ecrit_octets(p, octets);
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("ligne 16"));
+        Lit(p);
+    }
+    EXPECT_EQ(TailleGrille, 128);
+    EXPECT_EQ(NbLignesGrille, 4);
+    EXPECT_EQ(Ligne(1), (QStringList{"5,00", "1", ""}));
+    EXPECT_EQ(Ligne(2), (QStringList{"", "1", "hyphe cloisonnée"}));
+    // (40000, 70000) to (40003, 70004): a distance of 5, at calibration 0.5.
+    EXPECT_EQ(Ligne(3), (QStringList{"2,50", "1", ""}));
+    EXPECT_EQ(Trame(3).Segments[1].y2, 70004);
+    Rien_au_dela();
+
+    // Values that do not convert are skipped; a grid size the program does not offer too.
+    octets = Octets(Golden(QStringLiteral("fonction01.trm")));
+    octets.replace("NBLGMAX =64", "NBLGMAX =1000");
+    octets.replace("FONCTION= 1", "FONCTION= 99");
+    octets.replace("NBIMAGES= 1", "NBIMAGES= un");
+    Recommence();
+    const QString q = chemin(QStringLiteral("faux.trm"));
+    Ecrit_octets(q, octets);
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("ligne 2"));
+        Lit(q);
+    }
+    EXPECT_EQ(TailleGrille, 256);
+    EXPECT_EQ(NumFonction, 0);
+    EXPECT_EQ(ListIMGchar.ListCount(), 0);
+    EXPECT_EQ(NbLignesGrille, 4);
+}
+
+TEST_F(FichierTrm, ScreenWidthResolutionModeAndMissingFile) {
+    // A picture width written with a decimal comma is read whole; the calibrations follow it.
+    QByteArray octets = Octets(Golden(QStringLiteral("fonction01.trm")));
+    octets.replace("PCTSW =  9000 ", "PCTSW =  4500,5 ");
+    const QString p = chemin(QStringLiteral("largeur.trm"));
+    Ecrit_octets(p, octets);
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("résolution écran corrigée"));
+        Lit(p);
+    }
+    EXPECT_FLOAT_EQ(float(CalibrageImage[1]), 0.5f * 4500.5f / 9000.0f);
+
+    // A file of the other resolution mode is refused before anything changes.
+    GrilleRef.setTextMatrix(1, 3, QStringLiteral("à garder"));
+    octets.replace("INDPRES=False", "INDPRES=True");
+    Ecrit_octets(p, octets);
+    short statut = 0;
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("mode de resolution incompatible"));
+        Gen::Lit_trame(p, statut);
+    }
+    EXPECT_EQ(statut, 1);
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 3), QStringLiteral("à garder"));
+    EXPECT_EQ(NbLignesGrille, 4);
+
+    // A missing file says so and changes nothing.
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("fichier trame absent "));
+        Gen::Lit_trame(chemin(QStringLiteral("absent.trm")), statut);
+    }
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 3), QStringLiteral("à garder"));
+    EXPECT_EQ(NbLignesGrille, 4);
+}
+
+TEST_F(FichierTrm, SaveCommand) {
+    Lit(Golden(QStringLiteral("fonction01.trm")));
+    RepData = chemin(QStringLiteral("ailleurs"));
+    QDir().mkpath(RepData);
+    FichierSource = QStringLiteral("sortie.v2.trm");
+    const QString p = chemin(QStringLiteral("sortie.trm"));
+    {
+        // Cancel writes nothing and shows nothing.
+        Prompts::Script s;
+        s.save(std::nullopt);
+        Gen::Sauve_mesures();
+        ASSERT_EQ(s.seen().size(), 1u);
+        EXPECT_EQ(s.seen()[0].proposedName, QStringLiteral("sortie.trm"));
+        EXPECT_EQ(s.seen()[0].folder, RepData);
+    }
+    EXPECT_FALSE(QFileInfo::exists(p));
+    {
+        Prompts::Script s;
+        s.save(p);
+        Gen::Sauve_mesures();
+    }
+    EXPECT_EQ(RepData, dir_.path());
+    const QByteArray premier = Octets(p);
+    EXPECT_TRUE(premier.startsWith("INDPRES=False\r\n"));
+    GrilleRef.setTextMatrix(1, 3, QStringLiteral("changé"));
+    {
+        // Cancel at the overwrite question leaves the old file.
+        Prompts::Script s;
+        s.save(p).message(QStringLiteral("écraser le fichier existant ?"), Prompts::Cancel);
+        Gen::Sauve_mesures();
+    }
+    EXPECT_EQ(Octets(p), premier);
+    {
+        Prompts::Script s;
+        s.save(p).message(QStringLiteral("écraser le fichier existant ?"), Prompts::Ok);
+        Gen::Sauve_mesures();
+    }
+    EXPECT_TRUE(Octets(p).contains("1;chang\xe9\r\n"));
+    // A folder that cannot take the file: "erreur fichier" with the path.
+    const QString impossible = chemin(QStringLiteral("pas/de/dossier.trm"));
+    {
+        Prompts::Script s;
+        s.save(impossible).message(QStringLiteral("erreur fichier :  ") + impossible);
+        Gen::Sauve_mesures();
+    }
+    EXPECT_FALSE(QFileInfo::exists(impossible));
+}
+
+TEST_F(FichierTrm, LoadCommandShowsTheDialogBeforeClearing) {
+    Lit(Golden(QStringLiteral("fonction01.trm")));
+    const QString autre = Golden(QStringLiteral("fonction03.trm"));
+    const auto intacte = [] {
+        EXPECT_EQ(NumFonction, 1);
+        EXPECT_EQ(NbLignesGrille, 4);
+        EXPECT_EQ(GrilleRef.TextMatrix(2, 1), QStringLiteral("6,50"));
+    };
+    {
+        // No to the question, or Cancel in the dialog: nothing changes, nothing more is shown.
+        Prompts::Script s;
+        s.message(QStringLiteral("La table actuelle contient des données"), Prompts::No);
+        Gen::Charge_mesures();
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(std::nullopt);
+        Gen::Charge_mesures();
+        EXPECT_EQ(s.seen().size(), 3u);
+    }
+    intacte();
+    EXPECT_EQ(InitFaite, -1);
+    {
+        // A file that is not there: said, and the grid kept.
+        Prompts::Script s;
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes)
+            .open(chemin(QStringLiteral("absent.trm")))
+            .message(QStringLiteral("fichier trame absent "));
+        Gen::Charge_mesures();
+    }
+    intacte();
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(autre);
+        Gen::Charge_mesures();
+    }
+    EXPECT_EQ(NumFonction, 3);
+    EXPECT_EQ(NbLignesGrille, 2);
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 7), QStringLiteral("vue de profil"));
+    EXPECT_EQ(NomImageActive, chemin(QStringLiteral("spores.jpg")));
+    EXPECT_EQ(ListIMGchar.ListIndex(), 0);
+    // Records of the rows the file replaced are gone.
+    EXPECT_EQ(Trame(2).Segments[1].x2, 0);
+    EXPECT_EQ(Trame(3).Image, 0);
+}
