@@ -9,8 +9,10 @@
 #include "app/messages.h"
 #include "app/parametres.h"
 #include "colour/etat_couleur.h"
+#include "grid/commentaires.h"
 #include "grid/etat_grille.h"
 #include "grid/grilles.h"
+#include "grid/rapport.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 
@@ -63,7 +65,7 @@ void Valeurs_de_chargement() {
 
     // Measuring.
     vider(CalibrageImage); TypeCalibrage = 0; NbMesuresCalibrage = 0; ModeDensite = 0;
-    ChoixPopSegment = 0; PolygoneCercles = 0; LongueurPixels = 0;
+    ChoixPopSegment = 0; PolygoneCercles = 0; LongueurPixels = 0; ModePolygone = 0;
 
     // Colour.
     FicCoulRef.clear(); SauveNuancier = 0; SauveScanner = 0; vider(RVBMesure); vider(LabCouleur);
@@ -77,6 +79,9 @@ void Valeurs_de_chargement() {
     RapportVue = 0; LargeurVueInitiale = 0; LargeurVueCourante = 0;
     EtalonCouleur = 0; NbMesuresEtalon = 0; NbMesuresScanner = 0;
     ModeTriangle = 0; ComptageEnCours = 0; ClicArme = 0; EpaisseurTrait = 0; FonctionRep = 0;
+
+    // Comment frame and results report.
+    ModeCommentaire = 0; SaisieCommentaire = 0; FichierResultats.clear();
 }
 
 } // namespace Etat
