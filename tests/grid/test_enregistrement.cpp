@@ -50,13 +50,6 @@ TEST_F(GrilleTest, SegmentRows) {
     EXPECT_EQ(stat(8, 1), QStringLiteral("2"));
 }
 
-TEST_F(GrilleTest, ZeroLengthIsRecordedAsZero) {
-    Choisit(1);
-    Ligne({0});
-    EXPECT_EQ(cell(1, 1), QStringLiteral("0,00"));
-    EXPECT_EQ(NbLignesGrille, 2);
-}
-
 TEST_F(GrilleTest, Spores2DComputeQAndVolume) {
     Choisit(2);
     Mesure(10);
@@ -104,15 +97,6 @@ TEST_F(GrilleTest, CystidiaRowsHoldTheirMeasures) {
     Ligne({41, 9, 6, 4});
     EXPECT_EQ(cell(2, 1), QStringLiteral("41,00"));
     EXPECT_EQ(NbLignesGrille, 3);
-}
-
-TEST_F(GrilleTest, PolygonOptionTakesThePolygonLengthFirst) {
-    Choisit(1);
-    ModePoly = -1;
-    LongueurPolygone = 123.456;
-    Mesure(7);
-    EXPECT_EQ(cell(1, 1), QStringLiteral("123,46"));
-    ModePoly = 0;
 }
 
 TEST_F(GrilleTest, SimpleCountsByClicks) {
@@ -366,20 +350,3 @@ TEST_F(GrilleTest, RowBeyondALoweredGridIsRefused) {
     EXPECT_EQ(cell(71, 1), QString());
 }
 
-TEST_F(GrilleTest, CalibrationPointingCountsEveryValue) {
-    Choisit(1);
-    ModeCalibrage = -1;
-    TypeCalibrage = 2;
-    Ligne({10, 20});
-    EXPECT_EQ(NbMesuresCalibrage, 2);
-    ModeCalibrage = 0;
-}
-
-TEST_F(GrilleTest, ZeroCalibrationWarnsAndRecords) {
-    Choisit(1);
-    CalibrageActuel = 0;
-    Prompts::Script script;
-    script.message(QStringLiteral("Attention. Coefficient de calibrage = 0 "));
-    Mesure(10);
-    EXPECT_EQ(cell(1, 1), QStringLiteral("0,00"));
-}

@@ -126,8 +126,3 @@ TEST_F(FlashTest, OpenAndCloseAroundAPieceOfWork) {
     EXPECT_GE(horloge.time(), 21.0);
 }
 
-TEST_F(FlashTest, ColourOutOfRangeEndsQuietly) {
-    Waits::FakeClock horloge(0.05, 1.0);
-    Tav::instance()->Flash(1e20, QStringLiteral("x"), 5);
-    EXPECT_EQ(horloge.rounds(), 0);
-}

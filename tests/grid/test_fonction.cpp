@@ -88,13 +88,6 @@ TEST_F(GrilleTest, ColourWidthsTakeTheLastFieldWithoutDollar) {
     EXPECT_EQ(Lib_Langue[55], QStringLiteral(" marquer la zone couleur à mesurer"));
 }
 
-TEST_F(GrilleTest, DensityGridHasTheColumnsOfItsWidths) {
-    Choisit(13);
-    const char* titres[] = {"N°", "S", "Nb", "Nb/S", "Nb/L", "img", "comment"};
-    for (int c = 0; c < 7; ++c) EXPECT_EQ(cell(0, c), QString::fromUtf8(titres[c])) << c;
-    EXPECT_EQ(Lib_Langue[55], QStringLiteral("marquer l'élément désiré"));
-}
-
 TEST_F(GrilleTest, PromptsOfCountsAndSurfaces) {
     Choisit(10);
     EXPECT_EQ(Lib_Langue[55], QStringLiteral("marquer l'élément"));
@@ -182,10 +175,3 @@ TEST_F(GrilleTest, DisplayedCopyShowsTheLatestRows) {
     EXPECT_EQ(MGrille.TextMatrix(2, 1), QStringLiteral("90"));
 }
 
-TEST_F(GrilleTest, CellTextMovesTheCurrentCell) {
-    Choisit(1);
-    GrilleRef.setTextMatrix(3, 1, QStringLiteral("4,5"));
-    EXPECT_EQ(Gen::Texte_cellule(3, 1), QStringLiteral("4,5"));
-    EXPECT_EQ(GrilleRef.Row(), 3);
-    EXPECT_EQ(Gen::Texte_cellule(4, 1), QString());
-}
