@@ -1,7 +1,20 @@
 #pragma once
 // The measuring window lives for the whole test run: the controls the file, results and
 // comment tests read are put back in their first state before each test.
+#include <QFile>
+#include <QFileInfo>
+
 #include "app/tav.h"
+
+// A hand-written file of the tests' data folder.
+inline QString Donnees(const QString& nom) {
+    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data/") + nom;
+}
+
+inline QByteArray Octets(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 inline void Controles_fichiers_propres() {
     Tav& tav = *Tav::instance();

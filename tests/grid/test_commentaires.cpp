@@ -50,9 +50,6 @@ TEST_F(Commentaires, CommentingTheGridRowAfterRow) {
     tav().commenter_grille();
     EXPECT_EQ(ModeCommentaire, -1);
     EXPECT_TRUE(tav().Frame(10).Visible);
-    EXPECT_EQ(tav().Frame(10).Height, 1500);
-    EXPECT_EQ(tav().Bout_dial(29).Caption, QStringLiteral(" fermer"));
-    EXPECT_TRUE(tav().Text4.Visible);
 
     tav().TBox(3).Text = QStringLiteral("première ligne");
     tav().Bout_dial_Click(28);
@@ -130,12 +127,9 @@ TEST_F(Commentaires, ClickOnACommentCell) {
     GrilleRef.setCol(3);
     tav().GrilleRef_Click();
     EXPECT_TRUE(tav().Frame(10).Visible);
-    EXPECT_FALSE(tav().Frame(6).Visible);
-    EXPECT_EQ(tav().Frame(10).BackColor, 0xC0C000);
     EXPECT_EQ(tav().Text4.Text, QStringLiteral("2"));
     EXPECT_EQ(tav().TBox(3).Text, QStringLiteral("hyphe"));
     EXPECT_EQ(tav().Frame(10).Caption, QStringLiteral("ligne :2--- img 1 : spores.jpg"));
-    EXPECT_EQ(tav().label(10).Caption, QStringLiteral("entrez le commentaire"));
 
     // The cursor moves on meanwhile: "Valider" still writes the row being edited.
     tav().TBox(3).Text = QStringLiteral("hyphe à boucle");

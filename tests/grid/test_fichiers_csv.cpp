@@ -19,13 +19,6 @@
 
 namespace {
 
-QString Donnees(const QString& nom) { return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/data/" + nom; }
-
-QByteArray Octets(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class ImportCsv : public EtatPropre {
 protected:
     void SetUp() override {
