@@ -14,6 +14,7 @@
 #include "app/vb.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
+#include "grid/rapport.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 
@@ -85,7 +86,7 @@ void Tav::Affiche_Etat_Parametres() {
     ligne(Lib_Menu[10]);
     for (int i = 0; i < ListIMGchar.ListCount(); ++i)
         ligne(N(i + 1) + QStringLiteral(" : ") + Gen::Nom_fichier(ListIMGchar.List(i)));
-    // RESULTS_FILE_LINE
+    if (!FichierResultats.isEmpty()) ligne(FichierResultats);
     ligne(QStringLiteral("Fonction = ") + N(NumFonction));
     ligne(QStringLiteral("FONCTION DEMARRAGE *= ") + N(FonctionDemarrage));
     ligne(QStringLiteral("Format Décimal *:") + FormatDecimal);

@@ -121,11 +121,13 @@ void Tav::Vmouse(short code) {
     }
 }
 
-void Tav::Bout_Click(short) {}
+void Tav::Bout_Click(short index) {
+    // The buttons of the text frame and of the state report; the others are the
+    // measuring part's.
+    if (index == 7 || index == 33 || index == 34) {
+        StatusBar.Text.clear();
+        Bout_cadre_texte(index);
+    }
+}
 void Tav::appel_img_listchar(const QString&) {}
 void Tav::Gest_FraRep(short) {}
-
-void Tav::TTrace_Click(short index) {
-    for (auto& [i, item] : TTrace.items()) item.Checked = false;
-    TTrace(index).Checked = true;
-}

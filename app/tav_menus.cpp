@@ -1,0 +1,243 @@
+// The measuring window's menus and option controls: each array has one handler that
+// dispatches on the item's index.
+#include <QFile>
+
+#include "app/aide.h"
+#include "app/declarations.h"
+#include "app/etat_programme.h"
+#include "app/messages.h"
+#include "app/parametres.h"
+#include "app/tav.h"
+#include "app/vb.h"
+#include "colour/services_couleur.h"
+#include "grid/commentaires.h"
+#include "grid/deciles.h"
+#include "grid/effacement.h"
+#include "grid/etat_grille.h"
+#include "grid/fichier_trm.h"
+#include "grid/fonction.h"
+#include "grid/grilles.h"
+#include "grid/import_csv.h"
+#include "grid/rapport.h"
+#include "image/etat_image.h"
+#include "image/services_image.h"
+#include "measure/etat_mesure.h"
+#include "measure/services_mesure.h"
+#include "platform/prompts.h"
+
+namespace {
+
+constexpr long kFaceBouton = 0x8000000F;  // the system's button face
+
+// Radio menus keep exactly one item marked.
+void Coche_seul(TableauControles& menu, int index) {
+    for (auto& [i, item] : menu.items()) item.Checked = false;
+    menu(index).Checked = true;
+}
+
+// The question asked before a change of function clears a grid that holds rows;
+// true to go on.
+bool Confirme_changement() {
+    Declarations::Init_TableFonctions();  // the question in the current language
+    return Prompts::msgBox(Declarations::QuestionsFonctions[1], Prompts::YesNo | Prompts::IconQuestion) ==
+           Prompts::Yes;
+}
+
+} // namespace
+
+void Tav::mnFormat_Click(short index) {
+    Coche_seul(mnFormat, index);
+    if (index == 0) ExtExport = QStringLiteral("csv");
+    else if (index == 1) ExtExport = QStringLiteral("txt");
+}
+
+void Tav::Pclic_Click(short index) {
+    if (index < 1 || index > 4) return;
+    Coche_seul(Pclic, index);
+    TolClic = short(10 * index);
+}
+
+void Tav::TTrace_Click(short index) {
+    if (index != 1 && index != 2 && index != 5) return;
+    for (int i : {1, 2, 5}) TTrace(i).Checked = false;
+    TTrace(index).Checked = true;
+    EpaisseurTrait = index;
+}
+
+void Tav::cmdStat_Click(short) { Gen::Calcule_deciles(); }
+
+void Tav::MnuFIC_Click(short index) {
+    switch (index) {
+    case 1:
+        Gen::Ouvre_image();
+        if (FraListeImg.Visible) {
+            FraListeImg.Visible = false;
+            Bout_dial_Click(8);
+        }
+        break;
+    case 4:
+        Gen::Colle_image_presse_papier();
+        break;
+    case 8:
+        Gen::Sauve_parametres(1);
+        break;
+    case 9:
+        Gen::Sauve_mesures();
+        break;
+    case 10:
+        Gen::Charge_mesures();
+        InitFaite = -1;
+        BGr::Boutons_zoom(2);
+        if (AutoRetrace) Retrace(0);
+        break;
+    case 11:
+        StatusBar.Text = Lib_Menu[5] + Lib_Menu[20] + Lib_Menu[21];
+        FonctionRep = 0;
+        Gest_FraRep(0);
+        break;
+    case 12: {
+        const QString doc = Gen::Doc_temporaire();
+        if (QFile::exists(doc)) QFile::remove(doc);
+        short annule = 0;
+        Form_QueryUnload(annule, 0);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Tav::MnuEDit_Click(short index) {
+    switch (index) {
+    case 1:
+        Text4.Visible = false;
+        VScroll2.Visible = false;
+        Gen::Ouvre_commentaire_grille();
+        break;
+    case 2:
+        TBox(3).Text = FichierResultats;
+        Gen::Exporte_resultats(0);
+        break;
+    case 4:
+        Calibrage_Ouvre(1);
+        break;
+    case 7:
+        Gen::Copie_resultats_affiches();
+        break;
+    case 8:
+        Gen::Charge_csv();
+        Calcul_stat();
+        break;
+    default:
+        break;
+    }
+}
+
+void Tav::MnuFonc_Click(short index) {
+    ModeTriangle = 0;
+    ModePolygone = 0;
+    bout(42).Visible = false;
+    if (index >= 1 && index <= 3) {
+        MnuFonc(6).Enabled = true;
+        MnuFonc(7).Enabled = true;
+        Gen::RAZ_boutons_fonction();
+        if (NumFonction == index) return;
+        if (NbLignesGrille > 1 && !Confirme_changement()) return;
+        Gen::Change_fonction();
+        ImageRestauree = 0;
+        NumFonction = index;
+        bout(42).Visible = true;
+        PGr::Choix_fonction();
+        Retrace(0);
+    } else if (index == 20) {
+        if (NumFonction == 20) {
+            Vistrane::Init_Couleur();
+            return;
+        }
+        if (NbLignesGrille > 1 && !Confirme_changement()) return;
+        MnuFonc(6).Enabled = false;
+        MnuFonc(7).Enabled = false;
+        NbValeursLigne = 1;
+        Gen::Change_fonction();
+        NumFonction = 20;
+        Vistrane::Init_Couleur();
+        TBox(4).Visible = false;
+        Retrace(0);
+        PGr::Entetes_grille_fonction(20);
+        CorrectionPrete = 0;
+    }
+}
+
+void Tav::Mncp_Click(short index) {
+    if (index != 1 && index != 2) return;
+    bout(9).BackColor = kFaceBouton;
+    bout(10).Enabled = false;
+    bout(41).Enabled = false;
+    ComptageEnCours = 0;
+    if (NumFonction == index + 9) return;
+    if (NbLignesGrille >= 2 && !Confirme_changement()) return;
+    NumFonction = short(index + 9);
+    ModeComptage = -1;
+    ClicArme = -1;
+    TBox(6).Text = QStringLiteral("0");
+    ImageRestauree = 0;
+    PGr::Choix_fonction();
+    bout(9).Enabled = false;
+    EtapeMesure = 1;
+    Gen::RAZ_grille(1);
+    short ligne = short(GrilleRef.Row());
+    Efface_ligne(ligne);
+    for (int i = 0; i <= 10; ++i) Trame(i).Image = 0;
+    MnuFIC(9).Enabled = false;
+    Retrace(0);
+    StatusBar.Text = Lib_Langue[55];
+}
+
+void Tav::Fonction_Comptage() {
+    Gen::Change_fonction();
+    ImageRestauree = 0;
+    NumFonction = 10;
+    PGr::Choix_fonction();
+    bout(9).Enabled = false;
+    Bascule_Comptage(10);
+}
+
+void Tav::Bascule_Comptage(short mode) {
+    if (mode == 1) {
+        NumFonction = 10;
+        ModeComptage = -1;
+    } else if (mode == 2) {
+        NumFonction = 11;
+    }
+    ClicArme = -1;
+    TBox(6).Text = QStringLiteral("0");
+}
+
+void Tav::PopOrg_Click(short index) {
+    if (index == 1 || index == 4) {
+        ChoixPopSegment = -1;
+    } else if (index == 5) {
+        PGr::Restaure_image();
+        PGr::RAZ_etats_trace();
+    }
+}
+
+void Tav::PopExt_Click(short index) {
+    if (index == 2) EtapeMesure = short(EtapeMesure + 1);
+}
+
+void Tav::Czoom_Click(short index) {
+    if (index < 0 || index > 3) return;
+    BGr::Boutons_zoom(index);
+    if (AutoRetrace) Retrace(0);
+}
+
+void Tav::VScroll3_Change() {
+    const int valeur = VScroll3.Value;
+    // The sample's side, 4 x 2 ^ value pixels, as the label shows it.
+    if (valeur >= 0 && valeur <= 12) {
+        const short n = Vb::CInt(4.0 * double(1 << valeur));
+        Label8(1).Caption = QString::number(n) + 'x' + QString::number(n);
+    }
+    Lrg_Click(short(valeur));
+}
