@@ -151,7 +151,10 @@ void Exporte_resultats(short mode) {
         }
         if (Prompts::msgBox(Lib_Langue[116] + SautLigne + chemin, Prompts::OkCancel) == Prompts::Cancel) return;
     } else {
-        const QString dossier = NomImageActive.isEmpty() ? RepData : QFileInfo(NomImageActive).absolutePath();
+        // The image's folder, as its path spells it; the data folder when no image is shown.
+        const qsizetype barre =
+            std::max(NomImageActive.lastIndexOf(QLatin1Char('/')), NomImageActive.lastIndexOf(QLatin1Char('\\')));
+        const QString dossier = barre < 0 ? RepData : NomImageActive.left(barre);
         const QString motif = QStringLiteral("*.") + ExtExport;
         const std::optional<QString> choix =
             Prompts::saveFile(QStringLiteral("Export grille sous ..."), dossier,
