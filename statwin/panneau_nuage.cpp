@@ -109,7 +109,7 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     // The table-paste buttons stand in the diagram view, beside its data sources.
     static const char* collages[2] = {"table(H) =>grille ", "table(V)=>grille"};
     for (int i = 0; i <= 1; ++i) {
-        auto* b = cree<QPushButton>(&f.stcadre(2), 120, 1650 + i * 360, 1215, 330, QString::fromUtf8(collages[i]));
+        auto* b = cree<QPushButton>(&f.stcadre(2), 120, 1650 + i * 360, 2400, 330, QString::fromUtf8(collages[i]));
         b->setVisible(false);
         Command2.ajouter(i, b);
         QObject::connect(b, &QPushButton::clicked, &f, [this, i] { Command2_Click(short(i)); });

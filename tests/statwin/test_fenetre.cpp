@@ -248,6 +248,10 @@ TEST_F(Fenetre, CaptureDEcran) {
     f.Check2_Click();
     f.grab().save(QStringLiteral("/tmp/fenhisto_nuage.png"));
     EXPECT_FALSE(f.grab().isNull());
+    f.Mnstat(2).trigger();
+    f.MOption1(0).setChecked(true);
+    f.MOption1(2).setChecked(true);
+    f.grab().save(QStringLiteral("/tmp/fenhisto_vue2.png"));
 }
 
 } // namespace
