@@ -1,0 +1,93 @@
+#include "statwin/diagramme_calcul.h"
+
+#include <QStringList>
+#include <cmath>
+
+#include "app/gen.h"
+#include "app/vb.h"
+
+namespace Diagramme {
+
+std::optional<std::vector<double>> Valeurs_serie(const QString& serie) {
+    const QStringList morceaux = serie.split(QLatin1Char(';'));
+    const int k = int(morceaux.size()) - 1;
+    if (k < 1) return std::nullopt;
+    std::vector<double> v(size_t(k) + 1, 0.0);
+    for (int i = 1; i <= k; ++i) v[size_t(i)] = Gen::Val_decimal(morceaux[i - 1]);
+    return v;
+}
+
+QString Texte_colle(const QString& presse) {
+    QString serie;
+    serie.reserve(presse.size());
+    for (QChar c : presse) {
+        if (c == QLatin1Char('\n')) continue;
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\t')) serie += QLatin1Char(';');
+        else if (c == QLatin1Char('.')) serie += QLatin1Char(',');
+        else serie += c;
+    }
+    return serie;
+}
+
+std::vector<Baton> Batons(const std::vector<double>& valeurs, double largeur) {
+    std::vector<Baton> batons;
+    const size_t n = valeurs.size() ? valeurs.size() - 1 : 0;
+    if (n == 0) return batons;
+    double debut = valeurs[1];
+    int nombre = 0;
+    for (size_t i = 1; i <= n; ++i) {
+        if (valeurs[i] - debut <= largeur) {
+            ++nombre;
+        } else {
+            batons.push_back({debut, nombre});
+            nombre = 1;
+            debut = valeurs[i];
+        }
+    }
+    batons.push_back({debut, nombre});
+    return batons;
+}
+
+Fenetre Fenetre_donnees(double premiere, double derniere) {
+    double marge = 0.1 * (derniere - premiere);
+    if (!(marge > 0)) marge = premiere != 0 ? 0.1 * std::fabs(premiere) : 1.0;
+    return {premiere - marge, derniere + marge};
+}
+
+void Moyenne_ecart(const std::vector<double>& valeurs, double& moyenne, double& ecart) {
+    moyenne = ecart = 0;
+    const size_t n = valeurs.size() ? valeurs.size() - 1 : 0;
+    if (n == 0) return;
+    double somme = 0;
+    for (size_t i = 1; i <= n; ++i) somme += valeurs[i];
+    moyenne = somme / double(n);
+    double carres = 0;
+    for (size_t i = 1; i <= n; ++i) carres += (valeurs[i] - moyenne) * (valeurs[i] - moyenne);
+    ecart = std::sqrt(std::max(0.0, carres / double(n)));
+}
+
+namespace {
+// A number as its 15-digit text reads back: the median of a pair is halved from there.
+double quinze_chiffres(double x) { return QString::number(x, 'g', 15).toDouble(); }
+} // namespace
+
+Quantiles Calcul_quantiles(const std::vector<double>& v) {
+    Quantiles q;
+    const int n = v.size() ? int(v.size()) - 1 : 0;
+    if (n < 1) return q;
+    const int h = n / 2;
+    q.mediane_ok = true;
+    if (n % 2 == 1) q.mediane = v[size_t(h) + 1];
+    else q.mediane = quinze_chiffres(quinze_chiffres(v[size_t(h)]) + quinze_chiffres(v[size_t(h) + 1])) / 2;
+    if (n >= 11) {
+        const int k = n % 10 + 1;
+        const int o = n / 10;
+        q.d1 = v[size_t(o)] + (v[size_t(o) + 1] - v[size_t(o)]) * k / 10;
+        const int g = int(Vb::Int(9.0 * (n + 1) / 10));
+        q.d9 = v[size_t(g)] + (v[size_t(g) + 1] - v[size_t(g)]) * (10 - k) / 10;
+        q.deciles_ok = true;
+    }
+    return q;
+}
+
+} // namespace Diagramme
