@@ -159,20 +159,6 @@ TEST_F(Fenetre, LesMenusBasculentLesVues) {
     EXPECT_EQ(titres[6], QStringLiteral("Fermer Quenlor"));
 }
 
-TEST_F(Fenetre, LaDispositionDeLaVueNuage) {
-    FenHisto& f = activer(1);
-    auto geo = [](QWidget& w) { return std::array<int, 4>{Twips::Height(w), Twips::Left(w), Twips::Top(w), Twips::Width(w)}; };
-    EXPECT_EQ(geo(f.stcadre(1)), (std::array<int, 4>{8700, 480, 240, 11412}));
-    EXPECT_EQ(geo(*f.HistPicHist), (std::array<int, 4>{5580, 240, 240, 8500}));
-    EXPECT_EQ(f.HistPicHist->width(), 566);
-    EXPECT_EQ(geo(*f.Frame_extraire), (std::array<int, 4>{1572, 9000, 5000, 1212}));
-    EXPECT_EQ(geo(*f.Frame4), (std::array<int, 4>{972, 120, 5900, 5532}));
-    EXPECT_EQ(geo(f.Framehist(3)), (std::array<int, 4>{1215, 240, 6840, 4695}));
-    EXPECT_EQ(f.Framehist(3).title().toLower(), QStringLiteral("nuage de points"));
-    EXPECT_EQ(Twips::Left(*f.Image_extr), 15000);
-    EXPECT_TRUE(f.Image_extr->isHidden());
-}
-
 TEST_F(Fenetre, ExempleRemplitLaVueVisible) {
     FenHisto& f = activer(3);
     f.Mnstat6(5).trigger();
@@ -195,15 +181,6 @@ TEST_F(Fenetre, ExempleRemplitLaVueVisible) {
     h.Mnstat6(5).trigger();
     EXPECT_EQ(h.MstrData, serie);
     EXPECT_EQ(h.Ctxt(0).text(), moyenne);
-}
-
-TEST_F(Fenetre, AlertesBasculeSaCoche) {
-    FenHisto& f = activer();
-    EXPECT_FALSE(f.Hopt(1).isChecked());
-    f.Hopt(1).trigger();
-    EXPECT_TRUE(f.Hopt(1).isChecked());
-    f.Hopt(1).trigger();
-    EXPECT_FALSE(f.Hopt(1).isChecked());
 }
 
 TEST_F(Fenetre, ActivationOffreLesColonnesDeLaGrille) {

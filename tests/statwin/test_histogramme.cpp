@@ -108,19 +108,4 @@ TEST_F(Histogramme, LesBarresSontOuLEchelleLesMet) {
     EXPECT_EQ(s.Point(600, 130), 0xFFFFFF);
 }
 
-TEST_F(Histogramme, ModeNuageDesactiveLesColonnes) {
-    FenHisto& f = histogramme({{"1", "2", "3"}, {"2", "4", "5"}});
-    EXPECT_EQ(f.stcadre(1).title(), QStringLiteral("Histogramme"));
-    f.CmdHist1_Click(1);
-    EXPECT_EQ(f.ModeHisto, 0);
-    EXPECT_EQ(f.stcadre(1).title(), QStringLiteral("Nuage de points"));
-    EXPECT_FALSE(f.ChkH(0).isEnabled());
-    EXPECT_TRUE(f.Frame_extraire->isEnabled());
-    EXPECT_FALSE(f.Frame3->isEnabled());
-    f.CmdHist1_Click(0);
-    EXPECT_EQ(f.ModeHisto, -1);
-    EXPECT_TRUE(f.ChkH(0).isEnabled());
-    EXPECT_FALSE(f.Frame_extraire->isEnabled());
-}
-
 } // namespace
