@@ -75,6 +75,11 @@ void Tav::Form_Unload(short& Cancel) {
 
 void Tav::TgrilleMax_Click(short index) {
     if (index < 0 || index > 2) return;
+    // A smaller grid would cut off measured rows: refuse rather than lose them.
+    if (NbLignesGrille > (64 << index)) {
+        Prompts::msgBox(Lib_Langue[185], Prompts::OkOnly | Prompts::IconExclamation);
+        return;
+    }
     for (int i = 0; i <= 2; ++i) TgrilleMax(i).Checked = false;
     TgrilleMax(index).Checked = true;
     TailleGrille = short(64 << index);

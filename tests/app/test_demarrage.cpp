@@ -11,6 +11,7 @@
 #include "grid/etat_grille.h"
 #include "grid/grilles.h"
 #include "measure/etat_mesure.h"
+#include "platform/prompts.h"
 #include "tests/common/fixture.h"
 
 namespace {
@@ -104,6 +105,21 @@ TEST_F(Demarrage, MenuTailleGrilleGardeLesLignes) {
     EXPECT_EQ(GrilleRef.Rows(), 65);
     tav.TgrilleMax_Click(7);  // not an item: nothing changes
     EXPECT_EQ(TailleGrille, 64);
+}
+
+TEST_F(Demarrage, MenuTailleGrilleNeCoupeJamaisDesMesures) {
+    Tav& tav = *Tav::instance();
+    GrilleRef.setTextMatrix(100, 0, "100");
+    NbLignesGrille = 101;  // 100 rows filled
+    Prompts::Script script;
+    script.message("contient des données");
+    tav.TgrilleMax_Click(0);
+    EXPECT_EQ(TailleGrille, 256);
+    EXPECT_EQ(GrilleRef.Rows(), 257);
+    EXPECT_EQ(GrilleRef.TextMatrix(100, 0), "100");
+    tav.TgrilleMax_Click(1);  // 127 rows hold the 100
+    EXPECT_EQ(TailleGrille, 128);
+    EXPECT_EQ(GrilleRef.TextMatrix(100, 0), "100");
 }
 
 TEST_F(Demarrage, EtiquetteDeCalibrageFormatee) {
