@@ -40,24 +40,8 @@ protected:
     short etat_ = 0;
 };
 
-TEST_F(Disposition, StartUpLayout) {
-    PGr::Dispose_fenetre();
-    // 13035 wide, 9600 high, borders 120 and 1000: (13035 - 3000 - 120) x 0.99 = 9815.85.
-    EXPECT_EQ(tav.Picture1.Left, 3000);
-    EXPECT_EQ(tav.Picture1.Top, 1000);
-    EXPECT_EQ(tav.Picture1.Width, 9816);
-    EXPECT_EQ(tav.Picture1.Height, 7524);  // (9600 - 1000 - 1000) x 0.99
-    EXPECT_EQ(LargeurVueInitiale, 9816);
-    EXPECT_EQ(tav.Frame(9).Left, 4000);
-    EXPECT_EQ(tav.TBox(7).Width, 7900);
-    EXPECT_EQ(tav.FraMC(0).Top, 6000);
-    EXPECT_FALSE(tav.Frame(13).Visible);
-    EXPECT_FALSE(tav.Frame(14).Enabled);
-    EXPECT_FALSE(tav.TBox(4).Visible);
-    EXPECT_DOUBLE_EQ(DiviseurEchelle, 1.0);  // never resized
-}
-
 TEST_F(Disposition, DivisorFollowsTheWindowState) {
+    EXPECT_DOUBLE_EQ(DiviseurEchelle, 1.0);  // never resized
     fenetre(12000, 9000, 0);
     BGr::Dispose_zone_image(0);
     EXPECT_EQ(tav.Picture1.Width, 8880);   // 12000 - 3000 - 120
@@ -80,16 +64,6 @@ TEST_F(Disposition, DivisorFollowsTheWindowState) {
     tav.Picture1.Width = 1;
     BGr::Dispose_zone_image(1);
     EXPECT_EQ(tav.Picture1.Width, 1);
-}
-
-TEST_F(Disposition, WidthStepIsSelectedAgain) {
-    ModePalmer = 2;
-    tav.Optn(5).Value = 0;
-    tav.Optn(6).Value = -1;
-    fenetre(12000, 9000, 0);
-    BGr::Dispose_zone_image(0);
-    EXPECT_EQ(tav.Optn(5).Value, -1);
-    EXPECT_EQ(tav.Optn(6).Value, 0);
 }
 
 TEST_F(Disposition, PanelCorners) {
