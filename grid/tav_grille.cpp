@@ -116,6 +116,8 @@ void Tav::Efface_ligne(short& ligne) {
         }
         // The grid keeps its size: one title row, the measurement rows and the spare row.
         GrilleRef.RemoveItem(row);
+        // The extract names rows by number; after a deletion they would name other rows.
+        ExtraitListe.clear();
         GrilleRef.setRows(std::max(TailleGrille + 1, GrilleRef.Rows() + 1));
         for (int i = row; i <= n - 1; ++i) Trame(i) = Trame(i + 1);
         Gen::RAZ_ligne_trame(short(n));

@@ -126,9 +126,11 @@ TEST_F(GrilleTest, DeletingAMiddleRowMovesTheRowsAndRecords) {
         Ligne({short(r * 10)});
         Marque(r);
     }
+    ExtraitListe = QStringLiteral("2;4;");
     short ligne = 3;
     Tav::instance()->Efface_ligne(ligne);
     EXPECT_EQ(NbLignesGrille, 5);
+    EXPECT_TRUE(ExtraitListe.isEmpty()) << "the extract's row numbers no longer hold";
     EXPECT_EQ(cell(3, 1), QStringLiteral("40,00"));
     EXPECT_EQ(cell(4, 1), QStringLiteral("50,00"));
     EXPECT_EQ(cell(3, 0), QStringLiteral("3"));
