@@ -1,0 +1,41 @@
+#include "statwin/tests_outils.h"
+
+#include <cmath>
+
+#include "app/vb.h"
+
+namespace Saisie {
+
+double Nombre(const QString& texte) {
+    QString t = texte.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) throw Vb::Erreur(Vb::ErrTypeIncompatible, "Type mismatch");
+    return v;
+}
+
+short Entier(const QString& texte) { return Vb::CInt(Nombre(texte)); }
+
+double Quotient(double a, double b) {
+    if (b == 0) throw Vb::Erreur(Vb::ErrDivisionZero, "Division by zero");
+    return Fini(a / b);
+}
+
+double Racine(double x) {
+    if (!(x >= 0)) throw Vb::Erreur(Vb::ErrArgument, "Invalid procedure call or argument");
+    return std::sqrt(x);
+}
+
+double Fini(double x) {
+    if (!std::isfinite(x)) throw Vb::Erreur(Vb::ErrDepassement, "Overflow");
+    return x;
+}
+
+QString CStr_simple(float valeur) {
+    if (valeur == 0) return QStringLiteral("0");
+    QString s = QString::number(double(valeur), 'g', 7);
+    return s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
+}
+
+} // namespace Saisie
