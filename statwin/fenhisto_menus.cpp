@@ -138,7 +138,3 @@ void FenHisto::CmdHist_Click(short index) {
 }
 
 void FenHisto::cmdCopie_Ecran_Click() { Gen::Copie_ecran(QStringLiteral("quenlor"), 2.0f); }
-
-// Saving the extract belongs with the extract files; these entries stand ready for them.
-void FenHisto::exporte_trame_extrait() {}
-void FenHisto::CSV_Export() {}
