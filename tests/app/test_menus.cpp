@@ -73,18 +73,6 @@ TEST_F(Menus, RadioOptionsSetTheirSetting) {
     EXPECT_FALSE(tav.TTrace.existe(3));
 }
 
-TEST_F(Menus, SampleScrollBarGivesTheSampleSide) {
-    tav.VScroll3.Value = 3;
-    tav.VScroll3_Change();
-    EXPECT_EQ(s(tav.Label8(1).Caption), "32x32");
-    EXPECT_EQ(IndexZoneCouleur, 3);
-    EXPECT_TRUE(tav.Lrg(3).Checked);
-    tav.VScroll3.Value = 1;
-    tav.VScroll3_Change();
-    EXPECT_EQ(s(tav.Label8(1).Caption), "8x8");
-    EXPECT_FALSE(tav.Lrg(3).Checked);
-}
-
 TEST_F(Menus, FunctionChoiceOnAnEmptyGridAsksNothing) {
     Prompts::Script script;
     tav.MnuFonc_Click(2);
@@ -121,16 +109,6 @@ TEST_F(Menus, FunctionChoiceKeepsAGridUnlessTheUserAgrees) {
     EXPECT_EQ(NbLignesGrille, 1);
     EXPECT_TRUE(GrilleRef.TextMatrix(1, 1).isEmpty());
     EXPECT_EQ(s(GrilleRef.TextMatrix(0, 3)), "épais.");
-}
-
-TEST_F(Menus, ColourFunction) {
-    Prompts::Script script;
-    tav.MnuFonc_Click(20);
-    EXPECT_EQ(NumFonction, 20);
-    EXPECT_FALSE(tav.MnuFonc(6).Enabled);
-    EXPECT_FALSE(tav.MnuFonc(7).Enabled);
-    EXPECT_EQ(s(GrilleRef.TextMatrix(0, 1)), "R");
-    EXPECT_FALSE(tav.TBox(4).Visible);
 }
 
 TEST_F(Menus, CountingClearsTheGridAfterTheQuestion) {
@@ -203,22 +181,6 @@ TEST_F(Menus, FolderMenuAndEditMenu) {
     tav.MnuEDit_Click(8);
     EXPECT_EQ(NbLignesGrille, 3);
     EXPECT_EQ(s(GrilleRefP.TextMatrix(1, 1)), "12,75");  // the mean of the two rows
-}
-
-TEST_F(Menus, PopUpMenus) {
-    EtapeMesure = 1;
-    tav.PopExt_Click(1);
-    EXPECT_EQ(EtapeMesure, 1);
-    tav.PopExt_Click(2);
-    EXPECT_EQ(EtapeMesure, 2);
-    ChoixPopSegment = 0;
-    tav.PopOrg_Click(2);
-    EXPECT_EQ(ChoixPopSegment, 0);
-    tav.PopOrg_Click(4);
-    EXPECT_EQ(ChoixPopSegment, -1);
-    TraceEnCours = -1;
-    tav.PopOrg_Click(5);
-    EXPECT_EQ(TraceEnCours, 0);
 }
 
 } // namespace
