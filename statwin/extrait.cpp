@@ -25,7 +25,7 @@
 
 namespace {
 
-// The extract's grid rows, in list order; a piece that is no row number is the
+// The extract's grid rows, in list order; an entry that is no row number is the
 // conversion error, so nothing is written from a damaged list.
 std::vector<int> Lignes_extraites() {
     const QStringList morceaux = ExtraitListe.split(QLatin1Char(';'));
