@@ -153,6 +153,7 @@ bool PanneauDiagramme::Mcalcul_dlms() {
     }
     MstrData = Serie_positions(IndexBas, IndexHaut);
     serieMarquee_ = MstrData;
+    serieDesLimites_ = ValeursDiag;
     const int n = std::abs(IndexBas - IndexHaut) + 1;
     const double w = std::fabs(V(IndexBas) - V(IndexHaut));
     if (w <= 0.001)
@@ -218,12 +219,12 @@ void PanneauDiagramme::MCommand5_Click(short index) {
     case 16: {
         MstrData = MstrDataTout;
         Mcalcul(MstrData, 0);
+        // The values left are those of the series the limits were read on, which is
+        // the one shown after an earlier "/Xi" rather than the whole series.
         QString reste;
-        try {
-            reste = Serie_positions(1, IndexBas - 1) + Serie_positions(IndexHaut + 1, NbValeursDiag);
-        } catch (const std::exception&) {
-            reste.clear();
-        }
+        const int n = int(serieDesLimites_.size()) - 1;
+        for (int i = 1; i <= n; ++i)
+            if (i < IndexBas || i > IndexHaut) reste += Vb::CStr(serieDesLimites_[size_t(i)]) + QLatin1Char(';');
         if (reste.isEmpty()) {
             Prompts::msgBox(QStringLiteral("il ne reste aucune donnée à calculer"));
             return;

@@ -149,17 +149,18 @@ void PanneauDiagramme::Trace_diagramme(float& y0, short code) {
         s.DrawWidth = 1;
         s.FontSize = 7;
         s.ForeColor = Noir;
-        // The extremes under the axis, on one line: the largest kept clear of the
-        // smallest and inside the picture, so both stay readable.
+        // The extremes under the axis, on one line and just clear of their ticks: the
+        // largest kept clear of the smallest and inside the picture, so both stay readable.
+        const double ecartX = 3 / std::fabs(s.pixelsParUniteX()), ecartY = 2 / std::fabs(s.pixelsParUniteY());
         const QString premiere = Vb::Format(V(1), QStringLiteral("#.0"));
         const QString derniere = Vb::Format(V(n), QStringLiteral("#.0"));
-        s.CurrentX = V(1) - o;
-        s.CurrentY = y0;
+        s.CurrentX = V(1) - o + ecartX;
+        s.CurrentY = y0 - ecartY;
         s.Print(premiere);
-        double x = std::max(V(n) - o, V(1) - o + s.TextWidth(premiere + QStringLiteral("  ")));
+        double x = std::max(V(n) - o + ecartX, V(1) - o + ecartX + s.TextWidth(premiere + QStringLiteral("  ")));
         x = std::min(x, s.ScaleLeft() + s.ScaleWidth() - s.TextWidth(derniere + QStringLiteral(" ")));
         s.CurrentX = x;
-        s.CurrentY = y0;
+        s.CurrentY = y0 - ecartY;
         s.Print(derniere);
         s.CurrentX = MCheck1(3).isChecked() ? 0.2 * V(1) - o : V(1) - o;
         s.CurrentY = y0 + 2.0 * n;

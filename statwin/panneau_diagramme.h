@@ -135,5 +135,6 @@ private:
     QString texteMText1_;
     bool pdmAccepte_ = false;           // "Ok" has stored the slot CompteurPdm
     bool decilesDiag_ = false;
-    QString serieMarquee_;              // the values between the limits, as "calcul" took them          // D1 and D9 were computed (11 values or more)
+    QString serieMarquee_;              // the values between the limits, as "calcul" took them
+    std::vector<double> serieDesLimites_;   // the sorted values the limits were read on          // D1 and D9 were computed (11 values or more)
 };

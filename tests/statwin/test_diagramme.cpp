@@ -2,6 +2,7 @@
 // the extract), how it is read, and the summary written from it.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSignalBlocker>
 #include <cmath>
 
 #include "app/etat_demarrage.h"
@@ -93,6 +94,19 @@ TEST_F(SourcesDiagramme, ColonneDeLaGrilleHorsModeStatistique) {
     f.MCheck1(6).setChecked(true);
     f.MText3_2_MstrData();
     EXPECT_EQ(S(f.MstrData), "7;8,5;7,5;9;");
+}
+
+TEST_F(SourcesDiagramme, ColonneDemandeeParLesTests) {
+    ModeStatSeul = 0;
+    grille({"Long.", "Larg."}, {{"12,5", "14"}, {"7", "8,5"}});
+    FenHisto& f = ouvrir();
+    {
+        const QSignalBlocker bloque(&f.Ttxt1(2));
+        f.Ttxt1(2).setText(QStringLiteral("2"));
+    }
+    f.MText3_2_MstrData_test(2);
+    EXPECT_EQ(S(f.MText3->text()), "7;8,5;");
+    EXPECT_EQ(S(f.NmColonne->text()), "Larg.");
 }
 
 TEST_F(SourcesDiagramme, ColonneVideOuGrilleSansLigne) {
