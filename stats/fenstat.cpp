@@ -1,0 +1,73 @@
+#include "stats/fenstat.h"
+
+#include "app/gen.h"
+#include "app/vb.h"
+#include "grid/grilles.h"
+
+#include <cmath>
+
+namespace Fenstat {
+
+int Nb_Valeurs_Colonne(int colonne) {
+    GrilleRef.setCol(colonne);
+    const int m = GrilleRef.Rows() - 1;
+    int n = 0;
+    for (int r = 1; r <= m; ++r) {
+        GrilleRef.setRow(r);
+        if (Gen::Val_decimal(GrilleRef.Text()) != 0) ++n;
+    }
+    return n;
+}
+
+namespace {
+// Scans rows 1..N of a column, N from column 1, keeping the value `garder` prefers.
+template <typename Garder>
+double extreme(int colonne, double depart, Garder garder) {
+    const int n = Nb_Valeurs_Colonne(1);
+    double v = depart;
+    GrilleRef.setCol(colonne);
+    for (int r = 1; r <= n; ++r) {
+        GrilleRef.setRow(r);
+        const QString texte = GrilleRef.Text();
+        if (texte.isEmpty()) continue;
+        const double x = Gen::Val_decimal(texte);
+        if (garder(x, v)) v = x;
+    }
+    return v;
+}
+
+// k such that x / 10^k is no longer above 10, and x / 10^k; nothing for a non-finite x.
+bool ordre(double& x, int& k) {
+    if (!std::isfinite(x)) return false;
+    k = 0;
+    while (x > 10) {
+        x /= 10;
+        ++k;
+    }
+    return true;
+}
+} // namespace
+
+double Min_Colonne(int colonne) {
+    return extreme(colonne, 999999999.0, [](double x, double v) { return x < v; });
+}
+
+double Max_Colonne(int colonne) {
+    return extreme(colonne, 0.0, [](double x, double v) { return x > v; });
+}
+
+short Puissance10(double x) {
+    int k;
+    if (!ordre(x, k) || k > 4) return 0;
+    return short(std::pow(10.0, k));
+}
+
+short Arrondi_Un_Chiffre(double x) {
+    int k;
+    if (!ordre(x, k) || k > 4) return 0;
+    const double v = Vb::Int(x) * std::pow(10.0, k);
+    if (v < -32768 || v > 32767) return 0;
+    return short(v);
+}
+
+} // namespace Fenstat

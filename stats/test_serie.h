@@ -1,0 +1,45 @@
+#pragma once
+// The two one-sample tests of the statistics window's tests panel: the homogeneity test
+// ("Test de Möls", code 2) and the Shapiro-Wilk normality test (code 3), with their
+// common driver.
+//
+// The driver knows no window. The tests panel hands it what its controls hold (the
+// series box MText3, the "Log-normale" option Option3(1), the risk box Ttxt2(3)) in an
+// Entree_Test, and shows what comes back in the Sortie_Test:
+//   - Colonne_Active enables or disables the column box Ttxt1(code) and its spinner
+//     TVScroll1(code) (disabled while the grid is empty, NbLignesGrille = 1);
+//   - when Resultat_Change is true, the result label Tlabel1(code) takes Resultat;
+//     otherwise the label keeps its text (the series was refused, with a message box).
+#include <QString>
+#include <vector>
+
+namespace Mstat {
+
+inline constexpr short Code_Homogeneite = 2;
+inline constexpr short Code_Shapiro_Wilk = 3;
+
+struct Entree_Test {
+    short Code = 0;            // Code_Homogeneite or Code_Shapiro_Wilk
+    QString Serie;             // values each followed by ";" (decimal comma or point)
+    bool Log_Normale = false;  // Shapiro-Wilk on the natural logarithms of the values
+    QString Risque;            // Shapiro-Wilk risk, in percent ("5")
+};
+
+struct Sortie_Test {
+    bool Colonne_Active = false;
+    bool Resultat_Change = false;
+    QString Resultat;  // homogeneity: lines joined by CR LF; Shapiro-Wilk: by CR
+};
+
+// Reads the series (pieces after the last ";" and empty pieces are not values; a piece
+// that is no number counts as 0), refuses 4 values or fewer with "nb de mesures
+// insuffisant", and runs the test. A series the test cannot treat (all values equal,
+// a value <= 0 under "Log-normale", a risk that is no number) gives the message
+// "données incorrectes" and leaves the result label as it was.
+Sortie_Test Lance_Test(const Entree_Test& entree);
+
+// The homogeneity test on x[1..n] (n the last index; x[0] is not read), which it sorts
+// in place. Returns the result lines. All values equal raise Vb::Erreur.
+QString Test_Homogeneite(std::vector<double>& x);
+
+} // namespace Mstat
