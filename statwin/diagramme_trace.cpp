@@ -117,6 +117,8 @@ void PanneauDiagramme::Trace_diagramme(float& y0, short code) {
         const int n = NbValeursDiag;
         const Diagramme::Fenetre donnees = Diagramme::Fenetre_donnees(V(1), V(n));
         double xmin = donnees.xmin, xmax = donnees.xmax;
+        // Values too far apart for a window of real numbers cannot be drawn.
+        if (!std::isfinite(xmax - xmin)) throw Vb::Erreur(Vb::ErrDepassement, "overflow");
         const int v = MVScroll2(5).value();
         const double r = v != 0 ? 0.5 * std::pow(10.0, 0.5 * v - 4) : (xmax - xmin) / Twips::Width(*MHistPic);
         double o = 0;
