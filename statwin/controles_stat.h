@@ -75,6 +75,15 @@ inline void setCaption(QWidget& w, const QString& text) {
     else w.setWindowTitle(text);
 }
 
+// Creates a control of the window at its place in twips, with its caption if any.
+template <class W, class P>
+W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
+    auto* w = new W(parent);
+    Twips::placer(*w, left, top, width, height);
+    if (!texte.isEmpty()) setCaption(*w, texte);
+    return w;
+}
+
 // A check box's value as the original read it: 1 checked, 0 cleared.
 inline int Valeur(const QAbstractButton& b) { return b.isChecked() ? 1 : 0; }
 

@@ -16,13 +16,6 @@
 #include "statwin/fenhisto.h"
 
 namespace {
-template <class W, class P>
-W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
-    auto* w = new W(parent);
-    Twips::placer(*w, left, top, width, height);
-    if (!texte.isEmpty()) setCaption(*w, texte);
-    return w;
-}
 constexpr long Gris = 0xC0C0C0;
 constexpr long Vert = 0x00FF00;
 } // namespace

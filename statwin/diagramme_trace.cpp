@@ -11,14 +11,6 @@
 #include "statwin/fenhisto.h"
 
 namespace {
-template <class W, class P>
-W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
-    auto* w = new W(parent);
-    Twips::placer(*w, left, top, width, height);
-    if (!texte.isEmpty()) setCaption(*w, texte);
-    return w;
-}
-
 constexpr long Noir = 0x000000;
 constexpr long Violet = 0xC000C0;
 constexpr long Magenta = 0xFF00FF;

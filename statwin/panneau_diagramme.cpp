@@ -20,14 +20,6 @@
 FenHisto& PanneauDiagramme::fen() { return static_cast<FenHisto&>(*this); }
 
 namespace {
-template <class W, class P>
-W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
-    auto* w = new W(parent);
-    Twips::placer(*w, left, top, width, height);
-    if (!texte.isEmpty()) setCaption(*w, texte);
-    return w;
-}
-
 // A spinner: a small vertical bar whose upper arrow raises the value.
 QScrollBar* spinner(QWidget* parent, int left, int top, int min, int max, int valeur) {
     auto* b = cree<QScrollBar>(parent, left, top, 195, 315);

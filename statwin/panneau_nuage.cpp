@@ -6,15 +6,6 @@
 
 FenHisto& PanneauNuage::fen() { return static_cast<FenHisto&>(*this); }
 
-namespace {
-template <class W, class P>
-W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
-    auto* w = new W(parent);
-    Twips::placer(*w, left, top, width, height);
-    if (!texte.isEmpty()) setCaption(*w, texte);
-    return w;
-}
-} // namespace
 
 void PanneauNuage::construire_nuage(FenHisto& f) {
     QGroupBox* cadre = &f.stcadre(1);

@@ -11,15 +11,6 @@
 FenHisto& PanneauTests::fen() { return static_cast<FenHisto&>(*this); }
 
 namespace {
-
-template <class W, class P>
-W* cree(P* parent, int left, int top, int width, int height, const QString& texte = QString()) {
-    auto* w = new W(parent);
-    Twips::placer(*w, left, top, width, height);
-    if (!texte.isEmpty()) setCaption(*w, texte);
-    return w;
-}
-
 QLineEdit* boite(QWidget* parent, int left, int top, int width, const QString& texte) {
     auto* t = cree<QLineEdit>(parent, left, top, width, 285);
     t->setText(texte);

@@ -82,8 +82,11 @@ TEST_F(Fenetre, StatDefOuvreSaVue) {
         FenHisto& f = activer(c.statDef);
         EXPECT_EQ(f.VueCourante(), c.vue);
         EXPECT_TRUE(visible(f, c.vue));
-        for (int i = 1; i <= 6; ++i)
-            if (i != c.vue) EXPECT_FALSE(visible(f, i)) << i;
+        for (int i = 1; i <= 6; ++i) {
+            if (i != c.vue) {
+                EXPECT_FALSE(visible(f, i)) << i;
+            }
+        }
         if (c.vue == 1) {
             EXPECT_EQ(f.ModeHisto, c.modeHisto);
             EXPECT_EQ(f.Width(), 11412 + 200);
@@ -93,7 +96,9 @@ TEST_F(Fenetre, StatDefOuvreSaVue) {
             EXPECT_EQ(f.Width(), 11700);
             EXPECT_EQ(f.Height(), 8600);
         }
-        if (c.vue == 3) EXPECT_TRUE(visible(f, 7));  // the comparison of a mean, not a test frame
+        if (c.vue == 3) {
+            EXPECT_TRUE(visible(f, 7));  // the comparison of a mean, not a test frame
+        }
         FenHisto::decharger();
     }
 }
