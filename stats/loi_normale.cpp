@@ -41,7 +41,7 @@ double Repartition_Normale(double x) {
     double a2 = 2 * c, b2 = c * b1 - 12;
     double k = 5;
     c += 4;
-    while (std::fabs(a2 * b1 - a1 * b2) > std::fabs(b1 * 1e-15 * a2)) {
+    for (int passe = 0; passe < 100000 && std::fabs(a2 * b1 - a1 * b2) > std::fabs(b1 * 1e-15 * a2); ++passe) {
         double t = (k + 1) * k;
         a1 = a2 * c - a1 * t;
         b1 = c * b2 - t * b1;

@@ -216,7 +216,9 @@ double Queue_Student(double x2, double k2, double A, double df) {
             double W = (df - 7) * x2 + 15;
             double u = 1;
             double f = F;
-            while (std::fabs(J * 1e-15 * N) < std::fabs(N * J - u * P)) {
+            // The fraction converges in a few dozen passes; the bound only guards
+            // against arguments that would keep it from converging.
+            for (int passe = 0; passe < 100000 && std::fabs(J * 1e-15 * N) < std::fabs(N * J - u * P); ++passe) {
                 double a = N * W + u * U;
                 J = W * P + U * J;
                 const double c = R + U;
