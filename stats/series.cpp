@@ -14,8 +14,8 @@ const QString EcartTypeNul = QStringLiteral("un des ecarts-types est nul. Calcul
 const QString TailleRegression = QStringLiteral("Les deux series sont de tailles differentes. Calcul impossible.");
 const QString ValeursNulles = QStringLiteral("Valeurs nulles. Calcul impossible.");
 
-Resultat_Deux_Series refus(const QString& texte, double element1 = 0) {
-    Prompts::msgBox(texte);
+Resultat_Deux_Series refus(bool message, const QString& texte, double element1 = 0) {
+    if (message) Prompts::msgBox(texte);
     Resultat_Deux_Series r;
     r.Element[1] = element1;
     r.Refus = texte;
@@ -85,9 +85,10 @@ double Variance_Serie(const std::vector<double>& x) {
 
 double Ecart_Type_Serie(const std::vector<double>& x) { return std::sqrt(Variance_Serie(x)); }
 
-Resultat_Deux_Series Covariance_Correlation(const std::vector<double>& x, const std::vector<double>& y) {
-    if (x.size() != y.size()) return refus(TailleCovariance);
-    if (x.empty()) return refus(EcartTypeNul);
+Resultat_Deux_Series Covariance_Correlation(const std::vector<double>& x, const std::vector<double>& y,
+                                            bool message) {
+    if (x.size() != y.size()) return refus(message, TailleCovariance);
+    if (x.empty()) return refus(message, EcartTypeNul);
     const double n = double(x.size());
     const double mx = Moyenne_Serie(x), my = Moyenne_Serie(y);
     double sxy = 0, sxx = 0, syy = 0;
@@ -99,16 +100,17 @@ Resultat_Deux_Series Covariance_Correlation(const std::vector<double>& x, const 
     }
     const double covariance = sxy / n;
     // A constant series has no spread, whatever the rounding of its mean says.
-    if (x.size() < 2 || constante(x) || constante(y)) return refus(EcartTypeNul, covariance);
+    if (x.size() < 2 || constante(x) || constante(y)) return refus(message, EcartTypeNul, covariance);
     Resultat_Deux_Series r;
     r.Element[1] = covariance;
     r.Element[2] = std::clamp(sxy / std::sqrt(sxx * syy), -1.0, 1.0);
     return r;
 }
 
-Resultat_Deux_Series Droite_Regression(const std::vector<double>& x, const std::vector<double>& y) {
-    if (x.size() != y.size()) return refus(TailleRegression);
-    if (constante(x)) return refus(ValeursNulles);
+Resultat_Deux_Series Droite_Regression(const std::vector<double>& x, const std::vector<double>& y,
+                                       bool message) {
+    if (x.size() != y.size()) return refus(message, TailleRegression);
+    if (constante(x)) return refus(message, ValeursNulles);
     const double mx = Moyenne_Serie(x), my = Moyenne_Serie(y);
     double sxy = 0, sxx = 0;
     for (std::size_t i = 0; i < x.size(); ++i) {

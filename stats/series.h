@@ -12,8 +12,10 @@
 namespace Mstat {
 
 // The result of the two-series routines: elements 1 and 2 as in the original's array
-// (1 to 2), and, when the routine refused the series, the refusal text (already shown in
-// a message box) that the caller can show in the result's place.
+// (1 to 2), and, when the routine refused the series, the refusal text that the caller
+// can show in the result's place. The refusal is also shown in a message box unless the
+// caller passes `message` false (a plot redrawn several times by one action shows it
+// once, itself).
 struct Resultat_Deux_Series {
     double Element[3] = {0, 0, 0};  // Element[0] is not used
     QString Refus;
@@ -33,10 +35,12 @@ double Ecart_Type_Serie(const std::vector<double>& x);
 // Element 1: the covariance divided by n; element 2: the correlation coefficient.
 // Refusals: series of different sizes (both elements 0), or a series whose values are
 // all equal (element 1 keeps the covariance, element 2 is 0).
-Resultat_Deux_Series Covariance_Correlation(const std::vector<double>& x, const std::vector<double>& y);
+Resultat_Deux_Series Covariance_Correlation(const std::vector<double>& x, const std::vector<double>& y,
+                                            bool message = true);
 
 // Element 1: the slope, element 2: the intercept of y = slope x + intercept. Refusals
 // (both elements 0): series of different sizes, or x values all equal.
-Resultat_Deux_Series Droite_Regression(const std::vector<double>& x, const std::vector<double>& y);
+Resultat_Deux_Series Droite_Regression(const std::vector<double>& x, const std::vector<double>& y,
+                                       bool message = true);
 
 } // namespace Mstat

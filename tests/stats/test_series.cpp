@@ -134,6 +134,10 @@ TEST(SerieDescriptive, RefusDeLaRegression) {
     EXPECT_EQ(r.Element[2], 0.0);
     r = Droite_Regression({}, {});
     EXPECT_TRUE(r.Refuse());
+    // Without its message box the refusal is the same.
+    r = Droite_Regression({1, 1}, {2, 3}, false);
+    EXPECT_EQ(r.Refus, QStringLiteral("Valeurs nulles. Calcul impossible."));
+    EXPECT_EQ(Covariance_Correlation({1, 2}, {3}, false).Refus, QStringLiteral("taille séries différentes. Calcul abandonné"));
 }
 
 namespace {
