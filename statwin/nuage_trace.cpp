@@ -13,65 +13,7 @@
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
 #include "statwin/series_grille.h"
-
-namespace {
-
-// Covariance (divided by n) and Pearson correlation of two series of equal length;
-// the refusal text instead when a series is constant.
-struct CovCor {
-    double covariance = 0, correlation = 0;
-    QString refus;
-};
-CovCor Covariance_Correlation(const std::vector<double>& x, const std::vector<double>& y) {
-    CovCor r;
-    const double n = double(x.size());
-    double mx = 0, my = 0;
-    for (size_t i = 0; i < x.size(); ++i) { mx += x[i]; my += y[i]; }
-    mx /= n;
-    my /= n;
-    double s = 0, sxx = 0, syy = 0;
-    for (size_t i = 0; i < x.size(); ++i) {
-        s += (x[i] - mx) * (y[i] - my);
-        sxx += (x[i] - mx) * (x[i] - mx);
-        syy += (y[i] - my) * (y[i] - my);
-    }
-    r.covariance = s / n;
-    if (x.size() < 2 || sxx == 0 || syy == 0) {
-        r.refus = QStringLiteral("un des ecarts-types est nul. Calcul abandonné");
-        return r;
-    }
-    r.correlation = s / std::sqrt(sxx * syy);
-    return r;
-}
-
-// Slope and intercept of the least-squares line y = a x + b; the refusal text when
-// every x is equal.
-struct Droite {
-    double a = 0, b = 0;
-    QString refus;
-};
-Droite Droite_Regression(const std::vector<double>& x, const std::vector<double>& y) {
-    Droite d;
-    const double n = double(x.size());
-    double sx = 0, sy = 0, sxx = 0, sxy = 0;
-    for (size_t i = 0; i < x.size(); ++i) {
-        sx += x[i];
-        sy += y[i];
-        sxx += x[i] * x[i];
-        sxy += x[i] * y[i];
-    }
-    const double D = sx * sx - n * sxx;
-    if (D == 0) {
-        d.refus = QStringLiteral("Valeurs nulles. Calcul impossible.");
-        return d;
-    }
-    const double k = 1 / D;
-    d.a = (sx * sy - n * sxy) * k;
-    d.b = (sx * sxy - sy * sxx) * k;
-    return d;
-}
-
-} // namespace
+#include "stats/series.h"
 
 void PanneauNuage::Refus_calcul(const QString& texte) {
     // One box per user action: the plot is redrawn several times by one action, and
@@ -168,23 +110,24 @@ void PanneauNuage::Trace_Nuage() {
 
     try {
         if (NumFonction != 1) {
-            const CovCor c = Covariance_Correlation(X, Y);
-            const QString cov = Vb::Format(c.covariance, FormatDecimal);
-            if (c.refus.isEmpty()) {
+            // The plot shows a refusal once per action itself, so the library stays silent.
+            const Mstat::Resultat_Deux_Series c = Mstat::Covariance_Correlation(X, Y, false);
+            const QString cov = Vb::Format(c.Element[1], FormatDecimal);
+            if (!c.Refuse()) {
                 Label8->setText(QStringLiteral(" Covariance = ") + cov + QLatin1Char('\n') +
-                                QStringLiteral("Corrélation Ro= ") + Vb::Format(c.correlation, FormatDecimal));
+                                QStringLiteral("Corrélation Ro= ") + Vb::Format(c.Element[2], FormatDecimal));
             } else {
-                Label8->setText(QStringLiteral(" Covariance = ") + cov + QLatin1Char('\n') + c.refus);
-                Refus_calcul(c.refus);
+                Label8->setText(QStringLiteral(" Covariance = ") + cov + QLatin1Char('\n') + c.Refus);
+                Refus_calcul(c.Refus);
             }
         }
         if (Check2->isChecked()) {
-            const Droite d = Droite_Regression(X, Y);
-            if (!d.refus.isEmpty()) {
-                Refus_calcul(d.refus);
+            const Mstat::Resultat_Deux_Series d = Mstat::Droite_Regression(X, Y, false);
+            if (d.Refuse()) {
+                Refus_calcul(d.Refus);
                 return;
             }
-            const float a = float(d.a), b = float(d.b);
+            const float a = float(d.Element[1]), b = float(d.Element[2]);
             auto place = [&](double x) {
                 return std::pair<double, double>{Vb::CInt(150 + (x - minX) * EchelleX),
                                                  Vb::CInt(150 + (double(a) * x + double(b) - minY) * EchelleY)};

@@ -128,6 +128,24 @@ TEST_F(Nuage, DroiteRefuseePourDesXTousEgaux) {
     EXPECT_DOUBLE_EQ(f.EchelleX, 750 / 2.0);
 }
 
+TEST_F(Nuage, DroiteRefuseePourDesXEgauxAuBruitPres) {
+    // 0,7 five times: the raw sums leave D = 1.8e-15 instead of 0 and a huge slope;
+    // the line is refused and nothing red is drawn inside the plot.
+    Remplir_grille({{"0,7", "0,7", "0,7", "0,7", "0,7"}, {"1", "2", "3", "4", "5"}});
+    Prompts::Script script;
+    script.message(QStringLiteral("un des ecarts-types est nul"));
+    FenHisto& f = activer(1);
+    QCoreApplication::processEvents();
+    script.message(QStringLiteral("un des ecarts-types est nul"));
+    f.Check2->setChecked(true);
+    f.Check2_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(script.remaining(), 0);
+    const Surface& s = f.HistPicHist->surface();
+    for (double x = 100; x <= 1000; x += 10)
+        for (double y = 100; y <= 1000; y += 10) ASSERT_FALSE(pres(s, x, y, Rouge)) << x << ' ' << y;
+}
+
 // Points of known places: with both axes from 1 to 5, a value v is drawn at
 // 150 + (v - 1) * 187.5, so 1 -> 150, 2 -> 337.5, 3 -> 525, 4 -> 712.5, 5 -> 900.
 class Extraction : public Nuage {
