@@ -42,26 +42,14 @@ QString simple_imprime(float v) {
     return nombre_imprime(s, v < 0);
 }
 
-// A comment is one line of the file: a line break inside it would shift every later block.
-QString une_ligne(QString texte) {
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
-
 } // namespace
 
 namespace Gen {
 
-bool Ecrit_trame(const QString& chemin) {
-    if (chemin.isEmpty()) return false;
-    const QString fichier = QFileInfo(chemin).isRelative() ? Chemin_donnees(chemin) : chemin;
+QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits) {
     Tav& tav = *Tav::instance();
-
     CalibrageImage[0] = CalibrageActuel;
     const int images = std::min(ListIMGchar.ListCount(), 50);
-    // Only rows that the grid really has are written.
-    const int lignes = std::clamp(NbLignesGrille - 1, 0, std::min(std::max(GrilleRef.Rows() - 1, 0), TableMesuresMax));
     const int colonnes = GrilleRef.Cols();
     const int segments = std::clamp<int>(NbValeursLigne, 0, 16);
 
@@ -71,7 +59,7 @@ bool Ecrit_trame(const QString& chemin) {
     QStringList l;
     l << QStringLiteral("INDPRES=") + (IndResolution ? QStringLiteral("True") : QStringLiteral("False"));
     l << QStringLiteral("NBIMAGES= ") + entier(images);
-    l << QStringLiteral("NBLIGNES= ") + entier(lignes);
+    l << QStringLiteral("NBLIGNES= ") + entier(qsizetype(lignes.size()));
     l << QStringLiteral("NBLGMAX =") + entier(TailleGrille);
     l << QStringLiteral("FONCTION= ") + entier(NumFonction);
     l << QStringLiteral("CALIBRAGE= ");
@@ -80,12 +68,14 @@ bool Ecrit_trame(const QString& chemin) {
     l << QStringLiteral("PCTSW = ") + simple_imprime(float(tav.Picture1.ScaleWidth));
     l << QStringLiteral("IMAGES= ");
     for (int i = 0; i < images; ++i) l << ListIMGchar.List(i);
+    if (!extraits.isEmpty()) l << QStringLiteral("EXTRAITS= ") + extraits;
     l << QStringLiteral("COMMENT= ");
-    for (int r = 1; r <= lignes; ++r)
-        l << entier(r) + QLatin1Char(';') + (colonnes > 0 ? une_ligne(GrilleRef.TextMatrix(r, colonnes - 1)) : QString());
+    for (size_t k = 0; k < lignes.size(); ++k)
+        l << entier(qsizetype(k + 1)) + QLatin1Char(';') +
+                 (colonnes > 0 ? TextFile::uneLigne(GrilleRef.TextMatrix(lignes[k], colonnes - 1)) : QString());
     l << QStringLiteral("FIN");
     l << QStringLiteral("TRAME= ");
-    for (int r = 1; r <= lignes; ++r) {
+    for (const int r : lignes) {
         const LigneTrame& t = Trame(r);
         QString ligne = entier(t.Zoom) + QLatin1Char(';') + entier(t.Image) + QLatin1Char(';');
         for (int k = 1; k <= segments; ++k) {
@@ -94,7 +84,17 @@ bool Ecrit_trame(const QString& chemin) {
         }
         l << ligne;
     }
-    return TextFile::writeLines(fichier, l);
+    return l;
+}
+
+bool Ecrit_trame(const QString& chemin) {
+    if (chemin.isEmpty()) return false;
+    const QString fichier = QFileInfo(chemin).isRelative() ? Chemin_donnees(chemin) : chemin;
+    // Only rows that the grid really has are written.
+    const int n = std::clamp(NbLignesGrille - 1, 0, std::min(std::max(GrilleRef.Rows() - 1, 0), TableMesuresMax));
+    std::vector<int> lignes(static_cast<size_t>(n));
+    for (int r = 1; r <= n; ++r) lignes[size_t(r - 1)] = r;
+    return TextFile::writeLines(fichier, Lignes_trame(lignes));
 }
 
 void Sauve_mesures() {

@@ -2,8 +2,15 @@
 // The measurement file ".trm": the resolution mode, the images with their calibrations,
 // the comment of each row and the clicked points of every record.
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace Gen {
+
+// The file's lines for the given grid rows, numbered 1, 2, ... in the file; a non-empty
+// `extraits` adds the extract line "EXTRAITS= " after the images. A row that the grid or
+// the records do not hold raises Vb::Erreur, so no half-built file is ever written.
+QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits = QString());
 
 // Writes the grid and its records to `chemin` (created or replaced through a save file,
 // so a failed write leaves the old file whole). A bare or relative name is resolved

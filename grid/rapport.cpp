@@ -41,16 +41,9 @@ QString Base_rapport() {
     return point > 0 ? nom.left(point - 1) : nom;
 }
 
-// A cell is one field of one line: a line break inside it would break the list.
-QString Une_ligne(QString texte) {
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
-
 QString Ligne_grille(const Grille& g, int r, const QString& sep) {
     QString ligne;
-    for (int c = 0; c < g.Cols(); ++c) ligne += Une_ligne(g.TextMatrix(r, c)) + sep;
+    for (int c = 0; c < g.Cols(); ++c) ligne += TextFile::uneLigne(g.TextMatrix(r, c)) + sep;
     return ligne;
 }
 
@@ -92,7 +85,7 @@ QString Texte_rapport() {
     l << QStringLiteral("num") + sep + Lib_Langue[126] + QLatin1Char(' ') + Lib_Langue[109];
     for (int i = 1; i <= ListIMGchar.ListCount(); ++i)
         l << QString::number(i) + sep + ListIMGchar.List(i - 1) + sep + (i <= 50 ? Vb::CStr(CalibrageImage[i]) : QString());
-    l << Une_ligne(FichierResultats);
+    l << TextFile::uneLigne(FichierResultats);
     l << QString();
 
     const int n = std::clamp(NbLignesGrille - 1, 0, std::max(GrilleRef.Rows() - 1, 0));

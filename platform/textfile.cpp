@@ -14,6 +14,12 @@ constexpr char16_t k1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0};
 } // namespace
 
+QString uneLigne(QString text) {
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
 QString decode1252(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());

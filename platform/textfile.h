@@ -8,6 +8,10 @@
 
 namespace TextFile {
 
+// A text written as one field of one line: its line breaks become blanks, so that it can
+// never shift the lines after it.
+QString uneLigne(QString text);
+
 QString decode(const QByteArray& bytes);        // UTF-8 if valid, else Windows-1252
 QByteArray encode1252(const QString& text);     // characters outside Windows-1252 become '?'
 QString decode1252(const QByteArray& bytes);

@@ -2,9 +2,7 @@
 // extracted rows with its "EXTRAITS=" line, and as a table of those rows of the grid.
 #include <QDate>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLocale>
-#include <QScreen>
 #include <QStringList>
 #include <QTime>
 #include <algorithm>
@@ -16,9 +14,9 @@
 #include "app/tav.h"
 #include "app/vb.h"
 #include "grid/etat_grille.h"
+#include "grid/fichier_trm.h"
 #include "grid/grilles.h"
 #include "image/etat_image.h"
-#include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "statwin/fenhisto.h"
@@ -37,25 +35,6 @@ std::vector<int> Lignes_extraites() {
         lignes.push_back(r);
     }
     return lignes;
-}
-
-// A number as the measurement file prints it: a blank in the sign position of a positive
-// number, the locale's decimal separator, and a trailing blank.
-QString imprime(const QString& chiffres, bool negatif) {
-    return (negatif ? QString() : QStringLiteral(" ")) + chiffres + QLatin1Char(' ');
-}
-QString imprime_double(double v) { return imprime(Vb::CStr(v), v < 0); }
-QString imprime_simple(float v) {
-    QString s = v == 0 ? QStringLiteral("0") : QString::number(double(v), 'g', 7);
-    s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
-    return imprime(s, v < 0);
-}
-
-// A comment is one line of the file.
-QString une_ligne(QString texte) {
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
 }
 
 void Erreur_fichier(const QString& chemin) {
@@ -113,41 +92,7 @@ void PanneauTests::Extrait_Sauve(const QString& FichierTrame) {
     const QString fichier = QFileInfo(FichierTrame).isRelative() ? Gen::Chemin_donnees(FichierTrame) : FichierTrame;
     QStringList l;
     try {
-        Tav& tav = *Tav::instance();
-        const std::vector<int> lignes = Lignes_extraites();
-        CalibrageImage[0] = CalibrageActuel;
-        const int images = std::min(ListIMGchar.ListCount(), 50);
-        const int segments = std::clamp<int>(NbValeursLigne, 0, 16);
-        float largeurEcran = 0;
-        if (const QScreen* ecran = QGuiApplication::primaryScreen()) largeurEcran = float(ecran->geometry().width());
-
-        l << QStringLiteral("INDPRES=") + (IndResolution ? QStringLiteral("True") : QStringLiteral("False"));
-        l << QStringLiteral("NBIMAGES= ") + QString::number(images);
-        l << QStringLiteral("NBLIGNES= ") + QString::number(lignes.size());
-        l << QStringLiteral("NBLGMAX =") + QString::number(TailleGrille);
-        l << QStringLiteral("FONCTION= ") + QString::number(NumFonction);
-        l << QStringLiteral("CALIBRAGE= ");
-        for (int i = 1; i <= images; ++i) l << imprime_double(CalibrageImage[i]);
-        l << QStringLiteral("RESH = ") + imprime_simple(largeurEcran);
-        l << QStringLiteral("PCTSW = ") + imprime_simple(float(tav.Picture1.ScaleWidth));
-        l << QStringLiteral("IMAGES= ");
-        for (int i = 0; i < images; ++i) l << ListIMGchar.List(i);
-        l << QStringLiteral("EXTRAITS= ") + FichierSource + QStringLiteral(" / ") + ExtraitListe;
-        l << QStringLiteral("COMMENT= ");
-        const int commentaire = GrilleRef.Cols() - 1;
-        for (size_t k = 0; k < lignes.size(); ++k)
-            l << QString::number(k + 1) + QLatin1Char(';') + une_ligne(GrilleRef.TextMatrix(lignes[k], commentaire));
-        l << QStringLiteral("FIN");
-        l << QStringLiteral("TRAME= ");
-        for (const int r : lignes) {
-            const LigneTrame& t = Trame(r);
-            QString ligne = QString::number(t.Zoom) + QLatin1Char(';') + QString::number(t.Image);
-            for (int k = 1; k <= segments; ++k) {
-                const SegmentTrame& s = t.Segments[k];
-                for (const std::int32_t v : {s.x1, s.y1, s.x2, s.y2}) ligne += QLatin1Char(';') + QString::number(v);
-            }
-            l << ligne + QLatin1Char(';');
-        }
+        l = Gen::Lignes_trame(Lignes_extraites(), FichierSource + QStringLiteral(" / ") + ExtraitListe);
     } catch (const std::exception&) {
         // A row of the list that the grid does not hold: no half-written extract.
         Erreur_fichier(fichier);
@@ -191,7 +136,7 @@ void PanneauTests::CSVexportGrille(short mode) {
         l << QStringLiteral("LISTE=");
         auto ligne_grille = [&](int r) {
             QString t;
-            for (int c = 0; c < GrilleRef.Cols(); ++c) t += une_ligne(GrilleRef.TextMatrix(r, c)) + sep;
+            for (int c = 0; c < GrilleRef.Cols(); ++c) t += TextFile::uneLigne(GrilleRef.TextMatrix(r, c)) + sep;
             return t;
         };
         l << ligne_grille(0);
