@@ -154,11 +154,11 @@ TEST_F(Langue, EnglishAndBackToFrench) {
         tav.MnLang_Click(5);
     }
     EXPECT_EQ(s(CodeLangue), "en");
-    EXPECT_EQ(s(Lib_Langue[161]), "Do you really want to quit Tavirel ?");
+    EXPECT_EQ(s(Lib_Langue[161]), "Do you really want to quit Tavirel?");
     EXPECT_EQ(s(Lib_MenuStat[8]), "Close Quenlor");
-    EXPECT_EQ(s(Lib_Langue[146]), "Segment measure$4$Length$img $comment$");
+    EXPECT_EQ(s(Lib_Langue[146]), "Segment measurement$4$Length$img $comment$");
     EXPECT_EQ(s(tav.MnuFIC(12).Caption), "Quit");
-    EXPECT_EQ(s(tav.Cyst(1).Caption), "3 measures");
+    EXPECT_EQ(s(tav.Cyst(1).Caption), "3 measurements");
     EXPECT_EQ(s(Lib_Langue[55]), "Marquer un point");
 
     // No French file beside the program: French is the built-in tables and captions.
