@@ -38,4 +38,23 @@ void PanneauTests::Charge_entetes() {
     Copt(4).setText(Copt(3).text());
     ChoixComp(0).setText(T[55]);
     ChoixComp(1).setText(T[56]);
+
+    // Captions whose French stands in the table exactly as the window is designed: taking
+    // them from the table changes nothing in French and lets a language file reach them.
+    f.Mnstat(7).setText(T[24]);
+    f.Mnstat(15).setText(T[8]);
+    f.Mnstat6(5).setText(T[63]);
+    f.Mnstat6(6).setText(T[64]);
+    f.stcadre(2).setTitle(T[2]);
+    f.stcadre(5).setTitle(T[16]);
+    f.stcadre(6).setTitle(T[17]);
+    f.CmdHist1(0).setText(T[20]);
+    f.Command_extraire(0).setText(T[65]);
+    f.MCommand3(8).setText(T[30]);
+    chkLoiNormale(0).setText(T[16]);
+    for (int i = 1; i <= 2; ++i) cmdCalcul(i).setText(T[25]);
+    for (int i = 2; i <= 3; ++i) {
+        Command4(i).setText(T[25]);
+        Tlabel(i).setText(T[29]);
+    }
 }
