@@ -43,6 +43,7 @@ void PanneauTests::Charge_entetes() {
     // them from the table changes nothing in French and lets a language file reach them.
     f.Mnstat(7).setText(T[24]);
     f.Mnstat(15).setText(T[8]);
+    f.Mnstat6(2).setText(T[62]);
     f.Mnstat6(5).setText(T[63]);
     f.Mnstat6(6).setText(T[64]);
     f.stcadre(2).setTitle(T[2]);

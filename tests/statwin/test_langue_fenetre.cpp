@@ -92,7 +92,7 @@ TEST_F(LangueFenetre, EnglishFromTheSettingsThenFrenchFromTheMenu) {
         // Every other view keeps the captions of the activation.
         f.Mnstat(2).trigger();
         EXPECT_EQ(f.VueCourante(), 2);
-        EXPECT_EQ(s(f.MOption1(0).text()), "Measures");
+        EXPECT_EQ(s(f.MOption1(0).text()), "Grid");
         EXPECT_EQ(s(f.MCheck1(3).text()), "Fixed X scale");
         EXPECT_EQ(s(f.MCommand3(6).text()), "Calculate");
         EXPECT_EQ(s(Restes(f, francais, anglais).join(" | ")), "");
