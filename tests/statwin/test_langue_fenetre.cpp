@@ -86,7 +86,7 @@ TEST_F(LangueFenetre, EnglishFromTheSettingsThenFrenchFromTheMenu) {
         EXPECT_EQ(s(f.lblNbDe(15).text()), "Number of classes");
         EXPECT_EQ(s(f.Command_extraire(0).text()), "Extract");
         EXPECT_EQ(s(f.Mnstat(4).text()), "Statistical tables");
-        EXPECT_EQ(s(f.Mnstat4(2).text()), "Student's t distribution");
+        EXPECT_EQ(s(f.Mnstat4(2).text()), "Student's t law");
         EXPECT_EQ(s(f.Mnstat(15).text()), "Close Quenlor");
         EXPECT_EQ(s(Restes(f, francais, anglais).join(" | ")), "");
         // Every other view keeps the captions of the activation.
@@ -107,10 +107,10 @@ TEST_F(LangueFenetre, EnglishFromTheSettingsThenFrenchFromTheMenu) {
         EXPECT_EQ(s(f.Copt(0).text()), "Unequal SDs");
         EXPECT_EQ(s(Restes(f, francais, anglais).join(" | ")), "");
         f.Mnstat4(1).trigger();
-        EXPECT_EQ(s(f.stcadre(5).title()), "Normal distribution");
+        EXPECT_EQ(s(f.stcadre(5).title()), "Normal law");
         EXPECT_EQ(s(Restes(f, francais, anglais).join(" | ")), "");
         f.Mnstat4(2).trigger();
-        EXPECT_EQ(s(f.stcadre(6).title()), "Student's t distribution");
+        EXPECT_EQ(s(f.stcadre(6).title()), "Student's t law");
         EXPECT_EQ(s(Restes(f, francais, anglais).join(" | ")), "");
         f.Mnstat(15).trigger();
     });
