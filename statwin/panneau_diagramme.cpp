@@ -61,8 +61,12 @@ void PanneauDiagramme::construire_diagramme(FenHisto& f) {
     }
     MFrame1(3).setVisible(false);
     Twips::placer(MFrame1(0), 120, 240, 1215, 1300);
+    // The source frames share one place: the view's layout shows "Mesure" while another
+    // source's frame may still be shown there, so each frame paints its own background
+    // and the upper one hides the controls of the one below.
     for (int i : {4, 6, 7, 8}) {
         Twips::placer(MFrame1(i), 1400, 240, 1215, 1300);
+        MFrame1(i).setAutoFillBackground(true);
         MFrame1(i).setVisible(i == 4);
     }
     static const char* sources[4] = {"mesures", "fichier", "Texte", "Extrait"};
