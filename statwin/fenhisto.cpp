@@ -56,7 +56,7 @@ FenHisto::FenHisto() {
 
     // The shared panel is created first, so that the views it serves stand above it.
     static const char* titres[8] = {"", "Nuage de points", "Diagramme", "Comparaison de moyennes",
-                                    "Comparaison de deux moyennes", "Loi normale", "Loi de Student", ""};
+                                    "Comparaison de deux moyennes", "Loi Normale", "Loi de Student", ""};
     for (int i : {7, 1, 2, 3, 4, 5, 6}) {
         auto* cadre = new QGroupBox(QString::fromUtf8(titres[i]), zone_);
         cadre->setVisible(false);

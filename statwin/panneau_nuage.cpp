@@ -24,10 +24,11 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     // Histogram columns: a check box and a legend button per column.
     Framehist.ajouter(2, cree<QGroupBox>(cadre, 9000, 720, 1335, 2055));
     for (int i = 0; i <= 6; ++i) {
-        auto* c = cree<QCheckBox>(&Framehist(2), 60, 150 + i * 265, 560, 255);
+        // The buttons stand far enough left for the activation's 750-twip third button.
+        auto* c = cree<QCheckBox>(&Framehist(2), 60, 150 + i * 265, 480, 255);
         ChkH.ajouter(i, c);
         QObject::connect(c, &QCheckBox::clicked, &f, [this, i] { ChkH_Click(short(i)); });
-        auto* b = cree<QPushButton>(&Framehist(2), 600, 150 + i * 265, 660, 255);
+        auto* b = cree<QPushButton>(&Framehist(2), 540, 150 + i * 265, 660, 255);
         b->setEnabled(false);
         Histcmd.ajouter(i, b);
         QObject::connect(b, &QPushButton::clicked, &f, [this, i] { Histcmd_Click(short(i)); });
@@ -73,7 +74,7 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Frame4 = cree<QGroupBox>(cadre, 120, 5900, 5532, 972);
-    LabelHisto = cree<QLabel>(Frame4, 60, 45, 5400, 900);
+    LabelHisto = cree<QLabel>(Frame4, 60, 120, 5400, 800);
     LabelHisto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Frame1 = cree<QGroupBox>(cadre, 5160, 6960, 2532, 492);
@@ -92,9 +93,9 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
         Text2Hist.ajouter(i, t);
         QObject::connect(t, &QLineEdit::textChanged, &f, [this, i] { Text2Hist_Change(short(i)); });
     }
-    Check2 = cree<QCheckBox>(axes, 2790, 255, 1860, 330, QStringLiteral("Dte regression"));
+    Check2 = cree<QCheckBox>(axes, 2760, 255, 1900, 330, QStringLiteral("Dte regression"));
     QObject::connect(Check2, &QCheckBox::clicked, &f, [this] { Check2_Click(); });
-    CheckLgn = cree<QCheckBox>(axes, 2790, 645, 1860, 330, QStringLiteral("marquer num ligne"));
+    CheckLgn = cree<QCheckBox>(axes, 2760, 645, 1900, 330, QStringLiteral("marquer num ligne"));
     QObject::connect(CheckLgn, &QCheckBox::clicked, &f, [this] { CheckLgn_Click(); });
 
     // The table-paste buttons stand in the diagram view, beside its data sources.

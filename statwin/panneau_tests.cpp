@@ -132,21 +132,22 @@ void PanneauTests::construire_cadres_tests(FenHisto& f) {
             FraTest_MouseMove(short(code), b, s, x, y);
         }));
 
-        Tlabel.ajouter(code, cree<QLabel>(cadre, 120, 300, 700, 285, QStringLiteral("Colonne")));
-        Ttxt1.ajouter(code, boite(cadre, 840, 300, 500, QStringLiteral("1")));
-        TVScroll1.ajouter(code, compteur(cadre, 1340, 285, 1, 16, 1));
+        // The labels' column is wide enough for "Risque %" whole.
+        Tlabel.ajouter(code, cree<QLabel>(cadre, 120, 300, 900, 285, QStringLiteral("Colonne")));
+        Ttxt1.ajouter(code, boite(cadre, 1020, 300, 500, QStringLiteral("1")));
+        TVScroll1.ajouter(code, compteur(cadre, 1520, 285, 1, 16, 1));
         Command4.ajouter(code, cree<QPushButton>(cadre, 2250, 270, 900, 330, QStringLiteral("Calcul")));
         Command3.ajouter(code, cree<QPushButton>(cadre, 3200, 270, 900, 330, QStringLiteral("Fermer")));
         // The Shapiro-Wilk frame has two rows more, for its risk and its law.
         const int haut = code == 2 ? 680 : 1360;
         Tlabel1.ajouter(code, resultat(cadre, 120, haut, 3975, 2880 - haut, QStringLiteral("Résultats")));
     }
-    Tlabel2.ajouter(3, cree<QLabel>(&FraTest(3), 120, 660, 700, 285, QStringLiteral("Risque %")));
-    Ttxt2.ajouter(3, boite(&FraTest(3), 840, 660, 500, QStringLiteral("1")));
-    TVScroll2.ajouter(3, compteur(&FraTest(3), 1340, 645, 1, 99, 1));
-    Tlabel3.ajouter(3, cree<QLabel>(&FraTest(3), 120, 1000, 700, 285, QStringLiteral("Loi")));
-    Option3.ajouter(0, cree<QRadioButton>(&FraTest(3), 840, 1000, 1100, 285, QStringLiteral("Normale")));
-    Option3.ajouter(1, cree<QRadioButton>(&FraTest(3), 2000, 1000, 1400, 285, QStringLiteral("Log-normale")));
+    Tlabel2.ajouter(3, cree<QLabel>(&FraTest(3), 120, 660, 900, 285, QStringLiteral("Risque %")));
+    Ttxt2.ajouter(3, boite(&FraTest(3), 1020, 660, 500, QStringLiteral("1")));
+    TVScroll2.ajouter(3, compteur(&FraTest(3), 1520, 645, 1, 99, 1));
+    Tlabel3.ajouter(3, cree<QLabel>(&FraTest(3), 120, 1000, 900, 285, QStringLiteral("Loi")));
+    Option3.ajouter(0, cree<QRadioButton>(&FraTest(3), 1020, 1000, 1100, 285, QStringLiteral("Normale")));
+    Option3.ajouter(1, cree<QRadioButton>(&FraTest(3), 2180, 1000, 1400, 285, QStringLiteral("Log-normale")));
     groupe(&FraTest(3), {&Option3(0), &Option3(1)});
     Option3(0).setChecked(true);
 
@@ -308,7 +309,7 @@ void PanneauTests::construire_tables(FenHisto& f) {
     QGroupBox* s = &f.stcadre(6);
     StOptTInv.ajouter(0, cree<QRadioButton>(s, 120, 240, 950, 285, QStringLiteral("tdist")));
     StOptTInv.ajouter(1, cree<QRadioButton>(s, 1100, 240, 950, 285, QStringLiteral("T-inv")));
-    StOption2.ajouter(0, cree<QRadioButton>(s, 2250, 240, 1100, 285, QStringLiteral("Unilateral")));
+    StOption2.ajouter(0, cree<QRadioButton>(s, 2150, 240, 1150, 285, QStringLiteral("Unilateral")));
     StOption2.ajouter(1, cree<QRadioButton>(s, 3350, 240, 1100, 285, QStringLiteral("Bilateral")));
     groupe(s, {&StOptTInv(0), &StOptTInv(1)});
     groupe(s, {&StOption2(0), &StOption2(1)});
