@@ -15,6 +15,10 @@ namespace {
 
 QString entier(int n) { return QString::number(n); }
 
+// A statistic that overflowed the doubles (values near the largest number a file can
+// hold) has no value to show: its cell stays empty rather than read "Inf" or "NaN".
+QString Texte_stat(double v, const QString& motif) { return std::isfinite(v) ? Vb::Format(v, motif) : QString(); }
+
 // The mean spore's volume and its uncertainty by propagation of errors, from the
 // statistics as displayed (so with their rounding).
 void Volume_spore_moyenne() {
@@ -66,7 +70,8 @@ void Tav::Calcul_stat() {
                 m2 = s2 / n;
                 moyenne = s1 / n;
                 const double variance = m2 - moyenne * moyenne;
-                sigma = variance > 0 ? std::sqrt(variance) : 0;
+                // An overflowed sum of squares gives no variance, not a variance of 0.
+                sigma = !std::isfinite(variance) ? NAN : variance > 0 ? std::sqrt(variance) : 0;
             }
             if (n >= 1 && sigma > 0.001) {
                 const double m3 = s3 / n, m4 = s4 / n;
@@ -75,9 +80,10 @@ void Tav::Calcul_stat() {
                 diss = mu3 / std::pow(sigma, 3);
                 kurt = mu4 / std::pow(sigma, 4);
             }
+            if (std::isnan(sigma)) diss = kurt = NAN;
             const QString motif = (NumFonction == 2 && c == 4) ? QStringLiteral("###0.0") : FormatDecimal;
             const double valeurs[6] = {moyenne, mini, maxi, sigma, diss, kurt};
-            for (int r = 0; r < 6; ++r) GrilleRefP.setTextMatrix(r + 1, c, Vb::Format(valeurs[r], motif));
+            for (int r = 0; r < 6; ++r) GrilleRefP.setTextMatrix(r + 1, c, Texte_stat(valeurs[r], motif));
 
             listeMax += entier(ligneMax) + QStringLiteral(" / ");
             listeMin += entier(ligneMin) + QStringLiteral(" / ");
@@ -85,7 +91,7 @@ void Tav::Calcul_stat() {
             GrilleRef.setCellBackColorAt(ligneMax, c, Grille::couleurVb(CouleurMaximum));
             GrilleRef.setCellBackColorAt(0, c, vert);
             // A column without spread has no m/s: an empty cell, never a stale value.
-            GrilleRefP.setTextMatrix(7, c, sigma > 0.001 ? Vb::Format(moyenne / sigma, FormatDecimal) : QString());
+            GrilleRefP.setTextMatrix(7, c, sigma > 0.001 ? Texte_stat(moyenne / sigma, FormatDecimal) : QString());
         }
 
         if (NumFonction == 3) Volume_spore_moyenne();

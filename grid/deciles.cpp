@@ -2,6 +2,7 @@
 #include "grid/deciles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/etat_programme.h"
@@ -19,6 +20,13 @@ constexpr int ColonnesResumees = 8;
 
 // A value as its sort key holds it: rounded to four decimals through the key text.
 double Valeur_cle(double v) { return Gen::Val_decimal(Vb::Format(v, QStringLiteral("00000.0000"))); }
+
+// a + (b - a) * poids / 10 for keys a <= b. Near the largest double the product would
+// overflow: there the difference is divided first (the keys are positive, so b - a is finite).
+double Entre(double a, double b, int poids) {
+    const double produit = (b - a) * poids;
+    return a + (std::isfinite(produit) ? produit / 10 : (b - a) / 10 * poids);
+}
 
 } // namespace
 
@@ -42,7 +50,8 @@ void Tav::Cdecile(short col) {
         const int h = n / 2;
         if (n == 0) MedianeCol[col] = 0;
         else if (n % 2 == 1) MedianeCol[col] = cles[size_t(h)];
-        else MedianeCol[col] = (cles[size_t(h - 1)] + cles[size_t(h)]) / 2;
+        // Halved before the sum (exact for positive keys), so two huge keys cannot overflow.
+        else MedianeCol[col] = cles[size_t(h - 1)] / 2 + cles[size_t(h)] / 2;
 
         // Interpolation at the ranks (n + 1) / 10 and 9 (n + 1) / 10.
         const int w = n % 10 + 1;
@@ -53,11 +62,11 @@ void Tav::Cdecile(short col) {
         }
         const int k = n / 10;
         double a = cles[size_t(k - 1)], b = cles[size_t(k)];
-        Decile1Col[col] = a + (b - a) * w / 10;
+        Decile1Col[col] = Entre(a, b, w);
         const int j = (n + 1) * 9 / 10;
         a = cles[size_t(j - 1)];
         b = cles[size_t(j)];
-        Decile9Col[col] = a + (b - a) * (10 - w) / 10;
+        Decile9Col[col] = Entre(a, b, 10 - w);
     } catch (const Vb::Erreur&) {
     }
 }
