@@ -213,7 +213,12 @@ void Lit_trame(const QString& chemin, short& statut) {
         const int numero = f.pos;
         if (ligne.trimmed().isEmpty()) continue;
         const qsizetype egal = ligne.indexOf(QLatin1Char('='));
-        if (egal < 0) continue;
+        if (egal < 0) {
+            // Only "FIN" stands without a key: any other such line is a block whose key
+            // line was lost (an image path, a calibration, a row), so the file is not sound.
+            if (ligne.trimmed() != QLatin1String("FIN")) f.faute(numero);
+            continue;
+        }
         const QString cle = ligne.left(egal).trimmed().toUpper();
         const QString valeur = ligne.mid(egal + 1).trimmed();
         long long n = 0;
@@ -232,8 +237,16 @@ void Lit_trame(const QString& chemin, short& statut) {
             if (Entier_lu(valeur, 0, 32767, n)) nbImages = int(n); else f.faute(numero);
         } else if (cle == QLatin1String("NBLGMAX")) {
             // Only the grid sizes the program offers: any other would not fit the records.
-            if (Entier_lu(valeur, 64, 256, n) && (n == 64 || n == 128 || n == 256)) TailleGrille = short(n);
-            else f.faute(numero);
+            // The grid takes the size at once, whatever line comes next, so that the rows
+            // read never outnumber the size the file is saved with; a size too small for
+            // the rows already read is refused.
+            if (Entier_lu(valeur, 64, 256, n) && (n == 64 || n == 128 || n == 256) && n > lues) {
+                TailleGrille = short(n);
+                GrilleRef.setRows(TailleGrille + 1);
+                for (int k = 0; k <= 2; ++k) tav.TgrilleMax(k).Checked = (64 << k) == n;
+            } else {
+                f.faute(numero);
+            }
         } else if (cle == QLatin1String("NBLIGNES")) {
             if (Nombre_lu(valeur, x) && x >= 0 && x < 32767) nbLignes = Vb::CInt(x + 1);
             else f.faute(numero);

@@ -1,6 +1,7 @@
 #include "grid/lecture_commune.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 #include "app/etat_programme.h"
 #include "app/gen.h"
@@ -17,6 +18,13 @@ bool Nombre_lu(const QString& texte, double& valeur) {
         QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eEdD][+-]?\\d+)?$"));
     const QString t = texte.trimmed();
     if (!forme.match(t).hasMatch()) return false;
+    // A number beyond the doubles would read as 0 (a calibration of 0 turns every length
+    // into 0): it is no number.
+    QString n = t;
+    n.replace(QLatin1Char(','), QLatin1Char('.')).replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
+    bool ok = false;
+    const double d = n.toDouble(&ok);
+    if (!ok || !std::isfinite(d)) return false;
     valeur = Gen::Val_decimal(t);
     return true;
 }
