@@ -49,7 +49,12 @@ namespace Gen {
 QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits) {
     Tav& tav = *Tav::instance();
     CalibrageImage[0] = CalibrageActuel;
-    const int images = std::min(ListIMGchar.ListCount(), 50);
+    // The rows' lengths come from the calibration of their image: every image a row
+    // names keeps its calibration in the file, even when the list holds fewer images
+    // (its missing names are written blank, which the reader passes over).
+    int images = ListIMGchar.ListCount();
+    for (const int r : lignes) images = std::max<int>(images, Trame(r).Image);
+    images = std::min(images, 50);
     const int colonnes = GrilleRef.Cols();
     const int segments = std::clamp<int>(NbValeursLigne, 0, 16);
 
@@ -67,7 +72,7 @@ QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits
     l << QStringLiteral("RESH = ") + simple_imprime(largeurEcran);
     l << QStringLiteral("PCTSW = ") + simple_imprime(float(tav.Picture1.ScaleWidth));
     l << QStringLiteral("IMAGES= ");
-    for (int i = 0; i < images; ++i) l << ListIMGchar.List(i);
+    for (int i = 0; i < images; ++i) l << (i < ListIMGchar.ListCount() ? ListIMGchar.List(i) : QString());
     if (!extraits.isEmpty()) l << QStringLiteral("EXTRAITS= ") + extraits;
     l << QStringLiteral("COMMENT= ");
     for (size_t k = 0; k < lignes.size(); ++k)

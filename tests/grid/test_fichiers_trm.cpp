@@ -398,3 +398,69 @@ TEST_F(FichierTrm, LoadCommandShowsTheDialogBeforeClearing) {
     EXPECT_EQ(Trame(2).Segments[1].x2, 0);
     EXPECT_EQ(Trame(3).Image, 0);
 }
+
+TEST_F(FichierTrm, FullGridRoundTripsUnderBothLocales) {
+    // 255 rows of spores 3D on two images, comments holding ";" and accents: written under
+    // one locale and read under the other, the grid comes back cell for cell.
+    QStringList l{"INDPRES=False", "NBIMAGES= 2", "NBLIGNES= 255", "NBLGMAX =256", "FONCTION= 3", "CALIBRAGE= ",
+                  " 0,5 ", " 0,125 ", "RESH =  1280 ", "PCTSW =  9000 ", "IMAGES= ", chemin("spores a.jpg"),
+                  chemin("spores b.jpg"), "COMMENT= "};
+    for (int i = 1; i <= 255; ++i)
+        l << QString::number(i) + (i % 3 ? QStringLiteral(";paroi; épaisse à l'apex n°%1").arg(i) : QStringLiteral(";"));
+    l << "FIN" << "TRAME= ";
+    for (int i = 1; i <= 255; ++i)
+        l << QStringLiteral("0;%1;0;0;%2;%3;5;5;%4;9;-7;1;1;%5;").arg(1 + i % 2).arg(i).arg(3 * i).arg(i + 40).arg(i % 17);
+    const QString source = chemin(QStringLiteral("pleine.trm"));
+    ASSERT_TRUE(TextFile::writeLines(source, l));
+
+    const auto grille = [] {
+        QList<QStringList> g;
+        for (int r = 0; r < GrilleRef.Rows(); ++r) g << Ligne(r);
+        return g;
+    };
+    const auto charge = [this](const QString& p) {
+        Recommence();
+        Lit(p);
+        EXPECT_EQ(NbLignesGrille, 256);
+        EXPECT_EQ(TailleGrille, 256);
+    };
+    for (const bool anglaisDabord : {false, true}) {
+        SCOPED_TRACE(anglaisDabord);
+        const QLocale::Language premiere = anglaisDabord ? QLocale::English : QLocale::French;
+        const QLocale::Language seconde = anglaisDabord ? QLocale::French : QLocale::English;
+        QList<QStringList> attendu;
+        const QString copie = chemin(QStringLiteral("copie.trm"));
+        {
+            LocaleScope l1(seconde);
+            charge(source);
+            attendu = grille();
+            LocaleScope l2(premiere);
+            ASSERT_TRUE(Gen::Ecrit_trame(copie));
+        }
+        LocaleScope l3(seconde);
+        charge(copie);
+        EXPECT_EQ(grille(), attendu);
+    }
+    EXPECT_EQ(Ligne(253).last(), QStringLiteral("paroi; épaisse à l'apex n°253"));
+    // Row 254 by hand, image 1 at 0.5: 254·√10 · 0.5 = 401.609; √(289² + 4²) · 0.5 = 144.514;
+    // √(8² + 15²) · 0.5 = 8.5; Q = 401.609 / 144.514 = 2.779; L/e = 401.609 / 8.5 = 47.248.
+    EXPECT_EQ(Ligne(254).mid(0, 5), (QStringList{"401,61", "144,51", "8,50", "2,78", "47,25"}));
+}
+
+TEST_F(FichierTrm, ImagesNamedByRowsKeepTheirCalibration) {
+    // A blank image line leaves the list one image short while row 2 still names image 2:
+    // the saved file keeps that image's calibration, so row 2 reads back the same.
+    QByteArray octets = Octets(Golden(QStringLiteral("fonction02.trm")));
+    octets.replace(chemin(QStringLiteral("spores a.jpg")).toUtf8(), "");
+    const QString p = chemin(QStringLiteral("blanc.trm"));
+    Ecrit_octets(p, octets);
+    Lit(p);
+    ASSERT_EQ(ListIMGchar.ListCount(), 1);
+    const QStringList ligne2 = Ligne(2);
+    EXPECT_EQ(ligne2.first(), QStringLiteral("6,25"));
+    const QString copie = chemin(QStringLiteral("copie.trm"));
+    ASSERT_TRUE(Gen::Ecrit_trame(copie));
+    Recommence();
+    Lit(copie);
+    EXPECT_EQ(Ligne(2), ligne2);
+}
