@@ -320,7 +320,9 @@ void Lit_trame(const QString& chemin, short& statut) {
             }
         }
     }
-    if (!trameVue && nbLignes > 1) f.faute(f.lignes.size() + 1);
+    // Every measurement file ends with its row block, even of no row: a file without one
+    // (empty, cut short, or no measurement file at all) is said to be unsound.
+    if (!trameVue) f.faute(int(f.lignes.size()) + 1);
 
     NbLignesGrille = short(lues + 1);
     EtapeMesure = 1;

@@ -114,7 +114,8 @@ void Lit_csv(const QString& chemin, short&) {
 
     // The list: the title row, then the rows up to the first line of blank cells.
     QList<QStringList> liste;
-    int faute = 0;
+    // A file without a list is no report: the empty grid it leaves is said.
+    int faute = debut < 0 ? int(lignes.size()) + 1 : 0;
     for (int i = debut + 1; debut >= 0 && i < lignes.size(); ++i) {
         const QStringList cellules = lignes[i].split(QLatin1Char(';'));
         if (Cellules_vides(cellules)) break;
