@@ -196,6 +196,11 @@ void FenHisto::Form_QueryUnload(short& Cancel, short UnloadMode) {
     Ferme_Histo();
 }
 
+void FenHisto::reject() {
+    // A bare dialog would hide without the close routine, skipping the quit question.
+    close();
+}
+
 void FenHisto::closeEvent(QCloseEvent* event) {
     // The close box runs the close routine once; the routine itself hides the window.
     if (!fermeture_) {

@@ -87,6 +87,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window the way its close box does.
+    void reject() override;
 
 private:
     FenHisto();

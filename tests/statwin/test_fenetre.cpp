@@ -1,5 +1,7 @@
 // The statistics window's frame: the start-up loop, the views each setting opens, the
 // menus that switch them, the example data and the close routine.
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 #include "app/etat_demarrage.h"
@@ -63,6 +65,17 @@ TEST_F(Fenetre, ChaqueFermetureDemandeUneFois) {
     EXPECT_FALSE(Programme::Termine());
     f.Ferme_Histo();  // a second road into the close routine asks nothing more
     EXPECT_EQ(script.seen().size(), 1u);
+}
+
+TEST_F(Fenetre, EchapFermeParLaRoutineDeFermeture) {
+    FenHisto& f = activer();
+    f.show();
+    Prompts::Script script;
+    script.message(QStringLiteral("Quitter Quenlor?"), Prompts::Yes);
+    QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f, &echap);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_TRUE(Programme::Termine());
 }
 
 TEST_F(Fenetre, HorsModeStatistiqueLaFermetureNeDemandeRien) {
