@@ -5,90 +5,31 @@
 #include "app/bgr.h"
 #include "app/disposition.h"
 #include "app/etat.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/programme.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "platform/programme.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "image/etat_image.h"
 #include "image/services_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
+#include "base/etat_partage.h"
 
 namespace {
 
-// The data defaults of the start-up, none of which can fail, so that a failing layout
-// step can never leave a setting at its load value.
-void Valeurs_de_depart() {
-    StatDef = 3;
-    CodeLangue = QStringLiteral("fr");
-    FormatDecimal = QStringLiteral("###0.00");
-    InitFaite = -1;
-    ModeCalibrage = 0;
-    MemoClesAffiche = 0;
-    AvertissementAccepte = 0;
-    FichierSource.clear();
-    ExtExport = QStringLiteral("csv");
-    ModePoly = 0;
-    CouleursTrace[0] = 12;
-    CouleursTrace[1] = 10;
-    TailleGrille = 256;
-    ToucheZoom = 0;
-    ToucheDeplacement = 0;
-    ZoomActif = -1;
-    LoupeFigee = 0;
-    ModeComptage = 0;
-    LoupeVisible = 0;
-    ModeDeplace = 0;
-    ToucheAlt = 0;
-    KZoomCal = 1.0;
-    IndResolution = 0;
-    OrigineX = 0;
-    OrigineY = 0;
-    TolClic = 30;
-    RapportZoom = std::sqrt(1.4142136);
-    PasZoom = 1;
-    NiveauZoom = 0;
-    FacteurZoom = std::pow(RapportZoom, 0);
-    ToucheV = 0;
-    SautLigne = QStringLiteral("\r\n");
-    LargeurVignette = 2500;
-    TailleLoupeEcran = 3000;
-    DemiLoupeEcran = 1500;
-    ZoneLoupe = 1000;
-    DemiZoneLoupe = 500;
-    TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
-    ModeDeuxAxes = -1;
-    AutoRetrace = -1;
-    ModePalmer = 2;
+// The start-up values that depend on the layout, taken once the picture has its laid-out
+// size; every other value is its group's default.
+void Valeurs_de_disposition() {
     DemiGuideDefaut = Vb::CInt(Tav::instance()->Picture1.Width / 5.0);
     DemiGuide = DemiGuideDefaut;
-    CalibrageActuel = 1.0;
-    ImageRestauree = 0;
-    PositionPanneau = 1;
-    IllusTexte = 0;
-    SauveAuto = 10;
-    AutoPdms = -1;
-    IllusReference = 0;
-    FicNuancier.clear();
-    FicEtalon.clear();
-    FicScanner.clear();
-    IndexZoneCouleur = 3;
-    CorrectionPrete = 0;
-    FichierCSVImporte.clear();
-    ReferenceSurImage = 0;
-    ImageRefPrete = 0;
-    TabExtImage = QStringLiteral("BMP;JPG").split(';');
-    FormatImage = 0;
-    LargeurRefAbsente = -1;
-    LoupeVisible = -1;
 }
 
 // The 16-colour palette's RGB values, as &HBBGGRR.
@@ -132,14 +73,14 @@ void Controles_de_depart() {
 namespace BGr {
 
 void Init_programme() {
-    Valeurs_de_depart();
     Messages::Init_Messages();
     try {
         Controles_de_depart();
     } catch (const std::exception& e) {
-        // The settings above stand whatever happens here; the user hears of it once.
+        // The settings stand whatever happens here; the user hears of it once.
         Prompts::msgBox(Lib_Langue[101] + QStringLiteral("Init ") + QString::fromUtf8(e.what()), Prompts::OkOnly);
     }
+    Valeurs_de_disposition();
 }
 
 } // namespace BGr
@@ -174,8 +115,8 @@ void Grille_vide_initiale() {
         GrilleRefP.setColWidth(c, largeur);
         MGrille.setColWidth(c, largeur);
     }
-    GrilleRef.setBackColor(Grille::couleurVb(CouleurGrille));
-    GrilleRefP.setBackColor(Grille::couleurVb(CouleurGrille));
+    GrilleRef.setBackColor(CouleurGrille);
+    GrilleRefP.setBackColor(CouleurGrille);
 }
 
 void Demarrage_fenetre() {
@@ -203,7 +144,7 @@ void Demarrage_fenetre() {
     if (TailleGrille + 1 != GrilleRef.Rows() && NbLignesGrille <= 1) GrilleRef.setRows(TailleGrille + 1);
     tav.label(5).Caption = Lib_Langue[108] + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));
     ModeStatSeul = -1;
-    tav.setVisible(false);
+    tav.Visible = false;
 
     while (!Programme::Termine()) {
         tav.Calcul_stat();
@@ -215,20 +156,3 @@ void Demarrage_fenetre() {
 }
 
 } // namespace PGr
-
-namespace Etat {
-
-void Demarrage_test(const QString& dossier) {
-    Valeurs_de_chargement();
-    Programme::Reprendre();
-    DossierApplication = dossier;
-    RepImage = RepData = RepProg = dossier;
-    BGr::Init_programme();
-    NomUtilisateur = Lib_Langue[105];
-    DiviseurEchelle = 1.0;
-    PGr::Grille_vide_initiale();
-    CalibrageImage[0] = CalibrageActuel;
-    ModeStatSeul = -1;
-}
-
-} // namespace Etat

@@ -1,14 +1,17 @@
 #include "app/disposition.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "app/bgr.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
 #include "app/langue.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "platform/ecran.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 
@@ -16,8 +19,7 @@ constexpr int kTwipsParPixel = 15;
 
 // The screen's width in twips; a screenless run counts a common 1024-pixel screen.
 double Largeur_ecran() {
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    const int pixels = ecran ? ecran->geometry().width() : 1024;
+    const int pixels = Ecran::taille().width();
     return double(pixels > 0 ? pixels : 1024) * kTwipsParPixel;
 }
 

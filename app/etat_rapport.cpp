@@ -1,22 +1,22 @@
 // The state report: a snapshot of the settings and the program's state in a text box
 // of the measuring window; "*" marks what the settings file keeps.
 #include <QDir>
-#include <QGuiApplication>
 #include <QLocale>
-#include <QScreen>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
 #include "grid/rapport.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
+#include "platform/ecran.h"
+#include "base/etat_partage.h"
 
 namespace {
 
@@ -71,8 +71,7 @@ void Tav::Affiche_Etat_Parametres() {
         return;
     }
     ligne(QStringLiteral("K calibrage img *= ") + N(CalibrageImage[IndexImageActive]));
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    const QSize pixels = ecran ? ecran->geometry().size() : QSize();
+    const QSize pixels = Ecran::taille();
     ligne(QStringLiteral("Res.Ecran *= ") + N(float(pixels.width())) + 'x' + N(float(pixels.height())));
     ligne(QStringLiteral(" K zoom = ") + N(FacteurZoom));
     ligne(QStringLiteral(" taille grille =  ") + N(TailleGrille));

@@ -4,13 +4,17 @@
 #include <QStringList>
 #include <vector>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 
@@ -132,8 +136,8 @@ struct SectionTable {
     int taille;
 };
 const SectionTable kSectionsTables[] = {
-    {"MNU", Lib_Menu, 256},     {"MSG", Lib_Langue, 256}, {"MSTAT", Lib_Stat, 256},
-    {"MNUSTAT", Lib_MenuStat, 121}, {"BRASTEL", Lib_Couleur, 256},
+    {"MNU", Lib_Menu.data(), 256},     {"MSG", Lib_Langue.data(), 256}, {"MSTAT", Lib_Stat.data(), 256},
+    {"MNUSTAT", Lib_MenuStat.data(), 121}, {"BRASTEL", Lib_Couleur.data(), 256},
 };
 
 // A single-line key: the top menu whose caption is the rest of the line.

@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/programme.h"
-#include "app/tav.h"
+#include "platform/programme.h"
+#include "base/tav.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

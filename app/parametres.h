@@ -1,11 +1,18 @@
 #pragma once
 // The settings file "Tavl.dat" of the program's folder, and the settings it keeps that
 // no other part owns.
+#include "base/etat_struct.h"
 #include <QString>
 
-inline short FonctionDemarrage = 0;   // measuring function chosen at start-up (0 none, 1-6, 20)
-inline short DecimalesAuto = 0;       // the calibration chooses the number of decimals
-inline short AutoRetraceParam = 0;    // automatic redraw as the settings file gave it
+#define CHAMPS_ETAT_PARAMETRES(X)                                                                \
+    X(short, FonctionDemarrage, 0)       /* measuring function chosen at start-up (0 none) */     \
+    X(short, DecimalesAuto, 0)           /* the calibration chooses the number of decimals */     \
+    X(short, AutoRetraceParam, 0)        /* automatic redraw as the settings file gave it */
+
+ETAT_GROUPE(EtatParametres, etat_parametres, CHAMPS_ETAT_PARAMETRES)
+#define ETAT_INSTANCE_COURANTE etat_parametres
+CHAMPS_ETAT_PARAMETRES(ETAT_REFERENCE_CHAMP)
+#undef ETAT_INSTANCE_COURANTE
 
 namespace Gen {
 // Reads the settings file over the start-up values; writes a default file when none

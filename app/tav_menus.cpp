@@ -3,12 +3,12 @@
 #include <QFile>
 
 #include "app/aide.h"
-#include "app/declarations.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
+#include "base/declarations.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "colour/services_couleur.h"
 #include "grid/commentaires.h"
 #include "grid/deciles.h"
@@ -16,7 +16,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
 #include "grid/fonction.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/import_csv.h"
 #include "grid/rapport.h"
 #include "image/etat_image.h"
@@ -24,6 +24,8 @@
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
+#include "base/etat_partage.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -16,15 +16,19 @@
 #include <vector>
 
 #include "app/etat.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/programme.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "platform/programme.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -1,13 +1,19 @@
 #pragma once
-// What the grid and settings parts read of the colour measurement.
-#include <QString>
+// The colour part's own state: its chart, standard and scanner files and the zone size.
+#include "base/etat_struct.h"
 
-inline QString FicCoulRef;           // default name offered by the chart save dialog
-inline short SauveNuancier = 0;      // a colour chart waits to be written from the grid
-inline short SauveScanner = 0;       // a scanner calibration waits to be written
-inline float RVBMesure[4] = {};      // 1 to 3: mean R, V, B of the sampled zone
-inline float LabCouleur[4] = {};     // 1 to 3: L*, a*, b* of the sampled zone
-inline short TailleZone = 0;         // side of the sampled zone, pixels
-inline short EtalonCouleur = 0;      // the colour standard file is applied (settings key FETALONCOULEUR)
-inline short NbMesuresEtalon = 0;    // rows of the colour standard file loaded
-inline short NbMesuresScanner = 0;   // rows of the scanner file loaded
+#define CHAMPS_ETAT_COULEUR(X)                                                                   \
+    X(QString, FicNuancier)                                                                       \
+    X(QString, FicEtalon)                                                                         \
+    X(QString, FicScanner)                                                                        \
+    X(short, IndexZoneCouleur, 3)                                                                 \
+    X(short, CorrectionPrete, 0)                                                                  \
+    X(QString, FicCoulRef)               /* default name offered by the chart save dialog */      \
+    X(short, EtalonCouleur, 0)           /* the colour standard file is applied */                \
+    X(short, NbMesuresEtalon, 0)         /* rows of the colour standard file loaded */            \
+    X(short, NbMesuresScanner, 0)        /* rows of the scanner file loaded */
+
+ETAT_GROUPE(EtatCouleur, etat_couleur, CHAMPS_ETAT_COULEUR)
+#define ETAT_INSTANCE_COURANTE etat_couleur
+CHAMPS_ETAT_COULEUR(ETAT_REFERENCE_CHAMP)
+#undef ETAT_INSTANCE_COURANTE

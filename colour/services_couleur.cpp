@@ -1,6 +1,6 @@
 #include "colour/services_couleur.h"
 
-#include "colour/etat_couleur.h"
+#include "base/etat_partage.h"
 
 namespace Vistrane {
 void Init_Couleur() {}

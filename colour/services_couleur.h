@@ -11,3 +11,8 @@ namespace BGr {
 // Writes a colour-chart or scanner file from the grid, and clears the pending-save flags.
 void Ecrit_nuancier_scanner();
 } // namespace BGr
+
+namespace Couleur {
+// Puts the colour part's procedures in the hooks the grid calls.
+void Installe_rappels();
+} // namespace Couleur

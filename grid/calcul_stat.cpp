@@ -2,13 +2,14 @@
 // statistics grid, its minimum and maximum marked by colour.
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
 
 namespace {
@@ -35,7 +36,7 @@ void Volume_spore_moyenne() {
 
 void Tav::Calcul_stat() {
     if (Check(3).Value != 1) return;
-    const QColor vert = Grille::couleurVb(CouleurGrille);
+    const long vert = CouleurGrille;
     try {
         const int cols = GrilleRef.Cols();
         GrilleRef.setRow(0);
@@ -87,8 +88,8 @@ void Tav::Calcul_stat() {
 
             listeMax += entier(ligneMax) + QStringLiteral(" / ");
             listeMin += entier(ligneMin) + QStringLiteral(" / ");
-            GrilleRef.setCellBackColorAt(ligneMin, c, Grille::couleurVb(CouleurMinimum));
-            GrilleRef.setCellBackColorAt(ligneMax, c, Grille::couleurVb(CouleurMaximum));
+            GrilleRef.setCellBackColorAt(ligneMin, c, CouleurMinimum);
+            GrilleRef.setCellBackColorAt(ligneMax, c, CouleurMaximum);
             GrilleRef.setCellBackColorAt(0, c, vert);
             // A column without spread has no m/s: an empty cell, never a stale value.
             GrilleRefP.setTextMatrix(7, c, sigma > 0.001 ? Texte_stat(moyenne / sigma, FormatDecimal) : QString());

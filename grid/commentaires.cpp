@@ -4,19 +4,17 @@
 
 #include <algorithm>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
-#include "colour/etat_couleur.h"
-#include "colour/services_couleur.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "base/etat_partage.h"
+#include "base/rappels.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/lecture_commune.h"
 #include "grid/rapport.h"
-#include "image/etat_image.h"
-#include "measure/services_mesure.h"
 #include "platform/prompts.h"
 
 namespace {
@@ -179,15 +177,15 @@ void Tav::Bout_dial_Click(short index) {
     StatusBar.Text.clear();
     auto fin_commune = [this](short mode) {
         Gen::Ferme_commentaire(mode);
-        PGr::Restaure_image();
-        PGr::RAZ_etats_trace();
+        Rappels::Restaure_image();
+        Rappels::RAZ_etats_trace();
         bout(40).BackColor = 0x8000000F;
-        Retrace(0);
+        Rappels::Retrace(0);
     };
     switch (index) {
     case 28:
         if (SauveNuancier || SauveScanner) {
-            BGr::Ecrit_nuancier_scanner();
+            Rappels::Ecrit_nuancier_scanner();
         } else if (ModeCommentaire) {
             Ecrit_commentaire(Ligne_editee(), TBox(3).Text);
         } else {

@@ -1,10 +1,9 @@
 #pragma once
 // The comment frame of the measuring window: the comments of the grid rows, the comment
 // line of the results report, and the header of a colour file. The frame's handlers are
-// procedures of the measuring window (app/tav.h).
+// procedures of the measuring window (base/tav.h).
 
-inline short ModeCommentaire = 0;     // the grid is being commented, row after row
-inline short SaisieCommentaire = 0;   // the frame holds the comment line of the report
+#include "grid/etat_grille.h"
 
 namespace Gen {
 

@@ -5,12 +5,13 @@
 #include <cmath>
 #include <vector>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "stats/series.h"
 #include "stats/valeur_dominante.h"
 

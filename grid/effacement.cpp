@@ -1,18 +1,20 @@
 // Clearing the grid, its statistics and the measurement records.
 #include "grid/effacement.h"
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
+#include "base/rappels.h"
 
 namespace {
 
 // Empties rows 1 to Rows - 1, columns 1 to Cols - 1: titles and row numbers stay.
 void Vider_valeurs(Grille& g, bool peindre) {
-    const QColor vert = Grille::couleurVb(CouleurGrille);
+    const long vert = CouleurGrille;
     for (int r = 1; r < g.Rows(); ++r)
         for (int c = 1; c < g.Cols(); ++c) {
             g.setTextMatrix(r, c, QString());
@@ -70,7 +72,7 @@ void RAZ_trame() {
     NbLignesGrille = 1;
     EtapeMesure = 1;
     PointEnCours = 0;
-    Tav::instance()->Retrace(0);
+    Rappels::Retrace(0);
 }
 
 } // namespace Gen

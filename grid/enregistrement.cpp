@@ -3,25 +3,23 @@
 // save and the full grid.
 #include "grid/enregistrement.h"
 
-#include <QApplication>
 #include <algorithm>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
-#include "colour/etat_couleur.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "base/etat_partage.h"
 #include "grid/deciles.h"
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
 #include "grid/grille_affichage.h"
-#include "grid/grilles.h"
-#include "image/etat_image.h"
-#include "measure/etat_mesure.h"
-#include "measure/services_mesure.h"
+#include "base/grilles.h"
+#include "base/rappels.h"
 #include "platform/prompts.h"
+#include "platform/bip.h"
 
 namespace {
 
@@ -79,7 +77,7 @@ void Regle_statistiques() {
 void Regle_calibrage() {
     if (!ModeCalibrage) return;
     NbMesuresCalibrage += 1;
-    if (TypeCalibrage < 4) tav().PasCalibr(0);
+    if (TypeCalibrage < 4) Rappels::PasCalibr(0);
 }
 
 // The row number in both grids; the value column being filled becomes current.
@@ -133,12 +131,12 @@ void Ajoute_Ligne_Grille_Mesure() {
         double v;
         if (ModeDensite) v = ValeursLigne[1];
         else if (ModePoly && EtapeMesure == 1) v = LongueurPolygone;
-        else v = PGr::Pixels_en_microns(LongueurPixels);
+        else v = Rappels::Pixels_en_microns(LongueurPixels);
         Ecrit_valeur(ligne, EtapeMesure, texte_format(v, FormatDecimal));
-        if (v == 0) QApplication::beep();
+        if (v == 0) Bip::sonner();
 
         if (EtapeMesure <= NbValeursLigne && EtapeMesure >= 1 && EtapeMesure <= 6) {
-            ValeursEtapes[EtapeMesure] = PGr::Pixels_en_microns(LongueurPixels);
+            ValeursEtapes[EtapeMesure] = Rappels::Pixels_en_microns(LongueurPixels);
             if (ModePoly && EtapeMesure == 1) ValeursEtapes[1] = v;
         }
 
@@ -327,7 +325,7 @@ void Clic_comptage(short bouton, short, float x, float y) {
         if (ModeDensite && EtapeMesure > 1) {
             if (bouton == 1) {
                 compte_un();
-                Mstat::Croix_Image(Vb::CLng(x), Vb::CLng(y));
+                Rappels::Croix_Image(Vb::CLng(x), Vb::CLng(y));
             } else if (bouton == 2) {
                 if (Refus_grille_pleine()) return;
                 Inscrit_mesure_grille();
@@ -337,7 +335,7 @@ void Clic_comptage(short bouton, short, float x, float y) {
             if (bouton == 1) {
                 compte_un();
                 short b = bouton;
-                Mstat::Clic_Mesure(Vb::CInt(x), Vb::CInt(y), b, 1);
+                Rappels::Clic_Mesure(Vb::CInt(x), Vb::CInt(y), b, 1);
             } else if (bouton == 2) {
                 if (!Refus_grille_pleine()) Inscrit_mesure_grille();
             }

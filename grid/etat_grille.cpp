@@ -1,6 +1,6 @@
 #include "grid/etat_grille.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 
 LigneTrame& Trame(int ligne) {
     if (ligne < 0 || ligne > TableMesuresMax) throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range");

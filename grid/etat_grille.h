@@ -1,22 +1,14 @@
 #pragma once
-// The grid's counters, the per-function values and the measurement records.
-#include <QString>
+// The grid's counters, the per-function values, the measurement records, the extract
+// and the comment frame's modes.
 #include <cstdint>
 
-inline short NumFonction = 0;        // current measurement function; 0 a pasted or imported table
-inline short NbLignesGrille = 0;     // next grid row to fill = filled rows + 1
-inline short EtapeMesure = 0;        // value column being filled in the current row
-inline short PointEnCours = 0;       // next point of the item under construction
-inline short NbValeursLigne = 0;     // values per grid row, at most 16
-inline short CapacitePoints = 0;     // click pairs that complete one item
-inline short NbColonnesStat = 0;     // result columns of the current function
-inline short FinClicDroit = 0;       // the right button ends a multi-segment item
-inline short LigneDerniereMesure = 0, EtapeDerniereMesure = 0;
-inline double ValeursLigne[7] = {};  // work values of the current row
+#include "base/etat_struct.h"
 
 // The two clicked points behind one value, in image pixels.
 struct SegmentTrame {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool operator==(const SegmentTrame&) const = default;
 };
 
 // The record kept beside each grid row.
@@ -25,23 +17,43 @@ struct LigneTrame {
     std::int16_t Image = 0;          // image index when the row was recorded
     std::int16_t Zoom = 0;           // zoom level when the row was recorded
     QString Texte;
+    bool operator==(const LigneTrame&) const = default;
 };
 
 inline constexpr int TableMesuresMax = 256;
-inline LigneTrame TableMesures[TableMesuresMax + 1];
+
+using ValeursSept = TableauFixe<double, 7>;           // 1 to 6
+using ValeursColonnes = TableauFixe<double, 9>;       // 1 to 8
+using TableTrames = TableauFixe<LigneTrame, TableMesuresMax + 1>;
+
+#define CHAMPS_ETAT_GRILLE(X)                                                                    \
+    X(short, NumFonction, 0)             /* current measurement function; 0 a pasted table */     \
+    X(short, NbLignesGrille, 1)          /* next grid row to fill = filled rows + 1 */            \
+    X(short, EtapeMesure, 1)             /* value column being filled in the current row */       \
+    X(short, PointEnCours, 0)            /* next point of the item under construction */          \
+    X(short, NbValeursLigne, 0)          /* values per grid row, at most 16 */                    \
+    X(short, CapacitePoints, 0)          /* click pairs that complete one item */                 \
+    X(short, NbColonnesStat, 0)          /* result columns of the current function */             \
+    X(short, FinClicDroit, 0)            /* the right button ends a multi-segment item */         \
+    X(short, LigneDerniereMesure, 0)                                                              \
+    X(short, EtapeDerniereMesure, 0)                                                              \
+    X(ValeursSept, ValeursLigne)         /* work values of the current row */                     \
+    X(TableTrames, TableMesures)         /* the record of each grid row */                        \
+    X(QString, ExtraitListe)             /* extract rows in ascending order, each followed by ";" */ \
+    X(ValeursSept, ValeursEtapes)        /* values in microns of the steps of the row being filled */ \
+    X(QString, NomFonction)              /* title of the current function */                      \
+    X(ValeursColonnes, EffectifCol)      /* usable values N of result columns 1 to 8 */           \
+    X(ValeursColonnes, Decile1Col)       /* D1 */                                                 \
+    X(ValeursColonnes, MedianeCol)       /* median */                                             \
+    X(ValeursColonnes, Decile9Col)       /* D9 */                                                 \
+    X(short, ModeCommentaire, 0)         /* the grid is being commented, row after row */         \
+    X(short, SaisieCommentaire, 0)       /* the frame holds the comment line of the report */     \
+    X(QString, FichierResultats)         /* the comment line of the last report */
+
+ETAT_GROUPE(EtatGrille, etat_grille, CHAMPS_ETAT_GRILLE)
+#define ETAT_INSTANCE_COURANTE etat_grille
+CHAMPS_ETAT_GRILLE(ETAT_REFERENCE_CHAMP)
+#undef ETAT_INSTANCE_COURANTE
 
 // Checked access to a record: an index above 256 raises the array's bounds error.
 LigneTrame& Trame(int ligne);
-
-// The extract of the statistics window: row numbers in ascending order, each followed by ";".
-inline QString ExtraitListe;
-
-// --- Recording, deciles and function switching
-inline double ValeursEtapes[7] = {};     // 1 to 6: values in microns of the steps of the row being filled
-inline QString NomFonction;              // title of the current function
-
-// Order statistics of the result columns 1 to 8 (element 0 unused).
-inline double EffectifCol[9] = {};       // usable values N
-inline double Decile1Col[9] = {};        // D1
-inline double MedianeCol[9] = {};        // median
-inline double Decile9Col[9] = {};        // D9

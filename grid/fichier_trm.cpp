@@ -2,26 +2,25 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
 #include <algorithm>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/grille_affichage.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/lecture_commune.h"
-#include "image/etat_image.h"
-#include "measure/etat_mesure.h"
+#include "base/etat_partage.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "platform/ecran.h"
+#include "base/rappels.h"
 
 namespace {
 
@@ -59,7 +58,7 @@ QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits
     const int segments = std::clamp<int>(NbValeursLigne, 0, 16);
 
     float largeurEcran = 0;
-    if (const QScreen* ecran = QGuiApplication::primaryScreen()) largeurEcran = float(ecran->geometry().width());
+    largeurEcran = float(Ecran::taille().width());
 
     QStringList l;
     l << QStringLiteral("INDPRES=") + (IndResolution ? QStringLiteral("True") : QStringLiteral("False"));
@@ -152,7 +151,7 @@ void Charge_mesures() {
     ListImgIdx.Clear();
     if (ListIMGchar.ListCount() > 0) {
         ListIMGchar.setListIndex(0);
-        tav.appel_img_listchar(ListIMGchar.Text());
+        Rappels::appel_img_listchar(ListIMGchar.Text());
         NomImageActive = ListIMGchar.Text();
     }
 }

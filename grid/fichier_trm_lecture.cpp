@@ -4,24 +4,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/declarations.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
-#include "colour/services_couleur.h"
+#include "base/declarations.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "base/rappels.h"
 #include "grid/effacement.h"
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
 #include "grid/fonction.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/lecture_commune.h"
-#include "image/etat_image.h"
-#include "image/services_image.h"
-#include "measure/etat_mesure.h"
-#include "measure/services_mesure.h"
+#include "base/etat_partage.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 
@@ -70,12 +67,12 @@ bool Court(long long v) { return v >= -32768 && v <= 32767; }
 // beyond that range are measured from their differences. False when even they do not fit.
 bool Distance_segment(const SegmentTrame& s, double& d) {
     if (Court(s.x1) && Court(s.y1) && Court(s.x2) && Court(s.y2)) {
-        d = PGr::Distance_points(short(s.x1), short(s.y1), short(s.x2), short(s.y2));
+        d = Rappels::Distance_points(short(s.x1), short(s.y1), short(s.x2), short(s.y2));
         return true;
     }
     const long long dx = static_cast<long long>(s.x2) - s.x1, dy = static_cast<long long>(s.y2) - s.y1;
     if (!Court(dx) || !Court(dy)) return false;
-    d = PGr::Distance_points(0, 0, short(dx), short(dy));
+    d = Rappels::Distance_points(0, 0, short(dx), short(dy));
     return true;
 }
 
@@ -96,7 +93,7 @@ void Ligne_polygone(int i) {
     PolygoneCercles = -1;
     NbLignesGrille = short(i);
     const SegmentTrame s2 = Trame(NbLignesGrille).Segments[2];
-    double* V = ValeursLigne;
+    auto& V = ValeursLigne;
     V[1] = s2.x1 / 1000.0;
     V[2] = s2.y1 / 1000.0;
     if (V[1] != 0) {
@@ -164,7 +161,7 @@ bool Etape_ligne(int i, const QString& ligne, bool recalcule) {
     }
 
     if (recalcule) {
-        const double* V = ValeursLigne;
+        const auto& V = ValeursLigne;
         switch (NumFonction) {
         case 2:
             if (V[2] != 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2], FormatDecimal));
@@ -282,7 +279,7 @@ void Lit_trame(const QString& chemin, short& statut) {
                 if (!f.suivante(l)) break;
                 if (l.trimmed().isEmpty()) continue;
                 if (ListIMGchar.ListCount() >= 50) { f.faute(f.pos); continue; }
-                ListIMGchar.AddItem(Cherche_image(l));
+                ListIMGchar.AddItem(Rappels::Cherche_image(l));
             }
         } else if (cle == QLatin1String("COMMENT")) {
             for (int i = 1; i <= nbLignes - 1; ++i) {
@@ -338,7 +335,7 @@ void Lit_trame(const QString& chemin, short& statut) {
         ListImgIdx.AddItem(QString::number(k));
         if (k <= 50) ImageMC[k] = 0;
     }
-    if (NumFonction == 20) Vistrane::Init_Couleur();
+    if (NumFonction == 20) Rappels::Init_Couleur();
 
     if (f.premiereFaute) Lecture::Signale_faute(fichier, f.premiereFaute);
 }

@@ -3,20 +3,18 @@
 
 #include <Qt>
 
-#include "app/declarations.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
-#include "colour/services_couleur.h"
+#include "base/declarations.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "base/rappels.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/grille_affichage.h"
-#include "grid/grilles.h"
-#include "image/services_image.h"
-#include "measure/etat_mesure.h"
-#include "measure/services_mesure.h"
+#include "base/grilles.h"
+#include "base/etat_partage.h"
 #include "platform/waits.h"
 
 namespace {
@@ -71,7 +69,7 @@ void Choix_fonction() {
     case 13: case 14: regle(3, 2, 3); Lib_Langue[55] = Lib_Langue[202] + Lib_Langue[205]; break;
     case 15: case 16: regle(2, 1, 2); break;
     case 20:
-        Vistrane::Init_Couleur();
+        Rappels::Init_Couleur();
         NbValeursLigne = 6;
         NbColonnesStat = 6;
         Lib_Langue[55] = QStringLiteral(" marquer la zone couleur à mesurer");
@@ -85,7 +83,7 @@ void Choix_fonction() {
     // or Rm and F): every one of them has its summary.
     if (NumFonction == 15 || NumFonction == 16) NbColonnesStat = short(GrilleRef.Cols() - 3);
 
-    tav.setWindowTitle(QStringLiteral("Tavirel 2.0") + QString::number(RevisionApplication) +
+    tav.Caption = (QStringLiteral("Tavirel 2.0") + QString::number(RevisionApplication) +
                        QStringLiteral("  /  ") + NomUtilisateur + QStringLiteral(" : ") + NomFonction);
     PointEnCours = 0;
     // One title row, the measurement rows, and one spare row.
@@ -98,7 +96,7 @@ void Choix_fonction() {
 }
 
 void Prepare_grilles_fonction(short code) {
-    const QColor vert = Grille::couleurVb(CouleurGrille);
+    const long vert = CouleurGrille;
     GrilleRef.setColWidth(0, 350);
     GrilleRef.setRow(0);
     GrilleRef.setCol(0);
@@ -140,7 +138,7 @@ void Entetes_grille_fonction(short code) {
     Declarations::Init_TableFonctions();
     GrilleRef.setRow(0);
     GrilleRef.setCol(0);
-    GrilleRef.setBackColor(Grille::couleurVb(CouleurGrille));
+    GrilleRef.setBackColor(CouleurGrille);
     GrilleRef.setText(QStringLiteral("N°"));
     if (Code_valide(code)) {
         // A title after the last "$" is not written.
@@ -185,8 +183,8 @@ void Change_fonction() {
     Waits::processEvents();
     Mstat::Recopie_Grille(0);
     short niveau = NiveauZoom;
-    BGr::Affiche_vue(niveau);
-    PGr::Restaure_image();
+    Rappels::Affiche_vue(niveau);
+    Rappels::Restaure_image();
     PointEnCours = 0;
     ImageRestauree = 0;
 }

@@ -1,15 +1,15 @@
 #include "grid/grille_affichage.h"
 
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
 
 namespace Gen {
 
 void Couleur_grille() {
-    const QColor vert = Grille::couleurVb(CouleurGrille);
+    const long vert = CouleurGrille;
     for (int c = 1; c < GrilleRef.Cols(); ++c)
         for (int r = 1; r < GrilleRef.Rows(); ++r) GrilleRef.setCellBackColorAt(r, c, vert);
 }

@@ -5,19 +5,19 @@
 #include <QStringList>
 #include <exception>
 
-#include "app/declarations.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/declarations.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/lecture_commune.h"
-#include "image/etat_image.h"
+#include "base/etat_partage.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 

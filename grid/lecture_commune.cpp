@@ -3,11 +3,12 @@
 #include <QRegularExpression>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "platform/prompts.h"
 

@@ -1,8 +1,6 @@
 // The results report and the clipboard copies of the results.
 #include "grid/rapport.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -11,20 +9,21 @@
 #include <QTime>
 #include <algorithm>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/deciles.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/resultats.h"
-#include "image/etat_image.h"
-#include "measure/etat_mesure.h"
+#include "base/etat_partage.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "platform/pressepapier.h"
+#include "platform/bip.h"
 
 namespace {
 
@@ -51,9 +50,9 @@ QString Cellule(const Grille& g, int r, int c) {
     return r >= 0 && r < g.Rows() && c >= 0 && c < g.Cols() ? g.TextMatrix(r, c) : QString();
 }
 
-double Colonne(const double (&tableau)[9], int c) { return c >= 0 && c <= 8 ? tableau[c] : 0.0; }
+double Colonne(const ValeursColonnes& tableau, int c) { return c >= 0 && c <= 8 ? tableau[c] : 0.0; }
 
-QString Ligne_colonnes(const QString& titre, const double (&tableau)[9], const QString& sep) {
+QString Ligne_colonnes(const QString& titre, const ValeursColonnes& tableau, const QString& sep) {
     QString ligne = titre + sep;
     for (int c = 1; c <= NbColonnesStat; ++c) ligne += Vb::CStr(Colonne(tableau, c)) + sep;
     return ligne + sep;
@@ -99,7 +98,7 @@ QString Texte_rapport() {
     const int lignesStat = std::min(8, GrilleRefP.Rows());
     for (int r = 0; r < lignesStat; ++r) {
         const QString ligne = Ligne_grille(GrilleRefP, r, sep);
-        if (ligne == QStringLiteral("N°; ; ; ; ; ; ; ")) QApplication::beep();
+        if (ligne == QStringLiteral("N°; ; ; ; ; ; ; ")) Bip::sonner();
         l << ligne;
     }
 
@@ -166,16 +165,12 @@ void Exporte_resultats(short mode) {
 }
 
 void Copie_texte_resultats() {
-    QClipboard* presse = QApplication::clipboard();
-    presse->clear();
-    presse->setText(Texte_resultats());
+    PressePapier::mettre_texte(Texte_resultats());
 }
 
 void Copie_resultats_affiches() {
     Affiche_resultats();
-    QClipboard* presse = QApplication::clipboard();
-    presse->clear();
-    presse->setText(Tav::instance()->TBox(8).Text);
+    PressePapier::mettre_texte(Tav::instance()->TBox(8).Text);
 }
 
 } // namespace Gen

@@ -4,8 +4,7 @@
 // copies of the results to the clipboard.
 #include <QString>
 
-// The comment line of the last report, taken from the comment box at each export.
-inline QString FichierResultats;
+#include "grid/etat_grille.h"
 
 namespace Gen {
 

@@ -2,16 +2,16 @@
 // from the grid statistics, rows 8 to 11 from the deciles) and the per-column arrays.
 #include "grid/resultats.h"
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/deciles.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/lecture_commune.h"
-#include "image/etat_image.h"
+#include "base/etat_partage.h"
 #include "platform/waits.h"
 
 namespace {
@@ -51,7 +51,7 @@ QString Formatee(int r, int c, const QString& motif) {
 QString Formatee(int r, int c) { return Formatee(r, c, FormatDecimal); }
 
 // The per-column arrays hold result columns 1 to 8.
-double Colonne(const double (&tableau)[9], int c) { return c >= 0 && c <= 8 ? tableau[c] : 0.0; }
+double Colonne(const ValeursColonnes& tableau, int c) { return c >= 0 && c <= 8 ? tableau[c] : 0.0; }
 QString Effectif(int c) { return Vb::CStr(Colonne(EffectifCol, c)); }
 
 // The body of column c in notation k: min ")" the notation's values "(" max ")".

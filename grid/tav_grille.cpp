@@ -1,23 +1,20 @@
-// The measuring window's corrections of the grid: undo, row deletion, full clearing, and
-// finding the object of a row.
+// The measuring window's corrections of the grid: undo and row deletion.
 #include <algorithm>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
-#include "app/gen.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "base/gen.h"
 #include "grid/deciles.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
-#include "grid/grilles.h"
-#include "image/etat_image.h"
-#include "image/services_image.h"
-#include "measure/etat_mesure.h"
-#include "measure/services_mesure.h"
+#include "base/grilles.h"
+#include "base/etat_partage.h"
+#include "base/rappels.h"
 #include "platform/prompts.h"
 
 namespace {
@@ -85,7 +82,7 @@ void Tav::EffacE_1() {
             Annule_valeur(n, e);
         }
         Mstat::Recopie_Grille(NbLignesGrille);
-        Retrace(0);
+        Rappels::Retrace(0);
         Calcul_stat();
     } catch (const Vb::Erreur&) {
     }
@@ -132,73 +129,5 @@ void Tav::Efface_ligne(short& ligne) {
         Gen::Calcule_deciles();
     } catch (const Vb::Erreur&) {
         Prompts::msgBox(Lib_Langue[101] + QStringLiteral("97"), Prompts::OkOnly);
-    }
-}
-
-void Tav::RAZ_Grille_total() {
-    if (GrilleRef.Rows() > 1 && GrilleRef.Cols() > 1 && !GrilleRef.TextMatrix(1, 1).isEmpty()) {
-        const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" & ") +
-                                          Lib_Langue[189] + QStringLiteral(" ? "),
-                                      Prompts::YesNo | Prompts::IconQuestion);
-        if (r != Prompts::Yes) {
-            Frame(6).Visible = false;
-            GrilleRef.setBackColor(Grille::couleurVb(CouleurGrille));
-            ModeCalibrage = 0;
-            return;
-        }
-    }
-    Gen::Change_fonction();
-    Gen::RAZ_trame();
-    Gen::Init_calibrages();
-    ListIMGchar.Clear();
-    Gen::Couleur_grille();
-    ImageRestauree = 0;
-}
-
-void Tav::Cherche_spore() {
-    try {
-        const int r = GrilleRef.Row();
-        const LigneTrame& t = Trame(r);
-        if (t.Image != IndexImageActive) {
-            const int index = t.Image - 1;
-            const bool connue = index >= 0 && index < ListIMGchar.ListCount();
-            const QString chemin = connue ? ListIMGchar.List(index) : QString();
-            if (!chemin.isEmpty()) {
-                ListIMGchar.setListIndex(index);
-                NomImageActive = chemin;
-                PGr::Restaure_image();
-                BGr::Charge_image_base(chemin);
-                labNomFic.Caption = chemin;
-                IndexImageActive = short(ListIMGchar.ListIndex() + 1);
-                Retrace(0);
-            } else {
-                if (ListIMGchar.ListCount() > 0) {
-                    short premiere = 1;
-                    Gen::Affiche_image_liste(premiere);
-                }
-                IndexImageActive = 0;
-                CalibrageActuel = CalibrageImage[0];
-            }
-        }
-        if (IndexImageActive >= 0 && IndexImageActive <= 50) CalibrageActuel = CalibrageImage[IndexImageActive];
-        label(5).Caption = QStringLiteral("Cal. = ") + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));
-
-        const SegmentTrame& s = t.Segments[1];
-        double cx = 0, cy = 0;
-        if ((NumFonction >= 1 && NumFonction <= 6) || NumFonction == 13) {
-            cx = (double(s.x1) + s.x2) / 2;
-            cy = (double(s.y1) + s.y2) / 2;
-        } else if (NumFonction == 10 || NumFonction == 11 || NumFonction == 16) {
-            cx = s.x1;
-            cy = s.y1;
-        }
-        NiveauZoom = t.Zoom;
-        FacteurZoom = std::pow(RapportZoom, NiveauZoom);
-        OrigineX = Vb::CLng(cx - Picture1.Width * 0.5 * FacteurZoom * EchelleAffichage);
-        OrigineY = Vb::CLng(cy - Picture1.Height * 0.5 * FacteurZoom * EchelleAffichage);
-        ZoomActif = -1;
-        BGr::Calcule_rectangle_vignette(0, 0);
-        BGr::Retrace_vue(0, 0);
-    } catch (const Vb::Erreur&) {
     }
 }

@@ -1,18 +1,32 @@
 #pragma once
-// What the grid and statistics parts read of the image handling.
-#include <QString>
+// The image handling's own state: the folder pane, thumbnail and magnifier sizes, the
+// view keys, annotations and the reference picture.
+#include "base/etat_struct.h"
 
-#include "grid/liste.h"
+#define CHAMPS_ETAT_IMAGE(X)                                                                     \
+    X(QString, RepAncien)                /* image folder before the last search */                \
+    X(short, EpaisseurTrait, 0)          /* line thickness of annotations: 1, 2 or 5 */           \
+    X(short, FonctionRep, 0)             /* what the folder pane was opened for (0 load images) */\
+    X(short, LargeurVignette, 2500)                                                               \
+    X(short, TailleLoupeEcran, 3000)                                                              \
+    X(short, DemiLoupeEcran, 1500)                                                                \
+    X(short, ZoneLoupe, 1000)                                                                     \
+    X(short, DemiZoneLoupe, 500)                                                                  \
+    X(short, LoupeFigee, 0)                                                                       \
+    X(short, LoupeVisible, -1)                                                                    \
+    X(short, PasZoom, 1)                                                                          \
+    X(short, ToucheZoom, 0)                                                                       \
+    X(short, ToucheDeplacement, 0)                                                                \
+    X(short, ModeDeplace, 0)                                                                      \
+    X(short, IllusTexte, 0)                                                                       \
+    X(short, IllusReference, 0)                                                                   \
+    X(short, ReferenceSurImage, 0)                                                                \
+    X(short, ImageRefPrete, 0)                                                                    \
+    X(QStringList, TabExtImage, QStringList{QStringLiteral("BMP"), QStringLiteral("JPG")})        \
+    X(short, FormatImage, 0)             /* save format of pictures: 0 BMP, 1 JPG */              \
+    X(short, LargeurRefAbsente, -1)
 
-inline QString NomImageActive;       // full path of the image shown, empty when none
-inline short IndexImageActive = 0;   // 1-based index in ListIMGchar of the image shown
-inline double EchelleAffichage = 0;  // base picture width / picture scale width
-inline short ImageMC[51] = {};       // multilayer flag per image
-inline QString RepAncien;            // image folder before the last search
-
-inline Liste ListIMGchar;            // full paths of the loaded images (at most 50)
-inline Liste ListImgAff;             // displayed image names
-inline Liste ListImgIdx;             // entry k holds the text of k
-inline Liste ListImgMC;              // images of the multilayer group
-inline short EpaisseurTrait = 0;     // line thickness of annotations: 1, 2 or 5
-inline short FonctionRep = 0;        // what the folder pane was opened for (0 load images)
+ETAT_GROUPE(EtatImage, etat_image, CHAMPS_ETAT_IMAGE)
+#define ETAT_INSTANCE_COURANTE etat_image
+CHAMPS_ETAT_IMAGE(ETAT_REFERENCE_CHAMP)
+#undef ETAT_INSTANCE_COURANTE

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "image/etat_image.h"
-#include "measure/etat_mesure.h"
+#include "base/etat_partage.h"
 #include "platform/prompts.h"
 
 namespace Gen {

@@ -24,3 +24,8 @@ void Charge_image_base(const QString& chemin);
 void Calcule_rectangle_vignette(short a, short b);
 void Retrace_vue(short a, short b);
 } // namespace BGr
+
+namespace Image {
+// Puts the image handling's procedures in the hooks the grid calls.
+void Installe_rappels();
+} // namespace Image

@@ -1,15 +1,30 @@
 #pragma once
-// What the grid and statistics parts read of the measuring and calibration.
+// The measuring's own state: drawing flags, click tolerance, measuring styles, the
+// pointer speed and the drawing colours.
+#include "base/etat_struct.h"
 
-inline double CalibrageImage[51] = {};  // microns per pixel of each image; 0 a copy of the current one
-inline short TypeCalibrage = 0;
-inline short NbMesuresCalibrage = 0;
-inline short ModeDensite = 0;
-inline short ChoixPopSegment = 0;
-inline short PolygoneCercles = 0;
-inline short ModePolygone = 0;          // a polygon is being measured (set again by reading a polygon file)
-inline short LongueurPixels = 0;        // length just measured, image pixels
-inline int VitesseSouris = 0;           // mouse speed saved at load, restored on leaving
-inline short ModeTriangle = 0;          // a triangle is being measured
-inline short ComptageEnCours = 0;       // a count has been stored in the row being filled
-inline short ClicArme = 0;              // the next click on the picture counts
+using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
+
+#define CHAMPS_ETAT_MESURE(X)                                                                    \
+    X(short, TolClic, 30)                /* click tolerance, screen pixels */                     \
+    X(short, TraceOrigine, 0)                                                                     \
+    X(short, TraceEnCours, 0)                                                                     \
+    X(short, TraceLargeur, 0)                                                                     \
+    X(short, TraceSecondPoint, 0)                                                                 \
+    X(short, ModeDeuxAxes, -1)                                                                    \
+    X(short, ModePalmer, 2)              /* 2: a width step follows the length; 1: length only */ \
+    X(short, DemiGuideDefaut, 0)                                                                  \
+    X(short, DemiGuide, 0)                                                                        \
+    X(int, VitesseSouris, 0)             /* mouse speed saved at load, restored on leaving */     \
+    X(short, ModeTriangle, 0)            /* a triangle is being measured */                       \
+    X(short, ComptageEnCours, 0)         /* a count has been stored in the row being filled */    \
+    X(short, ClicArme, 0)                /* the next click on the picture counts */               \
+    X(short, ToucheAlt, 0)                                                                        \
+    X(short, ToucheV, 0)                                                                          \
+    X(CouleursDessin, CouleursTrace, 12, 10) /* drawing colours, as 16-colour palette indexes */  \
+    X(short, AutoRetrace, -1)            /* changes of view redraw the recorded measurements */
+
+ETAT_GROUPE(EtatMesure, etat_mesure, CHAMPS_ETAT_MESURE)
+#define ETAT_INSTANCE_COURANTE etat_mesure
+CHAMPS_ETAT_MESURE(ETAT_REFERENCE_CHAMP)
+#undef ETAT_INSTANCE_COURANTE

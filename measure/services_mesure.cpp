@@ -2,10 +2,11 @@
 
 #include <cmath>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/tav.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/tav.h"
 #include "measure/etat_mesure.h"
+#include "base/etat_partage.h"
 
 namespace PGr {
 

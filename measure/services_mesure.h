@@ -2,10 +2,6 @@
 // The measuring and calibration procedures the grid and statistics parts call. They
 // stand here with the interfaces those parts rely on, doing the least they need.
 
-// With the polygon option, the polygon's length in microns that the measuring builds
-// before the first value of a row is recorded.
-inline double LongueurPolygone = 0;
-
 namespace PGr {
 void Restaure_image();
 void RAZ_etats_trace();
@@ -19,3 +15,8 @@ namespace Mstat {
 void Clic_Mesure(short x, short y, short& bouton, short mode);
 void Croix_Image(int x, int y);
 } // namespace Mstat
+
+namespace Mesure {
+// Puts the measuring's procedures in the hooks the grid calls.
+void Installe_rappels();
+} // namespace Mesure

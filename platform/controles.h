@@ -17,6 +17,7 @@ struct Controle {
     int Left = 0, Top = 0, Width = 0, Height = 0;  // twips
     double ScaleWidth = 0, ScaleHeight = 0;
     int ScaleMode = 1;             // 1 twips, 3 pixels
+    bool operator==(const Controle&) const = default;
 };
 
 // An indexed array of controls; an index is created on first use, as the designer's
@@ -26,6 +27,7 @@ public:
     Controle& operator()(int index) { return items_[index]; }
     bool existe(int index) const { return items_.count(index) != 0; }
     std::map<int, Controle>& items() { return items_; }
+    bool operator==(const TableauControles&) const = default;
 private:
     std::map<int, Controle> items_;
 };

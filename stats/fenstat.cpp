@@ -1,8 +1,8 @@
 #include "stats/fenstat.h"
 
-#include "app/gen.h"
-#include "app/vb.h"
-#include "grid/grilles.h"
+#include "base/gen.h"
+#include "base/vb.h"
+#include "base/grilles.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "stats/loi_student.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "stats/fonctions_speciales.h"
 #include "stats/loi_normale.h"
 

@@ -1,6 +1,6 @@
 #include "stats/series.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "stats/shapiro_wilk.h"
 
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "stats/fonctions_speciales.h"
 #include "stats/loi_normale.h"

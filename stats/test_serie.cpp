@@ -1,9 +1,8 @@
 #include "stats/test_serie.h"
 
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/vb.h"
-#include "grid/etat_grille.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "stats/series.h"
 #include "stats/shapiro_wilk.h"
@@ -97,7 +96,6 @@ QString Test_Homogeneite(std::vector<double>& x) {
 
 Sortie_Test Lance_Test(const Entree_Test& entree) {
     Sortie_Test sortie;
-    sortie.Colonne_Active = NbLignesGrille != 1;
     if (entree.Code != Code_Homogeneite && entree.Code != Code_Shapiro_Wilk) return sortie;
 
     std::vector<double> x = valeurs_serie(entree.Serie);

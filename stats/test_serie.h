@@ -5,11 +5,9 @@
 //
 // The driver knows no window. The tests panel hands it what its controls hold (the
 // series box MText3, the "Log-normale" option Option3(1), the risk box Ttxt2(3)) in an
-// Entree_Test, and shows what comes back in the Sortie_Test:
-//   - Colonne_Active enables or disables the column box Ttxt1(code) and its spinner
-//     TVScroll1(code) (disabled while the grid is empty, NbLignesGrille = 1);
-//   - when Resultat_Change is true, the result label Tlabel1(code) takes Resultat;
-//     otherwise the label keeps its text (the series was refused, with a message box).
+// Entree_Test, and shows what comes back in the Sortie_Test: when Resultat_Change is
+// true, the result label Tlabel1(code) takes Resultat; otherwise the label keeps its
+// text (the series was refused, with a message box).
 #include <QString>
 #include <vector>
 
@@ -26,7 +24,6 @@ struct Entree_Test {
 };
 
 struct Sortie_Test {
-    bool Colonne_Active = false;
     bool Resultat_Change = false;
     QString Resultat;  // homogeneity: lines joined by CR LF; Shapiro-Wilk: by CR
 };

@@ -1,25 +1,24 @@
 // The two table-paste buttons: a spreadsheet table from the clipboard, by rows or by
 // columns, replaces the measurement grid's contents and is summarised at once.
-#include <QClipboard>
-#include <QGuiApplication>
 #include <exception>
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
 #include "statwin/table_collee.h"
+#include "platform/pressepapier.h"
 
 namespace {
 
 QString texteColle() {
-    const QClipboard* pp = QGuiApplication::clipboard();
-    return pp ? pp->text() : QString();
+    return PressePapier::texte();
 }
 
 // Clears the grid after the user's consent; false when the user keeps it.

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <cmath>
 
-#include "app/gen.h"
-#include "app/vb.h"
+#include "base/gen.h"
+#include "base/vb.h"
 
 namespace Diagramme {
 

@@ -1,19 +1,19 @@
 // The dominant values of the diagram: marking two limits on the picture, computing
 // the values between them and their dominant value, storing it, going on with the
 // values left outside, cancelling and resetting.
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPalette>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "platform/surface.h"
 #include "stats/valeur_dominante.h"
 #include "statwin/fenhisto.h"
+#include "platform/pressepapier.h"
 
 namespace {
 constexpr long Gris = 0xC0C0C0;
@@ -160,8 +160,7 @@ bool PanneauDiagramme::Mcalcul_dlms() {
 void PanneauDiagramme::MCommand5_Click(short index) {
     switch (index) {
     case 2:
-        QGuiApplication::clipboard()->clear();
-        QGuiApplication::clipboard()->setText(Texte_MText1());
+        PressePapier::mettre_texte(Texte_MText1());
         break;
     case 3:
         if (CompteurPdm > 10) {

@@ -4,8 +4,9 @@
 #include <QLocale>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/vb.h"
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
 

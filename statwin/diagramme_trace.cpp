@@ -3,9 +3,10 @@
 #include <QPalette>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/vb.h"
 #include "stats/fenstat.h"
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"

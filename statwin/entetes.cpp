@@ -1,6 +1,6 @@
 // The statistics window's captions from the message table Lib_MenuStat, so that a
 // language file translates them. Run at each activation, after the view is opened.
-#include "app/messages.h"
+#include "base/messages.h"
 #include "statwin/fenhisto.h"
 
 void PanneauTests::Charge_entetes() {

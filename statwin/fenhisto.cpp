@@ -4,12 +4,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/programme.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "platform/programme.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
-#include "app/vb.h"
+#include "base/grilles.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 
 namespace {

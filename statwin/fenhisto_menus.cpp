@@ -1,5 +1,5 @@
 // The statistics window's menus, its example data and its screen-copy buttons.
-#include "app/tav.h"
+#include "base/tav.h"
 #include "image/services_image.h"
 #include "statwin/fenhisto.h"
 

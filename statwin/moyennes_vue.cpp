@@ -2,13 +2,15 @@
 #include <QApplication>
 #include <QPalette>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "statwin/fenhisto.h"
 #include "statwin/moyennes.h"
 #include "statwin/tests_outils.h"
+#include "platform/bip.h"
 
 namespace {
 
@@ -120,7 +122,7 @@ void PanneauTests::CompMoy_1() {
         const double m0 = Saisie::Nombre(Ctxt(5).text());
         const int df = Saisie::Entier(Ctxt(2).text()) - 1;
         if (df == 0) {
-            QApplication::beep();
+            Bip::sonner();
             return;
         }
         const bool depuisEcart = COption1(1).isChecked();

@@ -4,10 +4,11 @@
 #include <cmath>
 #include <exception>
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "statwin/fenhisto.h"
 #include "statwin/series_grille.h"
+#include "platform/bip.h"
 
 namespace {
 void copier(VueSurface& vers, const Surface& depuis) {
@@ -124,7 +125,7 @@ void PanneauNuage::Extraire(double X, double Y) {
         }
         f.MOption1(3).setEnabled(false);
         if (compte == 0) {
-            QApplication::beep();
+            Bip::sonner();
             Command_extraire(0).setEnabled(true);
         } else {
             f.MOption1(3).setEnabled(true);

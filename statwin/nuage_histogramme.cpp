@@ -2,11 +2,12 @@
 // checked column into its classes, the bars side by side and the legend.
 #include <exception>
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "statwin/fenhisto.h"
 #include "statwin/series_grille.h"
 
@@ -142,8 +143,8 @@ void PanneauNuage::Exec_Hist(short index) {
                                     Vb::Format(e.min, FormatDecimal) + QStringLiteral("   Max(") +
                                     QString::number(e.ligneMax) + QStringLiteral(")= ") +
                                     Vb::Format(e.max, FormatDecimal));
-                GrilleRef.setCellBackColorAt(e.ligneMin, m, Grille::couleurVb(CouleurMinimum));
-                GrilleRef.setCellBackColorAt(e.ligneMax, m, Grille::couleurVb(CouleurMaximum));
+                GrilleRef.setCellBackColorAt(e.ligneMin, m, CouleurMinimum);
+                GrilleRef.setCellBackColorAt(e.ligneMax, m, CouleurMaximum);
             }
         }
     } catch (const std::exception&) {

@@ -5,11 +5,12 @@
 #include <cmath>
 #include <exception>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
 #include "statwin/series_grille.h"

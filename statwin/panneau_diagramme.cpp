@@ -2,20 +2,20 @@
 // rows, typed or pasted text; the series text and its parsing into sorted values.
 #include "statwin/panneau_diagramme.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QStringList>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "stats/series.h"
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
+#include "platform/pressepapier.h"
 
 FenHisto& PanneauDiagramme::fen() { return static_cast<FenHisto&>(*this); }
 
@@ -291,11 +291,10 @@ void PanneauDiagramme::MCommand3_Click(short index) {
     borne_colonnes(*MVScroll1);
     switch (index) {
     case 2:
-        QGuiApplication::clipboard()->clear();
-        QGuiApplication::clipboard()->setText(MstrData);
+        PressePapier::mettre_texte(MstrData);
         break;
     case 4: {
-        const QString serie = Diagramme::Texte_colle(QGuiApplication::clipboard()->text());
+        const QString serie = Diagramme::Texte_colle(PressePapier::texte());
         MCheck1(3).setChecked(false);
         MText3->setText(serie);
         break;

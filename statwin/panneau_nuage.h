@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "grid/liste.h"
+#include "base/liste.h"
 #include "platform/surface_vue.h"
 #include "statwin/controles_stat.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 
 namespace SeriesGrille {
 

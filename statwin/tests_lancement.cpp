@@ -10,9 +10,11 @@ void PanneauTests::Lance_Test(short code) {
     entree.Log_Normale = Option3(1).isChecked();
     entree.Risque = Ttxt2(3).text();
     const Mstat::Sortie_Test sortie = Mstat::Lance_Test(entree);
+    // The column box and its spinner wait for a grid that holds rows.
+    const bool colonne_active = NbLignesGrille != 1;
     if (Ttxt1.existe(code)) {
-        Ttxt1(code).setEnabled(sortie.Colonne_Active);
-        TVScroll1(code).setEnabled(sortie.Colonne_Active);
+        Ttxt1(code).setEnabled(colonne_active);
+        TVScroll1(code).setEnabled(colonne_active);
     }
     if (sortie.Resultat_Change && Tlabel1.existe(code)) Tlabel1(code).setText(sortie.Resultat);
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/vb.h"
+#include "base/vb.h"
 
 namespace Saisie {
 

@@ -2,8 +2,8 @@
 // homogeneity test (code 2) and the Shapiro-Wilk test (code 3) run on the series box.
 #include <QApplication>
 
-#include "app/etat_demarrage.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "statwin/fenhisto.h"
 #include "statwin/tests_outils.h"

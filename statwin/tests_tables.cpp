@@ -1,17 +1,19 @@
 // The Student table (view 6), the normal-law calculator (view 5) and the copies of
 // the results of views 2 to 6.
 #include <QApplication>
-#include <QClipboard>
 #include <cmath>
 
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "stats/loi_normale.h"
 #include "stats/loi_student.h"
 #include "statwin/fenhisto.h"
 #include "statwin/tests_outils.h"
+#include "platform/pressepapier.h"
+#include "platform/bip.h"
 
 namespace {
 // The first and ninth deciles of the normal law lie 1.2815515655446004 standard
@@ -68,7 +70,7 @@ void PanneauTests::LNOpt_Click(short) {
 
 void PanneauTests::LNTxt_Change(short index) {
     if (LNTxt(index).text().isEmpty()) {
-        QApplication::beep();
+        Bip::sonner();
         return;
     }
     CalculS_LN();
@@ -137,7 +139,5 @@ void PanneauTests::Tblcopie_Click(short index) {
     default:
         break;
     }
-    QClipboard* presse = QApplication::clipboard();
-    presse->clear();
-    presse->setText(texte);
+    PressePapier::mettre_texte(texte);
 }

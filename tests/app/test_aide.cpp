@@ -6,18 +6,21 @@
 #include <QFile>
 
 #include "app/aide.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/messages.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/tav.h"
+#include "base/tav.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/shell_open.h"
 #include "platform/textfile.h"
 #include "platform/waits.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -2,17 +2,19 @@
 #include <gtest/gtest.h>
 #include <cmath>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
 
 namespace {
 

@@ -4,10 +4,14 @@
 
 #include "app/bgr.h"
 #include "app/disposition.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/tav.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/tav.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

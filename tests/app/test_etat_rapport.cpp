@@ -4,15 +4,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/tav.h"
+#include "base/tav.h"
 #include "colour/etat_couleur.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
 
 namespace {
 

@@ -5,13 +5,17 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "app/etat_programme.h"
+#include "base/etat_programme.h"
 #include "app/langue.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

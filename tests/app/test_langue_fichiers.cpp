@@ -8,13 +8,17 @@
 #include <QMap>
 #include <QRegularExpression>
 
-#include "app/etat_programme.h"
+#include "base/etat_programme.h"
 #include "app/langue.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 
@@ -26,8 +30,8 @@ struct Table {
     int taille;
 };
 const Table kTables[] = {
-    {"MNU", Lib_Menu, 256},         {"MSG", Lib_Langue, 256}, {"MSTAT", Lib_Stat, 256},
-    {"MNUSTAT", Lib_MenuStat, 121}, {"BRASTEL", Lib_Couleur, 256},
+    {"MNU", Lib_Menu.data(), 256},         {"MSG", Lib_Langue.data(), 256}, {"MSTAT", Lib_Stat.data(), 256},
+    {"MNUSTAT", Lib_MenuStat.data(), 121}, {"BRASTEL", Lib_Couleur.data(), 256},
 };
 
 // The entries a file names in each table section, by number, as written in the file.

@@ -4,17 +4,19 @@
 #include <QFile>
 
 #include "app/aide.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/tav.h"
+#include "base/tav.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

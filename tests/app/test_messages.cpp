@@ -1,8 +1,8 @@
 // The built-in message tables and the measurement-function table built from them.
 #include <gtest/gtest.h>
 
-#include "app/declarations.h"
-#include "app/messages.h"
+#include "base/declarations.h"
+#include "base/messages.h"
 #include "tests/common/fixture.h"
 
 namespace {

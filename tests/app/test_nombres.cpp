@@ -6,9 +6,9 @@
 #include <cmath>
 #include <limits>
 
-#include "app/gen.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/gen.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "platform/waits.h"
 #include "tests/common/fixture.h"

@@ -6,18 +6,20 @@
 #include <QFile>
 
 #include "app/etat.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
 #include "app/langue.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/parametres.h"
-#include "app/tav.h"
+#include "base/tav.h"
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
 
 namespace {
 

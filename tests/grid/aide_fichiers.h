@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/tav.h"
+#include "base/tav.h"
 
 // A hand-written file of the tests' data folder.
 inline QString Donnees(const QString& nom) {

@@ -1,16 +1,18 @@
 #include "tests/grid/aide_grille.h"
 
-#include "app/etat_programme.h"
-#include "app/tav.h"
+#include "base/etat_programme.h"
+#include "base/tav.h"
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
 #include "grid/grille_affichage.h"
 #include "grid/effacement.h"
+#include "base/etat_partage.h"
+#include "colour/etat_couleur.h"
 
 void GrilleTest::SetUp() {
     EtatPropre::SetUp();

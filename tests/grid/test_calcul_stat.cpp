@@ -2,11 +2,15 @@
 // colours and row lists, and their edge cases.
 #include "tests/grid/aide_grille.h"
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 
@@ -47,9 +51,9 @@ TEST_F(GrilleTest, MomentsOfTwoColumns) {
     EXPECT_EQ(stat(0, 6), QStringLiteral("index"));
     EXPECT_EQ(stat(1, 0), QStringLiteral("Moy"));
     EXPECT_EQ(stat(7, 0), QStringLiteral("m/s"));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(3, 3), Grille::couleurVb(CouleurMinimum));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 3), Grille::couleurVb(CouleurMaximum));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(1, 3), Grille::couleurVb(CouleurGrille));
+    EXPECT_EQ(GrilleRef.CellBackColorAt(3, 3), CouleurMinimum);
+    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 3), CouleurMaximum);
+    EXPECT_EQ(GrilleRef.CellBackColorAt(1, 3), CouleurGrille);
     // The V column of spores 2D is written with one decimal.
     EXPECT_EQ(stat(1, 4), QStringLiteral("0,0"));
 }
@@ -61,7 +65,7 @@ TEST_F(GrilleTest, StatisticsOffChangeNothing) {
     Tav::instance()->Check(3).Value = 0;
     Tav::instance()->Calcul_stat();
     EXPECT_EQ(stat(1, 1), QString());
-    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 1), Grille::couleurVb(CouleurGrille));
+    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 1), CouleurGrille);
 }
 
 TEST_F(GrilleTest, EmptyGridStatistics) {
@@ -96,8 +100,8 @@ TEST_F(GrilleTest, ConstantAndNegativeColumns) {
     // Ties: the first row of the largest value is marked and listed.
     EXPECT_EQ(stat(2, 6), QStringLiteral("1 / 0 / 1 / 0 / "));
     EXPECT_EQ(stat(3, 6), QStringLiteral("1 / 0 / 2 / 0 / "));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 3), Grille::couleurVb(CouleurMaximum));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(3, 3), Grille::couleurVb(CouleurGrille));
+    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 3), CouleurMaximum);
+    EXPECT_EQ(GrilleRef.CellBackColorAt(3, 3), CouleurGrille);
 }
 
 TEST_F(GrilleTest, MeanSporeVolume) {

@@ -3,19 +3,22 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/etat_programme.h"
-#include "app/tav.h"
+#include "base/etat_programme.h"
+#include "base/tav.h"
 #include "grid/commentaires.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/rapport.h"
 #include "image/etat_image.h"
 #include "platform/prompts.h"
 #include "platform/waits.h"
 #include "tests/common/fixture.h"
 #include "tests/grid/aide_fichiers.h"
+#include "base/etat_partage.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -5,12 +5,16 @@
 
 #include <QStringList>
 
-#include "app/etat_programme.h"
-#include "app/tav.h"
+#include "base/etat_programme.h"
+#include "base/tav.h"
 #include "grid/deciles.h"
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -1,16 +1,18 @@
 // Undo, row deletion with the records, and the clearings of the grid.
 #include "tests/grid/aide_grille.h"
 
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/grille_affichage.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
+#include "base/etat_partage.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <random>
 
 #include "app/etat.h"
-#include "app/etat_programme.h"
-#include "app/gen.h"
-#include "app/tav.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/tav.h"
 #include "grid/deciles.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/import_csv.h"
 #include "grid/fichier_trm.h"
 #include "image/etat_image.h"
@@ -21,6 +21,8 @@
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
 #include "tests/grid/aide_fichiers.h"
+#include "base/etat_partage.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "tests/common/fixture.h"
-#include "app/tav.h"
+#include "base/tav.h"
 #include "platform/waits.h"
 
 namespace {

@@ -2,16 +2,19 @@
 // prompts and caption, and the displayed copy of the latest rows.
 #include "tests/grid/aide_grille.h"
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "measure/etat_mesure.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 
@@ -70,7 +73,7 @@ TEST_F(GrilleTest, Spores2DLayoutTitlesWidthsAndCaption) {
     EXPECT_EQ(stat(0, 5), QString());
     EXPECT_EQ(MGrille.TextMatrix(0, 2), QStringLiteral("Larg."));
     EXPECT_EQ(NomFonction, QStringLiteral("mesure Spore 2D"));
-    EXPECT_EQ(Tav::instance()->windowTitle(), QStringLiteral("Tavirel 2.00  /  Anne : mesure Spore 2D"));
+    EXPECT_EQ(Tav::instance()->Caption, QStringLiteral("Tavirel 2.00  /  Anne : mesure Spore 2D"));
     EXPECT_EQ(Lib_Langue[55], QStringLiteral("Marquer un point"));
 }
 
@@ -106,7 +109,7 @@ TEST_F(GrilleTest, PolygonTitleFollowsTheSurfaceMenu) {
     PolygoneCercles = 0;
     Choisit(16);
     EXPECT_EQ(NomFonction, QStringLiteral("Polygone ouvert"));
-    EXPECT_TRUE(tav.windowTitle().endsWith(QStringLiteral(" : Polygone ouvert")));
+    EXPECT_TRUE(tav.Caption.endsWith(QStringLiteral(" : Polygone ouvert")));
     PolygoneCercles = -1;
     Choisit(16);
     EXPECT_EQ(NomFonction, QStringLiteral("Polygone auto"));

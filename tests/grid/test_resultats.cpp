@@ -8,15 +8,15 @@
 #include <QRegularExpression>
 
 #include "app/etat.h"
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/tav.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/tav.h"
+#include "base/vb.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
 #include "grid/fonction.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "grid/rapport.h"
 #include "grid/resultats.h"
 #include "image/etat_image.h"
@@ -24,6 +24,9 @@
 #include "platform/waits.h"
 #include "tests/common/fixture.h"
 #include "tests/grid/aide_fichiers.h"
+#include "base/etat_partage.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

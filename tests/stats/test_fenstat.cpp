@@ -1,8 +1,8 @@
 // The grid column helpers and the rounding of axis lengths.
 #include "stats/fenstat.h"
 
-#include "app/vb.h"
-#include "grid/grilles.h"
+#include "base/vb.h"
+#include "base/grilles.h"
 #include "tests/common/fixture.h"
 
 using namespace Fenstat;

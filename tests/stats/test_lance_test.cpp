@@ -1,7 +1,7 @@
 // The tests panel's driver and the homogeneity test.
 #include "stats/test_serie.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "platform/prompts.h"
 #include "tests/common/fixture.h"
@@ -60,17 +60,10 @@ TEST_F(LanceTest, VirguleDecimaleEtMorceauxVides) {
     EXPECT_NEAR(nombre_apres(s.Resultat, QStringLiteral("pvalue = ")), 0.98661062137873978, 1e-6);
 }
 
-TEST_F(LanceTest, ColonneActiveSelonLaGrille) {
-    NbLignesGrille = 1;
+TEST_F(LanceTest, AutreCodeSansEffet) {
     Sortie_Test s = lance(Code_Homogeneite, QStringLiteral("1;2;3;10;11;12;"));
-    EXPECT_FALSE(s.Colonne_Active);
-    EXPECT_TRUE(s.Resultat_Change);  // the test still runs on the series text
-    NbLignesGrille = 7;
-    s = lance(Code_Homogeneite, QStringLiteral("1;2;3;10;11;12;"));
-    EXPECT_TRUE(s.Colonne_Active);
-    // Another code does nothing else.
+    EXPECT_TRUE(s.Resultat_Change);
     s = lance(1, QStringLiteral("1;2;"));
-    EXPECT_TRUE(s.Colonne_Active);
     EXPECT_FALSE(s.Resultat_Change);
 }
 

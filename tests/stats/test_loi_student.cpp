@@ -4,7 +4,7 @@
 #include "stats/loi_normale.h"
 #include "stats/loi_student.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "tests/stats/outils.h"
 
 using namespace Mstat;

@@ -2,7 +2,7 @@
 #include "stats/series.h"
 #include "stats/valeur_dominante.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "tests/stats/outils.h"
 

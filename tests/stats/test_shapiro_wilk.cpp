@@ -1,7 +1,7 @@
 // The Shapiro-Wilk test against R's shapiro.test, its boundaries and its result lines.
 #include "stats/shapiro_wilk.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "tests/common/fixture.h"
 #include "tests/stats/outils.h"

@@ -4,11 +4,15 @@
 #include <QString>
 #include <vector>
 
-#include "app/etat_programme.h"
+#include "base/etat_programme.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "statwin/fenhisto.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 // Columns of cell texts, one vector per grid column 1, 2, ...; "" is an empty cell.
 // The grid gets the pasted-table layout: titles "A", "B"..., then "img" and "comment".

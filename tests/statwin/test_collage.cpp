@@ -2,7 +2,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "grid/effacement.h"
 #include "platform/prompts.h"
 #include "statwin/table_collee.h"

@@ -4,10 +4,14 @@
 #include <QGuiApplication>
 #include <cmath>
 
-#include "app/etat_demarrage.h"
-#include "app/messages.h"
+#include "base/etat_demarrage.h"
+#include "base/messages.h"
 #include "statwin/diagramme_calcul.h"
 #include "tests/statwin/test_diagramme_commun.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

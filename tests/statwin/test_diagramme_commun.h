@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/etat_programme.h"
+#include "base/etat_programme.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "statwin/fenhisto.h"
 #include "tests/common/fixture.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 class DiagrammeTest : public EtatPropre {
 protected:

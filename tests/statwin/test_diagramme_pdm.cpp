@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "platform/prompts.h"
 #include "tests/statwin/test_diagramme_commun.h"
 

@@ -1,10 +1,14 @@
 // The statistics window's captions: the built-in French ones at each activation, and
 // those of a small language file written here.
-#include "app/etat_programme.h"
+#include "base/etat_programme.h"
 #include "app/langue.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "platform/textfile.h"
 #include "tests/statwin/test_tests_commun.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

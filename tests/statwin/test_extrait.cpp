@@ -4,19 +4,21 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/tav.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/statwin/test_tests_commun.h"
+#include "base/etat_partage.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -4,11 +4,15 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "app/etat_demarrage.h"
-#include "app/programme.h"
-#include "app/tav.h"
+#include "base/etat_demarrage.h"
+#include "platform/programme.h"
+#include "base/tav.h"
 #include "platform/prompts.h"
 #include "tests/statwin/aide_statwin.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

@@ -1,7 +1,11 @@
 // Histograms: classes counted against hand counts, the class-count box, the legend
 // with its rows, and bars landing where the scale puts them.
-#include "app/etat_programme.h"
+#include "base/etat_programme.h"
 #include "tests/statwin/aide_statwin.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 
@@ -80,9 +84,9 @@ TEST_F(Histogramme, LaLegendeNommeLesLignesDuMinimumEtDuMaximum) {
     cocher(f, 0);
     EXPECT_EQ(f.LabelHisto->text(), QStringLiteral("A :   5  classes de largeur 1,40\r\n") + QString(18, QLatin1Char(' ')) +
                                         QStringLiteral("Min (2)= 2,00   Max(3)= 9,00"));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 1), Grille::couleurVb(CouleurMinimum));
-    EXPECT_EQ(GrilleRef.CellBackColorAt(3, 1), Grille::couleurVb(CouleurMaximum));
-    EXPECT_NE(GrilleRef.CellBackColorAt(0, 1), Grille::couleurVb(CouleurMinimum));  // never the title row
+    EXPECT_EQ(GrilleRef.CellBackColorAt(2, 1), CouleurMinimum);
+    EXPECT_EQ(GrilleRef.CellBackColorAt(3, 1), CouleurMaximum);
+    EXPECT_NE(GrilleRef.CellBackColorAt(0, 1), CouleurMinimum);  // never the title row
 }
 
 TEST_F(Histogramme, LesBarresSontOuLEchelleLesMet) {

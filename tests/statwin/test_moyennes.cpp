@@ -19,8 +19,8 @@
 #include <QMouseEvent>
 #include <cmath>
 
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "statwin/moyennes.h"
 #include "tests/statwin/test_tests_commun.h"

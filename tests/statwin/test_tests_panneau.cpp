@@ -7,11 +7,15 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "app/etat_demarrage.h"
+#include "base/etat_demarrage.h"
 #include "grid/etat_grille.h"
-#include "grid/grilles.h"
+#include "base/grilles.h"
 #include "platform/prompts.h"
 #include "tests/statwin/test_tests_commun.h"
+#include "base/etat_partage.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "colour/etat_couleur.h"
 
 namespace {
 

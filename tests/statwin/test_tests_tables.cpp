@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "tests/statwin/test_tests_commun.h"
 

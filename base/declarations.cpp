@@ -1,6 +1,6 @@
-#include "app/declarations.h"
+#include "base/declarations.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 namespace Declarations {
 

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include <cstddef>
 
@@ -374,18 +374,10 @@ void Remplit_Couleur() {
     T[36] = QStringLiteral("données corrigées");
 }
 
-template <std::size_t N>
-void Vide(QString (&table)[N]) {
-    for (QString& s : table) s.clear();
-}
 } // namespace
 
 void Init_Messages() {
-    Vide(Lib_Langue);
-    Vide(Lib_Stat);
-    Vide(Lib_MenuStat);
-    Vide(Lib_Menu);
-    Vide(Lib_Couleur);
+    tables_messages = TablesMessages{};
     Remplit_Menu();
     Remplit_Langue();
     Remplit_Stat();

@@ -1,4 +1,4 @@
-#include "app/gen.h"
+#include "base/gen.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,45 +6,20 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "app/etat_demarrage.h"
-#include "app/etat_programme.h"
-#include "app/messages.h"
-#include "app/vb.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_programme.h"
+#include "base/messages.h"
+#include "base/vb.h"
 #include "platform/prompts.h"
 #include "platform/waits.h"
 
 namespace Gen {
-
-QString Nom_fichier(const QString& path) {
-    // Paths from files written on Windows use backslashes; the system's own use slashes.
-    const qsizetype k = std::max(path.lastIndexOf('\\'), path.lastIndexOf('/'));
-    return k < 0 ? path : path.mid(k + 1);
-}
-
-QString Sans_extension(const QString& name) {
-    const qsizetype k = name.lastIndexOf('.');
-    return k < 0 ? name : name.left(k);
-}
 
 short Fichier_existe(const QString& path, const QString& message, short show) {
     QFile f(path);
     if (!path.isEmpty() && QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) return -1;
     if (show == 1)
         Prompts::msgBox(message.isEmpty() ? path + ' ' + Lib_Langue[177] : message, Prompts::OkOnly);
-    return 0;
-}
-
-double Val_decimal(const QString& text) {
-    QString t = text;
-    t.replace(',', '.');
-    return Vb::Val(t);
-}
-
-short Position_caractere(const QString& text, const QString& character) {
-    if (character.isEmpty()) return 0;
-    const QChar c = character[0];
-    for (qsizetype i = 0; i < text.size() && i < 32767; ++i)
-        if (text[i] == c) return short(i + 1);
     return 0;
 }
 

@@ -3,16 +3,24 @@
 // descriptor (title, a count, then each grid column title) and the widths descriptor
 // (the grid's column count, then each column's width in twips), from which the grid
 // headers are written.
-#include <QString>
-#include <QStringList>
+#include "base/etat_struct.h"
 
 namespace Declarations {
 
-inline QString TitresFonctions[26];
-inline QString LargeursFonctions[26];
-// 1: the confirmation asked before a change of function clears the grid;
-// 2: the notice that an image has already been processed.
-inline QString QuestionsFonctions[3];
+using DescripteursFonctions = TableauFixe<QString, 26>;
+using Questions = TableauFixe<QString, 3>;
+
+// QuestionsFonctions 1: the confirmation asked before a change of function clears the
+// grid; 2: the notice that an image has already been processed.
+#define CHAMPS_TABLE_FONCTIONS(X)                                                                \
+    X(DescripteursFonctions, TitresFonctions)                                                     \
+    X(DescripteursFonctions, LargeursFonctions)                                                   \
+    X(Questions, QuestionsFonctions)
+
+ETAT_GROUPE(TableFonctions, table_fonctions, CHAMPS_TABLE_FONCTIONS)
+#define ETAT_INSTANCE_COURANTE table_fonctions
+CHAMPS_TABLE_FONCTIONS(ETAT_REFERENCE_CHAMP)
+#undef ETAT_INSTANCE_COURANTE
 
 // Fills the rows of the functions that have one, and the two questions. Rows 1 to 4 and
 // the questions come from the message tables, so refilling follows the current language.

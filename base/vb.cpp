@@ -1,4 +1,4 @@
-#include "app/vb.h"
+#include "base/vb.h"
 
 #include <QLocale>
 #include <cmath>

@@ -2,7 +2,6 @@
 // A grid of cell texts with a current row and column, as the measuring window's grids
 // hold their values. It has no widget: a view shows it on screen. Any row or column out
 // of range raises Vb::Erreur(ErrIndiceGrille), which callers trap as they did before.
-#include <QColor>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -31,13 +30,13 @@ public:
     QString TextMatrix(int row, int col) const { return cell(row, col).text; }
     void setTextMatrix(int row, int col, const QString& text) { cellRef(row, col).text = text; changed(); }
 
-    // Back colour of the current cell, and of the whole grid (which repaints every cell).
-    QColor CellBackColor() const { return cell(row_, col_).back; }
-    void setCellBackColor(const QColor& c) { cellRef(row_, col_).back = c; changed(); }
-    QColor CellBackColorAt(int row, int col) const { return cell(row, col).back; }
-    void setCellBackColorAt(int row, int col, const QColor& c) { cellRef(row, col).back = c; changed(); }
-    QColor BackColor() const { return back_; }
-    void setBackColor(const QColor& c);
+    // Back colour (&HBBGGRR) of the current cell, and of the whole grid (which repaints every cell).
+    long CellBackColor() const { return cell(row_, col_).back; }
+    void setCellBackColor(long c) { cellRef(row_, col_).back = c; changed(); }
+    long CellBackColorAt(int row, int col) const { return cell(row, col).back; }
+    void setCellBackColorAt(int row, int col, long c) { cellRef(row, col).back = c; changed(); }
+    long BackColor() const { return back_; }
+    void setBackColor(long c);
 
     // Column widths in twips (15 twips a pixel) and alignments (Qt::Alignment values).
     int ColWidth(int col) const;
@@ -50,16 +49,18 @@ public:
     // Empties every cell (titles included), keeping the size.
     void Clear();
 
+    // Same size, cursor, cells, widths, alignments and colours (the view is not compared).
+    bool operator==(const Grille& autre) const;
+
     // Views register here to repaint after a change.
     void setOnChange(std::function<void()> f) { onChange_ = std::move(f); }
 
-    // A colour given as the original's &HBBGGRR value.
-    static QColor couleurVb(long bgr);
 
 private:
     struct Cellule {
         QString text;
-        QColor back = Qt::white;
+        long back = 0xFFFFFF;
+        bool operator==(const Cellule&) const = default;
     };
     const Cellule& cell(int row, int col) const;
     Cellule& cellRef(int row, int col);
@@ -73,6 +74,6 @@ private:
     std::vector<std::vector<Cellule>> cells_;
     std::vector<int> widths_;
     std::vector<int> aligns_;
-    QColor back_ = Qt::white;
+    long back_ = 0xFFFFFF;
     std::function<void()> onChange_;
 };

@@ -1,6 +1,6 @@
-#include "grid/grille.h"
+#include "base/grille.h"
 
-#include "app/vb.h"
+#include "base/vb.h"
 
 Grille::Grille(int rows, int cols) : rows_(0), cols_(0) {
     setCols(cols);
@@ -62,7 +62,7 @@ void Grille::setCol(int col) {
     col_ = col;
 }
 
-void Grille::setBackColor(const QColor& c) {
+void Grille::setBackColor(long c) {
     back_ = c;
     for (auto& r : cells_)
         for (auto& cl : r) cl.back = c;
@@ -105,6 +105,8 @@ void Grille::Clear() {
     changed();
 }
 
-QColor Grille::couleurVb(long bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+
+bool Grille::operator==(const Grille& a) const {
+    return rows_ == a.rows_ && cols_ == a.cols_ && row_ == a.row_ && col_ == a.col_ && cells_ == a.cells_ &&
+           widths_ == a.widths_ && aligns_ == a.aligns_ && back_ == a.back_;
 }

@@ -1,4 +1,4 @@
-#include "app/programme.h"
+#include "platform/programme.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/vb.h"
+#include "base/vb.h"
 
 class Liste {
 public:
@@ -26,6 +26,7 @@ public:
     // The selected item's text, empty when nothing is selected.
     QString Text() const { return index_ >= 0 ? items_[index_] : QString(); }
     const QStringList& items() const { return items_; }
+    bool operator==(const Liste&) const = default;
 
 private:
     void check(int index) const {

@@ -1,0 +1,11 @@
+#include "app/programme_rappels.h"
+
+#include "colour/services_couleur.h"
+#include "image/services_image.h"
+#include "measure/services_mesure.h"
+
+void Installe_rappels() {
+    Image::Installe_rappels();
+    Mesure::Installe_rappels();
+    Couleur::Installe_rappels();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// What the grid asks of the picture side, which lies above it: the image handling, the
+// measuring and the colour part each install their procedures here at start-up. Until
+// then each does nothing (or hands back what it was given), so the grid and its files
+// work on their own, with no picture.
+#include <QString>
+#include <functional>
+
+namespace Rappels {
+
+// --- image handling
+// Adds a file to the image list and shows it.
+inline std::function<void(const QString&)> appel_img_listchar = [](const QString&) {};
+// The stored path when the file exists, else the image folder + its name; replaces the argument.
+inline std::function<QString(QString&)> Cherche_image = [](QString& chemin) { return chemin; };
+// Repaints the view at a zoom level.
+inline std::function<void(short&)> Affiche_vue = [](short&) {};
+
+// --- measuring
+inline std::function<void(short)> Retrace = [](short) {};
+inline std::function<void(short)> PasCalibr = [](short) {};
+inline std::function<void()> Restaure_image = [] {};
+inline std::function<void()> RAZ_etats_trace = [] {};
+// A length in image pixels in microns, and the distance between two points in image pixels.
+inline std::function<double(short)> Pixels_en_microns = [](short) { return 0.0; };
+inline std::function<double(short, short, short, short)> Distance_points = [](short, short, short, short) {
+    return 0.0;
+};
+inline std::function<void(short, short, short&, short)> Clic_Mesure = [](short, short, short&, short) {};
+inline std::function<void(int, int)> Croix_Image = [](int, int) {};
+
+// --- colour
+inline std::function<void()> Init_Couleur = [] {};
+inline std::function<void()> Ecrit_nuancier_scanner = [] {};
+
+} // namespace Rappels

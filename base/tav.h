@@ -1,0 +1,192 @@
+#pragma once
+// The measuring window. In statistics-only mode it is loaded, initialised and kept
+// hidden for the whole run; its grids, lists and procedures serve the statistics window.
+#include <QString>
+
+#include "base/etat_struct.h"
+#include "platform/controles.h"
+
+// The window's controls, as models the procedures read and write: X(type, name, design values).
+#define CONTROLES_TAV(X) \
+    X(QString, Caption, QStringLiteral("Tavirel")) /* the window's caption */ \
+    X(bool, Visible, false) /* never shown in statistics-only mode */ \
+    X(TableauControles, bout) /* command-bar buttons */ \
+    X(TableauControles, Check) /* option check boxes: 2 automatic redraw, 3 "Calc..stat." */ \
+    X(TableauControles, Optn) /* option buttons */ \
+    X(TableauControles, label) /* labels: 5 the calibration */ \
+    X(TableauControles, Label8) \
+    X(TableauControles, TBox) /* text boxes */ \
+    X(TableauControles, Frame) /* frames */ \
+    X(TableauControles, FraMC) /* multilayer frame */ \
+    X(Controle, FraTavl) /* about frame */ \
+    X(Controle, Picture1, .Width = 9000, .Height = 6750, .ScaleWidth = 9000, .ScaleHeight = 6750) /* the picture box of the view */ \
+    X(Controle, picbase) /* hidden base picture */ \
+    X(Controle, labNomFic) /* path of the displayed image */ \
+    X(Controle, CheckCalibre) \
+    X(Controle, StatusBar) /* status bar text */ \
+    X(Controle, FraFlash) /* flash panel */ \
+    X(Controle, lblLabelflashx) /* flash panel's text */ \
+    X(TableauControles, MNSav) /* automatic-save menu */ \
+    X(TableauControles, F_Img) /* image-format menu */ \
+    X(TableauControles, Lrg) /* colour-zone size menu */ \
+    X(TableauControles, TgrilleMax) /* grid-size menu */ \
+    X(TableauControles, TTrace) /* line-thickness menu */ \
+    X(Controle, MnuNuancierOptions) /* colour-chart options menu */ \
+    X(Controle, VScroll3) /* colour-sample scroll bar */ \
+    X(TableauControles, Mnusurf) /* surface menu: 2 "Polygone auto", 3 "Polygone ouvert" */ \
+    X(Controle, FraCharte) /* colour-chart frame */ \
+    X(TableauControles, MnuFIC) /* file menu */ \
+    X(TableauControles, MnuEDit) /* edit menu */ \
+    X(TableauControles, MnuFonc) /* functions menu */ \
+    X(TableauControles, Mncp) /* counting submenu */ \
+    X(TableauControles, MnuOpt) /* options menu */ \
+    X(TableauControles, Mntool) /* tools menu */ \
+    X(TableauControles, Mnuaide) /* help menu */ \
+    X(TableauControles, MnLang) /* language menu: 1 fr, 2 it, 3 es, 4 de, 5 en */ \
+    X(TableauControles, mnFormat) /* results export format: 0 CSV, 1 TXT */ \
+    X(TableauControles, Pclic) /* click tolerance, 1 to 4 */ \
+    X(TableauControles, PopOrg) /* segment pop-up menu */ \
+    X(TableauControles, PopExt) /* width/thickness pop-up menu */ \
+    X(TableauControles, NoTexp) /* quick notation, 1 to 5 */ \
+    X(TableauControles, Cyst) \
+    X(TableauControles, MnDens) \
+    X(TableauControles, MnuTwain) \
+    X(TableauControles, MnuCharg) \
+    X(TableauControles, MnuChrt) \
+    X(TableauControles, Illus) \
+    X(TableauControles, Fdemarrage) \
+    X(TableauControles, statdef) \
+    X(TableauControles, Mn_Copie_Ecran) \
+    X(Controle, Mnfonctions) \
+    X(Controle, MnEdit) \
+    X(Controle, Mnfichiers) \
+    X(Controle, MnOptions) \
+    X(Controle, MnOutils) \
+    X(Controle, Mnaide) \
+    X(Controle, MnApropos) \
+    X(Controle, OptnVistrane) \
+    X(TableauControles, Czoom) /* zoom buttons Z+, Z-, Z1, << */ \
+    X(TableauControles, Bout_C) /* compact copies of some command-bar buttons */ \
+    X(TableauControles, chkMC) /* multilayer mode check box */ \
+    X(TableauControles, Label6) /* 1: the scanner file */ \
+    X(Controle, cmdStat) \
+    X(Controle, cmdChargeMC) \
+    X(Controle, cmd_Ch) \
+    X(Controle, CheckExpert) \
+    X(Controle, FraListeImg) /* image-list frame */ \
+    X(Controle, FraRep) /* folder pane */ \
+    X(Controle, PLoupePic) /* magnifier */ \
+    X(Controle, Vignette) /* thumbnail box */ \
+    X(Controle, Text4) /* comment scroll controls */ \
+    X(Controle, VScroll2) /* comment scroll controls */ \
+    X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
+    X(short, WindowState, 0) /* 0 normal, 1 minimised, 2 maximised */ \
+    X(TableauControles, Bout_dial) /* comment frame: 28 "Valider", 29 "annuler", 30 "Raz commentaire" */
+
+// The window holds no widget. Its handlers keep their names and take the arguments the
+// original events carried.
+class Tav {
+public:
+    // The single instance, created on first use.
+    static Tav* instance();
+
+    CONTROLES_TAV(ETAT_DECLARE_CHAMP)
+
+    // Every control back to its design state (part of the program's reset).
+    static void Reinitialise();
+    void visiter(Etat::Visiteur& v) { CONTROLES_TAV(ETAT_VISITE_CHAMP) }
+    bool operator==(const Tav&) const = default;
+    bool au_depart() const { return *this == Tav(); }
+
+    // --- start-up and shut-down
+    void Form_Load();
+    void Form_Activate();
+    // Asks the quit question; returns true (and ends the program) on Yes, sets cancel on No.
+    void Form_QueryUnload(short& Cancel, short UnloadMode);
+    void Form_Unload(short& Cancel);
+
+    // --- grid statistics and grid size
+    void Calcul_stat();
+    void TgrilleMax_Click(short index);
+
+    // --- measurement grid: deciles, undo, row deletion, clearing, finding a row's object
+    // Count and deciles of result column `col` into EffectifCol, Decile1Col, MedianeCol, Decile9Col.
+    void Cdecile(short col);
+    // Undoes the last value recorded (or the last complete row).
+    void EffacE_1();
+    // Deletes a grid row with its record; 0 means the row being filled.
+    void Efface_ligne(short& ligne);
+    // Clears the grid and the image list after confirmation.
+    void RAZ_Grille_total();
+    // Brings back the image, calibration and zoom of the current row and centres the view on it.
+    void Cherche_spore();
+
+    // --- flash panel: short coloured notices, over the window the user is looking at
+    // Shows `Chn` on a panel of colour `couleur` (&HBBGGRR) for about `delai` seconds.
+    void Flash(double couleur, const QString& Chn, short delai);
+    // Shows the panel with `Chn`, keeping its colour, and returns at once.
+    void Flash_ouvre(const QString& Chn);
+    // Waits about `delai` seconds while events run, then hides the panel.
+    void Flash_ferme(short delai);
+    void cmdFlash_Click();
+
+    // --- measuring and image services used by the grid and statistics parts
+    void Retrace(short mode);
+    void PasCalibr(short etape);
+    void Calibrage_Ouvre(short index);
+    void F_Img_Click(short index);
+    void Lrg_Click(short index);
+    void Optn_Click(short index);
+    void Vmouse(short code);
+    void Bout_Click(short index);
+    void appel_img_listchar(const QString& chemin);
+    void Gest_FraRep(short objet);
+    void TTrace_Click(short index);
+
+    // --- shell: language, help and welcome texts, settings, state report, layout, menus
+    // Menus, each an indexed array of items or a single top menu.
+    // Other controls of the shell.
+    // The window itself: Width and Height outside, ScaleWidth and ScaleHeight inside,
+    // twips; WindowState 0 normal, 1 minimised, 2 maximised.
+
+    // Language menu (and the file it loads).
+    void MnLang_Click(short index);
+    // Help menu and documentation.
+    void Mnuaide_Click(short index);
+    void AFF_Aide_pdf();
+    // State report: toggles it; the report hides when it loses the focus.
+    void Affiche_Etat_Parametres();
+    void TBox_LostFocus(short index);
+    // Menus and option controls.
+    void MnuFIC_Click(short index);
+    void MnuEDit_Click(short index);
+    void MnuFonc_Click(short index);
+    void Mncp_Click(short index);
+    void mnFormat_Click(short index);
+    void Pclic_Click(short index);
+    void PopOrg_Click(short index);
+    void PopExt_Click(short index);
+    void Czoom_Click(short index);
+    void cmdStat_Click(short index);
+    void VScroll3_Change();
+    void Fonction_Comptage();
+    void Bascule_Comptage(short mode);
+    // Command-bar buttons of the welcome frame (33, 34) and of the state report (7).
+    void Bout_cadre_texte(short index);
+
+    // --- grid comments: the comment frame, the row being commented, the image of a row
+    // Comments the grid row after row; refused while no row is filled.
+    void commenter_grille();
+    // A click in the grid: on the comment cell of a filled row, opens the frame on that row.
+    void GrilleRef_Click();
+    // A key in the grid: names the image of the current row.
+    void GrilleRef_KeyDown(short KeyCode, short Shift);
+    // The row box was typed or set: clamped once to the filled rows, it loads that row's comment.
+    void Text4_Change();
+    // The row scroll bar moved: keeps the comment being edited, then loads the new row's.
+    void VScroll2_Change();
+    void Bout_dial_Click(short index);
+
+private:
+    Tav() = default;
+};
