@@ -3,9 +3,11 @@
 #include "colour/services_couleur.h"
 #include "image/services_image.h"
 #include "measure/services_mesure.h"
+#include "statwin/rappels_statwin.h"
 
 void Installe_rappels() {
     Image::Installe_rappels();
     Mesure::Installe_rappels();
     Couleur::Installe_rappels();
+    FenetreStat::Installe_rappels();
 }

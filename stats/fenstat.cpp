@@ -2,19 +2,19 @@
 
 #include "base/gen.h"
 #include "base/vb.h"
-#include "base/grilles.h"
+#include "base/grille.h"
 
 #include <cmath>
 
 namespace Fenstat {
 
-int Nb_Valeurs_Colonne(int colonne) {
-    GrilleRef.setCol(colonne);
-    const int m = GrilleRef.Rows() - 1;
+int Nb_Valeurs_Colonne(Grille& grille, int colonne) {
+    grille.setCol(colonne);
+    const int m = grille.Rows() - 1;
     int n = 0;
     for (int r = 1; r <= m; ++r) {
-        GrilleRef.setRow(r);
-        if (Gen::Val_decimal(GrilleRef.Text()) != 0) ++n;
+        grille.setRow(r);
+        if (Gen::Val_decimal(grille.Text()) != 0) ++n;
     }
     return n;
 }
@@ -22,13 +22,13 @@ int Nb_Valeurs_Colonne(int colonne) {
 namespace {
 // Scans rows 1..N of a column, N from column 1, keeping the value `garder` prefers.
 template <typename Garder>
-double extreme(int colonne, double depart, Garder garder) {
-    const int n = Nb_Valeurs_Colonne(1);
+double extreme(Grille& grille, int colonne, double depart, Garder garder) {
+    const int n = Nb_Valeurs_Colonne(grille, 1);
     double v = depart;
-    GrilleRef.setCol(colonne);
+    grille.setCol(colonne);
     for (int r = 1; r <= n; ++r) {
-        GrilleRef.setRow(r);
-        const QString texte = GrilleRef.Text();
+        grille.setRow(r);
+        const QString texte = grille.Text();
         if (texte.isEmpty()) continue;
         const double x = Gen::Val_decimal(texte);
         if (garder(x, v)) v = x;
@@ -48,12 +48,12 @@ bool ordre(double& x, int& k) {
 }
 } // namespace
 
-double Min_Colonne(int colonne) {
-    return extreme(colonne, 999999999.0, [](double x, double v) { return x < v; });
+double Min_Colonne(Grille& grille, int colonne) {
+    return extreme(grille, colonne, 999999999.0, [](double x, double v) { return x < v; });
 }
 
-double Max_Colonne(int colonne) {
-    return extreme(colonne, 0.0, [](double x, double v) { return x > v; });
+double Max_Colonne(Grille& grille, int colonne) {
+    return extreme(grille, colonne, 0.0, [](double x, double v) { return x > v; });
 }
 
 short Puissance10(double x) {

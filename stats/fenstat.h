@@ -1,18 +1,21 @@
 #pragma once
-// Small figures over one column of the measurement grid GrilleRef for the statistics
-// window, and the rounding of an axis length. The column helpers move the grid's current
-// cell as they read (column = the column asked for, row = the last row read). Cells are
-// read with Gen::Val_decimal, so a decimal comma is accepted and a text that is no
-// number counts as 0. A column outside the grid raises the grid's error.
+// Small figures over one column of a grid of measurements for the statistics window,
+// and the rounding of an axis length. The column helpers read the grid they are given
+// and move its current cell as they read (column = the column asked for, row = the last
+// row read). Cells are read with Gen::Val_decimal, so a decimal comma is accepted and
+// a text that is no number counts as 0. A column outside the grid raises the grid's
+// error.
+
+class Grille;
 
 namespace Fenstat {
 
 // Number of rows 1..Rows - 1 of the column whose value is not 0.
-int Nb_Valeurs_Colonne(int colonne);
+int Nb_Valeurs_Colonne(Grille& grille, int colonne);
 // Smallest and largest value of the column over rows 1..N, N being the count of
 // column 1; empty cells are skipped. Without a usable cell: 999999999 and 0.
-double Min_Colonne(int colonne);
-double Max_Colonne(int colonne);
+double Min_Colonne(Grille& grille, int colonne);
+double Max_Colonne(Grille& grille, int colonne);
 
 // 10^k for the order of magnitude of x (x is divided by 10 while above 10), and x cut
 // to one significant digit. Both are 16-bit: 0 when the result does not fit or x is not

@@ -1,6 +1,6 @@
 #include "stats/loi_normale.h"
 
-#include "platform/prompts.h"
+#include "stats/rappels_stat.h"
 
 #include <cmath>
 
@@ -73,7 +73,7 @@ double Normale_Inverse(double p, QString* alerte) {
     if (!(p > 0 && p < 1)) {
         // The logarithm of the tail branch is undefined there: the alert and 0.
         if (alerte) *alerte = AlerteClni;
-        else Prompts::msgBox(AlerteClni);
+        else Signaler(AlerteClni);
         return 0;
     }
     if (alerte) alerte->clear();

@@ -13,9 +13,9 @@ extern double Densite_Normale;
 double Repartition_Normale(double x);
 
 // The x with P(Z <= x) = p, to 16 digits. For p outside (0, 1) the result is 0 with
-// the alert "alerte CLNI": in a message box when `alerte` is null, otherwise written
-// into *alerte (which is emptied on success) so that a caller recomputing on every key
-// press can show it in its own result label.
+// the alert "alerte CLNI": reported through Signale when `alerte` is null, otherwise
+// written into *alerte (which is emptied on success) so that a caller recomputing on
+// every key press can show it in its own result label.
 double Normale_Inverse(double p, QString* alerte = nullptr);
 
 // The quantile to about 7 digits; fault 1 and result 0 for p at or beyond 0 or 1.

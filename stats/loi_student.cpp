@@ -12,7 +12,6 @@ namespace Mstat {
 double Densite_Student = 0;
 double Densite_Student_Reduite = 0;
 short Err_Distrib = 0;
-std::function<void()> Bip;
 
 namespace {
 constexpr double LnRacine2Pi = 0.918938533204673;

@@ -13,7 +13,7 @@
 //
 // Invalid arguments (degrees of freedom not positive, a probability outside (0, 1), NaN)
 // raise Vb::Erreur(ErrArgument), which the calculators trap.
-#include <functional>
+#include "stats/rappels_stat.h"
 
 namespace Mstat {
 
@@ -23,8 +23,6 @@ extern double Densite_Student;
 extern double Densite_Student_Reduite;
 // Error flag of the binomial kernels: -1 when a term cannot be formed, 0 otherwise.
 extern short Err_Distrib;
-// Called for the beep of Beta_Incomplete(x, 0, 0); a window layer may set it.
-extern std::function<void()> Bip;
 
 // P(T <= t) with df degrees of freedom; sets Densite_Student and Densite_Student_Reduite.
 double Repartition_Student(double t, double df);

@@ -1,7 +1,7 @@
 #include "stats/series.h"
 
 #include "base/vb.h"
-#include "platform/prompts.h"
+#include "stats/rappels_stat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ const QString TailleRegression = QStringLiteral("Les deux series sont de tailles
 const QString ValeursNulles = QStringLiteral("Valeurs nulles. Calcul impossible.");
 
 Resultat_Deux_Series refus(bool message, const QString& texte, double element1 = 0) {
-    if (message) Prompts::msgBox(texte);
+    if (message) Signaler(texte);
     Resultat_Deux_Series r;
     r.Element[1] = element1;
     r.Refus = texte;

@@ -1,10 +1,9 @@
 #include "stats/shapiro_wilk.h"
 
-#include "base/messages.h"
 #include "base/vb.h"
-#include "platform/prompts.h"
 #include "stats/fonctions_speciales.h"
 #include "stats/loi_normale.h"
+#include "stats/rappels_stat.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -51,12 +50,12 @@ double nombre_systeme(const QString& texte) {
 
 // The short line that replaces the result when the test cannot conclude.
 QString ligne_faute(short faute) {
-    const QString tete = QStringLiteral("Shapiro-Wilk : ") + Lib_Stat[1];
+    const QString tete = QStringLiteral("Shapiro-Wilk : ") + Texte_Stat(1);
     switch (faute) {
-    case SW_Taille_Petite: return tete + Lib_Stat[3];
-    case SW_Etendue_Nulle: return tete + Lib_Stat[2] + QStringLiteral(" (valeurs toutes égales)");
-    case SW_Ordre: return tete + Lib_Stat[2] + QStringLiteral(" (série non triée)");
-    default: return tete + Lib_Stat[2];
+    case SW_Taille_Petite: return tete + Texte_Stat(3);
+    case SW_Etendue_Nulle: return tete + Texte_Stat(2) + QStringLiteral(" (valeurs toutes égales)");
+    case SW_Ordre: return tete + Texte_Stat(2) + QStringLiteral(" (série non triée)");
+    default: return tete + Texte_Stat(2);
     }
 }
 
@@ -145,8 +144,8 @@ bool calcul(bool& init, const std::vector<double>& x, int n, int n1, int n2, std
         for (int i = 2, j = n - 1; i <= n1; ++i, --j) {
             const double xi = x[std::size_t(i)] / etendue;
             if (xx - xi > Petit) {
-                Prompts::msgBox(QStringLiteral("la ") + QString::number(i) +
-                                QStringLiteral("ème donnée est incorrecte. Fin de procédure"));
+                Signaler(QStringLiteral("la ") + QString::number(i) +
+                         QStringLiteral("ème donnée est incorrecte. Fin de procédure"));
                 return false;
             }
             sx += xi;

@@ -1,12 +1,12 @@
 #include "stats/test_serie.h"
 
 #include "base/gen.h"
-#include "base/messages.h"
 #include "base/vb.h"
-#include "platform/prompts.h"
+#include "stats/rappels_stat.h"
 #include "stats/series.h"
 #include "stats/shapiro_wilk.h"
 
+#include <QStringList>
 #include <cmath>
 #include <exception>
 
@@ -15,7 +15,7 @@ namespace Mstat {
 namespace {
 const QString SautLigne = QStringLiteral("\r\n");
 
-QString donnees_incorrectes() { return Lib_Stat[1] + Lib_Stat[2]; }
+QString donnees_incorrectes() { return Texte_Stat(1) + Texte_Stat(2); }
 
 // The values of a series text: the pieces before the last ";", empty ones skipped.
 std::vector<double> valeurs_serie(const QString& serie) {
@@ -101,7 +101,7 @@ Sortie_Test Lance_Test(const Entree_Test& entree) {
     std::vector<double> x = valeurs_serie(entree.Serie);
     const long n = long(x.size()) - 1;
     if (n <= 4) {
-        Prompts::msgBox(QStringLiteral("nb de mesures insuffisant"));
+        Signaler(QStringLiteral("nb de mesures insuffisant"));
         return sortie;
     }
     try {
@@ -125,7 +125,7 @@ Sortie_Test Lance_Test(const Entree_Test& entree) {
                               &sortie.Resultat);
         }
     } catch (const std::exception&) {
-        Prompts::msgBox(donnees_incorrectes());
+        Signaler(donnees_incorrectes());
         sortie.Resultat.clear();
         return sortie;
     }

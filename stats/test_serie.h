@@ -7,7 +7,7 @@
 // series box MText3, the "Log-normale" option Option3(1), the risk box Ttxt2(3)) in an
 // Entree_Test, and shows what comes back in the Sortie_Test: when Resultat_Change is
 // true, the result label Tlabel1(code) takes Resultat; otherwise the label keeps its
-// text (the series was refused, with a message box).
+// text (the series was refused, and the refusal reported through Signale).
 #include <QString>
 #include <vector>
 

@@ -2,15 +2,12 @@
 #include "stats/test_serie.h"
 
 #include "base/vb.h"
-#include "grid/etat_grille.h"
-#include "platform/prompts.h"
-#include "tests/common/fixture.h"
 #include "tests/stats/outils.h"
 
 using namespace Mstat;
 
 namespace {
-class LanceTest : public EtatPropre {
+class LanceTest : public EnFrancais {
 protected:
     Sortie_Test lance(short code, const QString& serie, bool logNormale = false,
                       const QString& risque = QStringLiteral("5")) {
@@ -37,17 +34,18 @@ QString serie_texte(const std::vector<double>& v) {
 } // namespace
 
 TEST_F(LanceTest, QuatreValeursNeSuffisentPas) {
-    Prompts::Script script;
-    script.message(QStringLiteral("nb de mesures insuffisant"));
+    Signalements signale;
     Sortie_Test s = lance(Code_Homogeneite, QStringLiteral("1;2;3;4;"));
     EXPECT_FALSE(s.Resultat_Change);
+    EXPECT_EQ(signale.prendre(), QStringList{QStringLiteral("nb de mesures insuffisant")});
     // Empty pieces are no values: still four.
-    script.message(QStringLiteral("nb de mesures insuffisant"));
     s = lance(Code_Shapiro_Wilk, QStringLiteral("1;;2; ;3;4;;"));
     EXPECT_FALSE(s.Resultat_Change);
+    EXPECT_EQ(signale.prendre(), QStringList{QStringLiteral("nb de mesures insuffisant")});
     // Five values run; the text after the last ";" is not a value.
     s = lance(Code_Shapiro_Wilk, QStringLiteral("1;2;3;4;5;99"));
     EXPECT_TRUE(s.Resultat_Change);
+    EXPECT_TRUE(signale.recus().isEmpty());
     EXPECT_TRUE(s.Resultat.startsWith(QStringLiteral("Shapiro-Wilk W = 0,98676215"))) << s.Resultat.toStdString();
 }
 
@@ -76,34 +74,49 @@ TEST_F(LanceTest, LogNormale) {
     EXPECT_NEAR(nombre_apres(s.Resultat, QStringLiteral("pvalue = ")), 0.96042740487807265, 1e-6);
 
     // A value at or below 0 has no logarithm: the series is refused and the label kept.
-    Prompts::Script script;
-    script.message(QStringLiteral("données incorrectes")).message(QStringLiteral("données incorrectes"));
+    Signalements signale;
     s = lance(Code_Shapiro_Wilk, QStringLiteral("1,2;3,4;0;5,9;4,1;2,8;"), true);
     EXPECT_FALSE(s.Resultat_Change);
     s = lance(Code_Shapiro_Wilk, QStringLiteral("1,2;3,4;-2;5,9;4,1;2,8;"), true);
     EXPECT_FALSE(s.Resultat_Change);
+    EXPECT_EQ(signale.prendre(), QStringList(2, QStringLiteral("données incorrectes")));
     // The homogeneity test never takes logarithms.
     s = lance(Code_Homogeneite, QStringLiteral("1;2;3;-10;11;12;"), true);
     EXPECT_TRUE(s.Resultat_Change);
 }
 
 TEST_F(LanceTest, ValeursToutesEgales) {
-    Prompts::Script script;
-    script.message(QStringLiteral("données incorrectes"));
+    Signalements signale;
     Sortie_Test s = lance(Code_Homogeneite, QStringLiteral("3;3;3;3;3;3;"));
     EXPECT_FALSE(s.Resultat_Change);
-    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_EQ(signale.prendre(), QStringList{QStringLiteral("données incorrectes")});
     // Shapiro-Wilk says why on its own line.
     s = lance(Code_Shapiro_Wilk, QStringLiteral("0,7;0,7;0,7;0,7;0,7;"));
     EXPECT_TRUE(s.Resultat_Change);
     EXPECT_EQ(s.Resultat, QStringLiteral("Shapiro-Wilk : données incorrectes (valeurs toutes égales)"));
+    EXPECT_TRUE(signale.recus().isEmpty());
 }
 
 TEST_F(LanceTest, RisqueIllisible) {
-    Prompts::Script script;
-    script.message(QStringLiteral("données incorrectes"));
+    Signalements signale;
     const Sortie_Test s = lance(Code_Shapiro_Wilk, QStringLiteral("1;2;3;4;5;"), false, QStringLiteral("cinq"));
     EXPECT_FALSE(s.Resultat_Change);
+    EXPECT_EQ(signale.recus(), QStringList{QStringLiteral("données incorrectes")});
+}
+
+// The words of the refusals come from the window layer's table when it gives one, so
+// that they follow the language loaded.
+TEST_F(LanceTest, RefusDansLaLangueDeLaTable) {
+    const QStringList anglais = {QString(), QStringLiteral("data "), QStringLiteral("incorrect"),
+                                 QStringLiteral("insufficient")};
+    Mstat::Table_Stat = [&](int n) { return n < anglais.size() ? anglais[n] : QString(); };
+    Signalements signale;
+    Sortie_Test s = lance(Code_Homogeneite, QStringLiteral("3;3;3;3;3;3;"));
+    EXPECT_FALSE(s.Resultat_Change);
+    EXPECT_EQ(signale.recus(), QStringList{QStringLiteral("data incorrect")});
+    s = lance(Code_Shapiro_Wilk, QStringLiteral("0,7;0,7;0,7;0,7;0,7;"));
+    EXPECT_EQ(s.Resultat, QStringLiteral("Shapiro-Wilk : data incorrect (valeurs toutes égales)"));
+    Mstat::Table_Stat = nullptr;
 }
 
 // The worked example: Pm = 4, Amax = 365.3, and by hand (mpmath, 30 digits)

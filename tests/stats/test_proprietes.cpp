@@ -6,8 +6,7 @@
 #include "stats/test_serie.h"
 #include "stats/valeur_dominante.h"
 
-#include "platform/prompts.h"
-#include "tests/common/fixture.h"
+#include "tests/stats/outils.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +38,7 @@ std::vector<double> tirage(std::mt19937& gen, int n) {
 }
 } // namespace
 
-class Proprietes : public EtatPropre {};
+class Proprietes : public EnFrancais {};
 
 TEST_F(Proprietes, ShapiroWilkEtDominante) {
     std::mt19937 gen(2024);
@@ -75,25 +74,25 @@ TEST_F(Proprietes, LanceTestEtDescriptives) {
         QString t;
         for (int i = 1; i <= n; ++i) t += QString::number(x[std::size_t(i)], 'g', 17).replace('.', ',') + ';';
         for (short code : {Code_Homogeneite, Code_Shapiro_Wilk}) {
-            Prompts::Script script;  // a constant series may be refused with a message
-            if (std::all_of(x.begin() + 2, x.end(), [&](double v) { return v == x[1]; }) &&
-                code == Code_Homogeneite)
-                script.message(QStringLiteral("données incorrectes"));
+            Signalements signale;  // a constant series may be refused, and only that one
+            const bool refus = std::all_of(x.begin() + 2, x.end(), [&](double v) { return v == x[1]; }) &&
+                               code == Code_Homogeneite;
             Entree_Test e{code, t, false, QStringLiteral("5")};
             const Sortie_Test s = Lance_Test(e);
             EXPECT_FALSE(s.Resultat.contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << s.Resultat.toStdString();
+            EXPECT_EQ(signale.recus(), refus ? QStringList{QStringLiteral("données incorrectes")} : QStringList());
         }
         std::vector<double> y(x.begin() + 1, x.end());
         EXPECT_GE(Variance_Serie(y), 0.0);
         std::vector<double> z(y.size());
         for (std::size_t i = 0; i < y.size(); ++i) z[i] = y[i] * 0.5 + double(i % 7);
-        Prompts::Script script;
-        if (*std::min_element(y.begin(), y.end()) == *std::max_element(y.begin(), y.end()))
-            script.message(QString()).message(QString());
+        Signalements signale;
+        const bool constante = *std::min_element(y.begin(), y.end()) == *std::max_element(y.begin(), y.end());
         const Resultat_Deux_Series c = Covariance_Correlation(y, z);
         EXPECT_TRUE(c.Element[2] >= -1 && c.Element[2] <= 1);
         const Resultat_Deux_Series r = Droite_Regression(y, z);
         EXPECT_FALSE(std::isnan(r.Element[1]) || std::isnan(r.Element[2]));
+        EXPECT_EQ(signale.recus().size(), constante ? 2 : 0);
     }
 }
 

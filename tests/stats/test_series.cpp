@@ -3,7 +3,6 @@
 #include "stats/valeur_dominante.h"
 
 #include "base/vb.h"
-#include "platform/prompts.h"
 #include "tests/stats/outils.h"
 
 #include <algorithm>
@@ -88,9 +87,7 @@ TEST(SerieDescriptive, CovarianceEtCorrelation) {
 }
 
 TEST(SerieDescriptive, RefusDeLaCovariance) {
-    Prompts::Script script;
-    script.message(QStringLiteral("taille séries différentes. Calcul abandonné"))
-        .message(QStringLiteral("un des ecarts-types est nul. Calcul abandonné"));
+    Signalements signale;
     Resultat_Deux_Series r = Covariance_Correlation({1, 2, 3}, {1, 2});
     EXPECT_TRUE(r.Refuse());
     EXPECT_EQ(r.Refus, QStringLiteral("taille séries différentes. Calcul abandonné"));
@@ -101,6 +98,8 @@ TEST(SerieDescriptive, RefusDeLaCovariance) {
     EXPECT_EQ(r.Refus, QStringLiteral("un des ecarts-types est nul. Calcul abandonné"));
     EXPECT_NEAR(r.Element[1], 0.0, 1e-15);
     EXPECT_EQ(r.Element[2], 0.0);
+    EXPECT_EQ(signale.recus(), (QStringList{QStringLiteral("taille séries différentes. Calcul abandonné"),
+                                            QStringLiteral("un des ecarts-types est nul. Calcul abandonné")}));
 }
 
 TEST(SerieDescriptive, DroiteDeRegression) {
@@ -119,10 +118,7 @@ TEST(SerieDescriptive, DroiteDeRegression) {
 }
 
 TEST(SerieDescriptive, RefusDeLaRegression) {
-    Prompts::Script script;
-    script.message(QStringLiteral("Les deux series sont de tailles differentes. Calcul impossible."))
-        .message(QStringLiteral("Valeurs nulles. Calcul impossible."))
-        .message(QStringLiteral("Valeurs nulles. Calcul impossible."));
+    Signalements signale;
     Resultat_Deux_Series r = Droite_Regression({1, 2, 3}, {1, 2});
     EXPECT_TRUE(r.Refuse());
     EXPECT_EQ(r.Element[1], 0.0);
@@ -134,10 +130,14 @@ TEST(SerieDescriptive, RefusDeLaRegression) {
     EXPECT_EQ(r.Element[2], 0.0);
     r = Droite_Regression({}, {});
     EXPECT_TRUE(r.Refuse());
-    // Without its message box the refusal is the same.
+    EXPECT_EQ(signale.prendre(), (QStringList{QStringLiteral("Les deux series sont de tailles differentes. Calcul impossible."),
+                                              QStringLiteral("Valeurs nulles. Calcul impossible."),
+                                              QStringLiteral("Valeurs nulles. Calcul impossible.")}));
+    // Without its report the refusal is the same.
     r = Droite_Regression({1, 1}, {2, 3}, false);
     EXPECT_EQ(r.Refus, QStringLiteral("Valeurs nulles. Calcul impossible."));
     EXPECT_EQ(Covariance_Correlation({1, 2}, {3}, false).Refus, QStringLiteral("taille séries différentes. Calcul abandonné"));
+    EXPECT_TRUE(signale.recus().isEmpty());
 }
 
 namespace {

@@ -2,8 +2,6 @@
 #include "stats/shapiro_wilk.h"
 
 #include "base/vb.h"
-#include "platform/prompts.h"
-#include "tests/common/fixture.h"
 #include "tests/stats/outils.h"
 
 #include <algorithm>
@@ -119,7 +117,7 @@ TEST(ShapiroWilk, CoefficientsDemiTaille) {
     EXPECT_EQ(pw, 1.0);
 }
 
-class ShapiroWilkLignes : public EtatPropre {};
+class ShapiroWilkLignes : public EnFrancais {};
 
 TEST_F(ShapiroWilkLignes, NonRejeteeAuRisqueCinq) {
     std::vector<double> x = serie({1, 2, 3, 4, 5});
@@ -191,9 +189,9 @@ TEST_F(ShapiroWilkLignes, FinsPrematureesExpliquees) {
     init = false;
     W = 0;
     std::vector<double> desordre = serie({1, 2, 5, 3, 4});
-    Prompts::Script script;
-    script.message(QStringLiteral("la 4ème donnée est incorrecte. Fin de procédure"));
+    Signalements signale;
     Test_Shapiro_Wilk(init, desordre, 5, 5, 2, a, W, pw, faute, QStringLiteral("5"), &texte);
+    EXPECT_EQ(signale.recus(), QStringList{QStringLiteral("la 4ème donnée est incorrecte. Fin de procédure")});
     EXPECT_EQ(faute, SW_Ordre);
     EXPECT_EQ(texte, QStringLiteral("Shapiro-Wilk : données incorrectes (série non triée)"));
 }
