@@ -78,13 +78,10 @@ double PanneauDiagramme::MCalcul_Dominante(short flag, const std::vector<double>
 }
 
 void PanneauDiagramme::MCommand2_Click() {
-    if (ModeMarquagePdm == 0) {
-        TablePdm[0] = float(PdmCourant);
-        ModeMarquagePdm = -1;
+    if (Bascule_marquage()) {
         Couleur_MCommand2(true);
         Statut(QStringLiteral("marquer 2 points encadrant le PDM trouvé puis presser <Calcul>"));
     } else {
-        ModeMarquagePdm = 0;
         Couleur_MCommand2(false);
         for (int i : {3, 4, 15, 16}) MCommand5(i).setEnabled(false);
         MLabel5(1).setText(QStringLiteral(" -"));
@@ -96,65 +93,44 @@ void PanneauDiagramme::MHistPic_MouseUp(int, int, double X, double) {
     if (!ModeMarquagePdm) return;
     // The click is read on the same shifted abscissas as the drawing.
     const double d = MCheck1(3).isChecked() ? Gen::Val_decimal(MText5->text()) : 0.0;
-    if (LimiteSuivante == 0) {
-        LimiteBasse = float(X + d);
+    const auto limite = Clic_limite(X + d);
+    if (limite == Limite::Basse) {
         for (int i : {3, 4, 5}) MCommand5(i).setEnabled(false);
-        LimiteSuivante = -1;
         MLabel5(1).setText(Vb::Format(LimiteBasse, QStringLiteral("##.##")) + QLatin1Char(' '));
         MLabel5(2).setText(QString());
-    } else {
-        LimiteHaute = float(X + d);
+    } else if (limite == Limite::Haute) {
         MCommand5(3).setEnabled(true);
-        LimiteSuivante = 0;
         MLabel5(2).setText(Vb::Format(LimiteHaute, QStringLiteral("##.##")) + QLatin1Char(' '));
     }
 }
 
-int PanneauDiagramme::Mcherche_Xi(float x, short mode) {
-    try {
-        const int n = NbValeursDiag;
-        if (mode == 0) {
-            for (int i = 1; i <= n; ++i)
-                if (float(V(i)) >= x) return i;
-            return 0;
-        }
-        if (mode == 1) {
-            if (float(V(n)) <= x) return n;
-            for (int i = 1; i <= n; ++i)
-                if (float(V(i)) >= x) return i - 1;
-            return 0;
-        }
-    } catch (const std::exception&) {
-    }
-    return 0;
-}
-
-QString PanneauDiagramme::Serie_positions(int de, int a) const {
-    QString serie;
-    for (int i = de; i <= a; ++i) serie += Vb::CStr(V(i)) + QLatin1Char(';');
-    return serie;
-}
+int PanneauDiagramme::Mcherche_Xi(float x, short mode) { return Cherche_Xi(ValeursDiag, NbValeursDiag, x, mode); }
 
 bool PanneauDiagramme::Mcalcul_dlms() {
-    if (LimiteHaute < LimiteBasse) std::swap(LimiteBasse, LimiteHaute);
-    IndexBas = Mcherche_Xi(LimiteBasse, 0);
-    IndexHaut = Mcherche_Xi(LimiteHaute, 1);
-    // A lower limit above every value finds no first value: the range is empty too.
-    if (IndexBas < 1 || IndexHaut < IndexBas) {
+    const auto plage = Prend_plage(ValeursDiag, NbValeursDiag);
+    if (!plage) {
         Prompts::msgBox(Lib_Stat[1] + Lib_Stat[3]);
         return false;
     }
-    MstrData = Serie_positions(IndexBas, IndexHaut);
-    serieMarquee_ = MstrData;
-    serieDesLimites_ = ValeursDiag;
-    const int n = std::abs(IndexBas - IndexHaut) + 1;
-    const double w = std::fabs(V(IndexBas) - V(IndexHaut));
-    if (w <= 0.001)
-        lblNb->setText(Vb::CStr(n) + QStringLiteral(" ::  * "));
-    else
-        lblNb->setText(Vb::CStr(n) + QStringLiteral(" pts # ") + Vb::Format(n / w, QStringLiteral("####.#")));
+    MstrData = plage->serie;
+    lblNb->setText(plage->compte);
     Mcalcul(MstrData, 1);
     return true;
+}
+
+bool PanneauDiagramme::Refuse(const QString& refus) {
+    if (refus.isEmpty()) return false;
+    Prompts::msgBox(refus);
+    return true;
+}
+
+void PanneauDiagramme::Ferme_plage(bool acceptee) {
+    MLabel5(1).setText(QStringLiteral("-"));
+    MLabel5(2).setText(QStringLiteral("-"));
+    MFrame1(1).setTitle(QStringLiteral("PDMS"));
+    for (int i : {3, 4, 5}) MCommand5(i).setEnabled(false);
+    Range(acceptee);
+    Msto_texte();
 }
 
 void PanneauDiagramme::MCommand5_Click(short index) {
@@ -163,10 +139,7 @@ void PanneauDiagramme::MCommand5_Click(short index) {
         PressePapier::mettre_texte(Texte_MText1());
         break;
     case 3:
-        if (CompteurPdm > 10) {
-            Prompts::msgBox(QStringLiteral(" 10 PDMS maximum"));
-            return;
-        }
+        if (Refuse(Refus_calcul())) return;
         if (MVScroll2(5).value() > 0 && fen().Hopt(1).isChecked()) Prompts::msgBox(Lib_Stat[17]);
         // After a refusal there is no dominant value of a range to accept.
         if (!Mcalcul_dlms()) return;
@@ -175,24 +148,13 @@ void PanneauDiagramme::MCommand5_Click(short index) {
         Statut(QStringLiteral("résultats données voisines du PDM / Presser <OK>"));
         break;
     case 4:
-        if (CompteurPdm > 11) {
-            Prompts::msgBox(QStringLiteral("11") + QStringLiteral(" PDM maximum"));
-            return;
-        }
-        MLabel5(1).setText(QStringLiteral("-"));
-        MLabel5(2).setText(QStringLiteral("-"));
-        MFrame1(1).setTitle(QStringLiteral("PDMS"));
-        for (int i : {3, 4, 5}) MCommand5(i).setEnabled(false);
-        TablePdm[CompteurPdm] = float(PdmCourant);
-        pdmAccepte_ = true;
-        Msto_texte();
+        if (Refuse(Refus_table_pleine())) return;
+        Ferme_plage(true);
         if (!MCheck1(6).isChecked()) {
             MstrData = MstrDataTout;
             Mcalcul(MstrData, 0);
         }
-        ++CompteurPdm;
-        pdmAccepte_ = false;
-        MCommand2->setText(QStringLiteral("PDMS ") + Vb::CStr(CompteurPdm));
+        MCommand2->setText(Suivant());
         if (MCheck1(7).isChecked()) {
             MCheck1(6).setChecked(true);
             MCommand5_Click(16);
@@ -206,17 +168,14 @@ void PanneauDiagramme::MCommand5_Click(short index) {
         RazModes(0);
         break;
     case 15:
-        MText3->setText(serieMarquee_);
+        MText3->setText(Valeurs_marquees());
         break;
     case 16: {
         MstrData = MstrDataTout;
         Mcalcul(MstrData, 0);
         // The values left are those of the series the limits were read on, which is
         // the one shown after an earlier "/Xi" rather than the whole series.
-        QString reste;
-        const int n = int(serieDesLimites_.size()) - 1;
-        for (int i = 1; i <= n; ++i)
-            if (i < IndexBas || i > IndexHaut) reste += Vb::CStr(serieDesLimites_[size_t(i)]) + QLatin1Char(';');
+        const QString reste = Valeurs_restantes();
         if (reste.isEmpty()) {
             Prompts::msgBox(QStringLiteral("il ne reste aucune donnée à calculer"));
             return;
@@ -232,25 +191,16 @@ void PanneauDiagramme::MCommand5_Click(short index) {
 }
 
 void PanneauDiagramme::Annule_PDM() {
-    if (CompteurPdm >= 12) {
-        Prompts::msgBox(QStringLiteral("11") + QStringLiteral(" PDM maximum"));
-        return;
-    }
-    MLabel5(1).setText(QStringLiteral("-"));
-    MLabel5(2).setText(QStringLiteral("-"));
-    MFrame1(1).setTitle(QStringLiteral("PDMS"));
-    for (int i : {3, 4, 5}) MCommand5(i).setEnabled(false);
-    TablePdm[CompteurPdm] = 0;
-    Msto_texte();
+    if (Refuse(Refus_table_pleine())) return;
+    Ferme_plage(false);
     MstrData = MstrDataTout;
     Mcalcul(MstrData, 0);
-    MCommand2->setText(QStringLiteral("PDMS ") + Vb::CStr(CompteurPdm));
+    MCommand2->setText(Legende_compteur());
 }
 
 void PanneauDiagramme::RazModes(short mode) {
     auto effacer = [this] {
-        for (int i = 1; i <= 11; ++i) TablePdm[i] = 0;
-        CompteurPdm = 1;
+        Efface();
         MCommand2->setText(QStringLiteral("PDMS "));
         MLabel5(1).setText(QStringLiteral("-"));
         MLabel5(2).setText(QStringLiteral("-"));

@@ -10,16 +10,6 @@
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
 
-QString PanneauDiagramme::Liste_pdms() {
-    if (CompteurPdm <= 10 && !pdmAccepte_) TablePdm[CompteurPdm] = TablePdm[0];
-    QString lignes;
-    // Past ten stored values the counter's slot is no value: the ten stay listed.
-    for (int i = 1; i <= std::min<int>(CompteurPdm, 10); ++i)
-        lignes += QStringLiteral(" PDMS ") + Vb::CStr(i) + QStringLiteral(" = ") +
-                  Vb::Format(TablePdm[i], QStringLiteral("###.##")) + SautLigne;
-    return lignes;
-}
-
 void PanneauDiagramme::Msto_texte() {
     QString texte;
     try {

@@ -7,6 +7,7 @@
 #include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "statwin/fenhisto.h"
+#include "statwin/nuage_echelle.h"
 #include "statwin/series_grille.h"
 #include "platform/bip.h"
 
@@ -80,23 +81,19 @@ void PanneauNuage::Trace_forme(double x, double y) {
     pic.DrawMode = Surface::Copie;
 }
 
-bool PanneauNuage::Dans_forme(double X, double Y, double px, double py) const {
+Nuage::Selection PanneauNuage::Selection_courante(double X, double Y) const {
     const Surface& pic = HistPicHist->surface();
-    const double x0 = PointDepartX, y0 = PointDepartY;
+    Nuage::Selection s;
+    for (int i = 1; i <= 3; ++i)
+        if (Option1(i).isChecked()) s.forme = Nuage::Forme(i);
+    s.x0 = PointDepartX;
+    s.y0 = PointDepartY;
+    s.x = X;
+    s.y = Y;
     // Distances are compared in screen pixels, where the outline was drawn.
-    const double kx = std::abs(pic.pixelsParUniteX()), ky = std::abs(pic.pixelsParUniteY());
-    if (Option1(2).isChecked()) {
-        const double R = std::sqrt((X - x0) * (X - x0) + 0.5 * (Y - y0) * (Y - y0)) * kx;
-        const double dx = (px - x0) * kx, dy = (py - y0) * ky;
-        return std::sqrt(dx * dx + dy * dy) < R;
-    }
-    if (Option1(3).isChecked()) {
-        const double a = std::abs(X - x0), b = std::abs(Y - y0);
-        if (a == 0 || b == 0) return false;
-        const double u = (px - x0) / a, v = (py - y0) / b;
-        return u * u + v * v <= 1;
-    }
-    return false;
+    s.kx = std::abs(pic.pixelsParUniteX());
+    s.ky = std::abs(pic.pixelsParUniteY());
+    return s;
 }
 
 void PanneauNuage::Extraire(double X, double Y) {
@@ -105,20 +102,10 @@ void PanneauNuage::Extraire(double X, double Y) {
     ExtraitListe.clear();
     int compte = 0;
     try {
-        const double minX = origineX_, minY = origineY_;
-        const double x0 = PointDepartX, y0 = PointDepartY;
-        const bool rectangle = Option1(1).isChecked();
-        const double xBas = Min_reel((2 * x0 - X - 150) / EchelleX + minX, (X - 150) / EchelleX + minX);
-        const double xHaut = Max_reel((2 * x0 - X - 150) / EchelleX + minX, (X - 150) / EchelleX + minX);
-        const double yBas = Min_reel((2 * y0 - Y - 150) / EchelleY + minY, (Y - 150) / EchelleY + minY);
-        const double yHaut = Max_reel((2 * y0 - Y - 150) / EchelleY + minY, (Y - 150) / EchelleY + minY);
         Surface& pic = HistPicHist->surface();
-        for (const auto& p : SeriesGrille::Points(int(ColonnesAxes[0]), int(ColonnesAxes[1]))) {
-            const double px = (p.x - minX) * EchelleX + 150, py = (p.y - minY) * EchelleY + 150;
-            const bool pris = rectangle ? (xBas <= p.x && p.x <= xHaut && yBas <= p.y && p.y <= yHaut)
-                                        : Dans_forme(X, Y, px, py);
-            if (!pris) continue;
-            Trace_Croix(Vb::CInt(px), Vb::CInt(py), 20);
+        const auto points = SeriesGrille::Points(int(ColonnesAxes[0]), int(ColonnesAxes[1]));
+        for (const auto& p : Nuage::Points_choisis(points, echelle_, Selection_courante(X, Y))) {
+            Trace_Croix(Vb::CInt(echelle_.X(p.x)), Vb::CInt(echelle_.Y(p.y)), 20);
             if (CheckLgn->isChecked()) pic.Print(QString::number(p.ligne));
             ++compte;
             ExtraitListe += QString::number(p.ligne) + QLatin1Char(';');

@@ -9,6 +9,7 @@
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
 #include "statwin/fenhisto.h"
+#include "statwin/histogramme_classes.h"
 #include "statwin/series_grille.h"
 
 void PanneauNuage::RAZ_Classes() {
@@ -49,14 +50,9 @@ void PanneauNuage::CmdHist1_Click(short) {
 
 void PanneauNuage::Text1histo_Change() {
     // The class count stays within what the class table holds.
-    const double v = Vb::Val(Text1histo->text());
-    if (v < 2) {
-        setTexte(*Text1histo, QStringLiteral("2"));
+    if (const auto correction = Histogramme::Correction_nombre_classes(Text1histo->text())) {
+        setTexte(*Text1histo, *correction);
         return;  // the new text's own change draws
-    }
-    if (v > ClassesMax) {
-        setTexte(*Text1histo, QString::number(ClassesMax));
-        return;
     }
     Exec_Hist(1);
 }
@@ -94,28 +90,13 @@ void PanneauNuage::Exec_Hist(short index) {
 
         for (int m = 1; m <= 7; ++m) {
             if (!ChkH(m - 1).isChecked()) continue;
-            const int n = std::clamp<int>(Vb::CInt(Vb::Val(Text1histo->text())), 2, ClassesMax);
+            const int n = Histogramme::Nombre_classes(Text1histo->text());
             NbClasses = short(n);
-            const auto valeurs = SeriesGrille::Colonne(m);
-            const int N = int(valeurs.size());
-            if (N < 2) continue;
-            SeriesGrille::Etendue e = SeriesGrille::Extremes(valeurs);
-            double mini = e.min, maxi = e.max;
-            // A constant column gets a unit range around its value, so its bar stands
-            // in the middle class instead of dividing by a zero width.
-            if (maxi == mini) {
-                mini -= 0.5;
-                maxi += 0.5;
-            }
-            const double w = (maxi - mini) / n;
-            for (const auto& x : valeurs) {
-                int k = int(Vb::Int((x.v - mini) / w));
-                if (k >= n) k = n - 1;
-                if (k < 0) k = 0;
-                ++TableClasses[k][m - 1];
-            }
-            const int s = Vb::CInt(850.0 / n);
-            const int u = Vb::CInt(750.0 * n / (2.0 * N));
+            const auto classes = Histogramme::Classes_colonne(SeriesGrille::Colonne(m), n);
+            if (!classes) continue;
+            for (int k = 0; k < n; ++k) TableClasses[k][m - 1] = short(classes->comptes[size_t(k)]);
+            const int s = classes->pas;
+            const int u = classes->unite;
 
             pic.Line(30, 100, 880, 100);
             pic.Line(30, 100, 30, 950);
@@ -136,15 +117,9 @@ void PanneauNuage::Exec_Hist(short index) {
             }
 
             if (m == index + 1) {
-                LabelHisto->setText(Histcmd(index).text() + QStringLiteral(" :   ") + QString::number(n) +
-                                    QStringLiteral("  classes de largeur ") + Vb::Format(w, FormatDecimal) +
-                                    SautLigne + QString(18, QLatin1Char(' ')) + QStringLiteral("Min (") +
-                                    QString::number(e.ligneMin) + QStringLiteral(")= ") +
-                                    Vb::Format(e.min, FormatDecimal) + QStringLiteral("   Max(") +
-                                    QString::number(e.ligneMax) + QStringLiteral(")= ") +
-                                    Vb::Format(e.max, FormatDecimal));
-                GrilleRef.setCellBackColorAt(e.ligneMin, m, CouleurMinimum);
-                GrilleRef.setCellBackColorAt(e.ligneMax, m, CouleurMaximum);
+                LabelHisto->setText(Histogramme::Legende(Histcmd(index).text(), *classes, FormatDecimal, SautLigne));
+                GrilleRef.setCellBackColorAt(classes->etendue.ligneMin, m, CouleurMinimum);
+                GrilleRef.setCellBackColorAt(classes->etendue.ligneMax, m, CouleurMaximum);
             }
         }
     } catch (const std::exception&) {

@@ -13,6 +13,7 @@
 #include "base/grilles.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
+#include "statwin/nuage_echelle.h"
 #include "statwin/series_grille.h"
 #include "stats/series.h"
 
@@ -66,25 +67,15 @@ void PanneauNuage::Trace_Nuage() {
         Y.push_back(p.y);
     }
 
-    double minX = Min_list2(0), maxX = Max_list2(0), minY = Min_list2(1), maxY = Max_list2(1);
-    if (minX > 999999998 || minY > 999999998) return;
-    // An axis whose values are all equal runs from 0 up to the value; when the value is
-    // not above 0 it gets a unit range around it, so the scale never divides by zero.
-    auto etendre = [](double& mini, double& maxi) {
-        if (mini != maxi) return;
-        if (maxi > 0) mini = 0;
-        else { mini = maxi - 0.5; maxi = maxi + 0.5; }
-    };
-    etendre(minX, maxX);
-    etendre(minY, maxY);
-    origineX_ = minX;
-    origineY_ = minY;
-    EchelleX = 750 / (maxX - minX);
-    EchelleY = 750 / (maxY - minY);
+    const auto echelle = Nuage::Echelle_nuage(Min_list2(0), Max_list2(0), Min_list2(1), Max_list2(1));
+    if (!echelle) return;
+    echelle_ = *echelle;
+    EchelleX = echelle_.EchelleX;
+    EchelleY = echelle_.EchelleY;
 
     try {
         for (size_t i = 0; i < X.size(); ++i) {
-            Trace_Croix(Vb::CInt(150 + (X[i] - minX) * EchelleX), Vb::CInt(150 + (Y[i] - minY) * EchelleY), 20);
+            Trace_Croix(Vb::CInt(echelle_.X(X[i])), Vb::CInt(echelle_.Y(Y[i])), 20);
             if (CheckLgn->isChecked()) pic.Print(QString::number(i + 1));
         }
         pic.ForeColor = 0xFF;
@@ -96,10 +87,10 @@ void PanneauNuage::Trace_Nuage() {
             pic.CurrentY = y;
             pic.Print(t);
         };
-        imprime(70, 70, Vb::Format(minX, motif));
-        imprime(830, 70, Vb::Format(maxX, motif));
-        imprime(0, 150, Vb::Format(minY, motif));
-        imprime(0, 900, Vb::Format(maxY, motif));
+        imprime(70, 70, Vb::Format(echelle_.minX, motif));
+        imprime(830, 70, Vb::Format(echelle_.maxX, motif));
+        imprime(0, 150, Vb::Format(echelle_.minY, motif));
+        imprime(0, 900, Vb::Format(echelle_.maxY, motif));
         const long violet = Surface::QBColor(5);
         pic.Line(150, 70, 150, 50, violet);
         pic.Line(900, 70, 900, 50, violet);
@@ -128,13 +119,8 @@ void PanneauNuage::Trace_Nuage() {
                 Refus_calcul(d.Refus);
                 return;
             }
-            const float a = float(d.Element[1]), b = float(d.Element[2]);
-            auto place = [&](double x) {
-                return std::pair<double, double>{Vb::CInt(150 + (x - minX) * EchelleX),
-                                                 Vb::CInt(150 + (double(a) * x + double(b) - minY) * EchelleY)};
-            };
-            const auto p1 = place(minX), p2 = place(maxX);
-            pic.Line(p1.first, p1.second, p2.first, p2.second);
+            const Nuage::Segment droite = Nuage::Droite(echelle_, d.Element[1], d.Element[2]);
+            pic.Line(droite.x1, droite.y1, droite.x2, droite.y2);
         }
     } catch (const std::exception&) {
     }

@@ -195,7 +195,7 @@ void PanneauDiagramme::MText4_Change() {
         RazModes(1);
         regler(*MVScroll1, entier(MText4->text()));
         MCheck1(6).setChecked(false);
-        for (int i = 1; i <= 11; ++i) TablePdm[i] = 0;
+        Vide_table();
         MText3_2_MstrData();
         Mcalcul0_vide();
     } catch (const std::exception&) {
@@ -239,7 +239,7 @@ void PanneauDiagramme::MText4E_Change() {
     try {
         regler(*EVScroll1, entier(MText4E->text()));
         MCheck1(6).setChecked(false);
-        for (int i = 1; i <= 11; ++i) TablePdm[i] = 0;
+        Vide_table();
         affecte_extrait(ExtraitListe, short(EVScroll1->value()));
         MFrame1(8).setVisible(true);
         calcul_extrait();

@@ -15,10 +15,11 @@
 
 #include "platform/surface_vue.h"
 #include "statwin/controles_stat.h"
+#include "statwin/session_pdm.h"
 
 class FenHisto;
 
-class PanneauDiagramme {
+class PanneauDiagramme : public SessionPdm {
 public:
     // --- controls of the diagram view (frame stcadre(2))
     Tableau<QGroupBox> MFrame1;         // 0 sources, 1 "PDMS", 2 drawing options, 4-8 one per source, 5 output
@@ -53,17 +54,10 @@ public:
     QString MstrDataTout;               // the whole series, while sub-series are marked
     std::vector<double> ValeursDiag;    // sorted values at 1..N, 0 at index 0
     short NbValeursDiag = 0;
-    double PdmCourant = 0;
-    float TablePdm[12] = {};            // 0 current dominant value, 1..11 stored ones
-    short CompteurPdm = 0;
-    short ModeMarquagePdm = 0;
-    short LimiteSuivante = 0;
     short EchelleXFixe = 9;
     short EchelleYFixe = 50;
     QString NomVariable;
     short PremierTexte = 0;
-    float LimiteBasse = 0, LimiteHaute = 0;
-    int IndexBas = 0, IndexHaut = 0;
     double MoyenneDiag = 0, EcartTypeDiag = 0, Decile1Diag = 0, Decile9Diag = 0, MedianeDiag = 0;
     QString TexteResume[3];
 
@@ -126,15 +120,13 @@ private:
     double V(int i) const;
     void setMText1(const QString& texte);
     void Statut(const QString& texte);
-    // The lines " PDMS i = ..." of the stored values. The slot of the value being
-    // marked shows the current value; a slot "Ok" has accepted keeps what it stored.
-    QString Liste_pdms();
-    QString Serie_positions(int de, int a) const;
+    // Shows a refusal of the session in a message box; false when there is none.
+    bool Refuse(const QString& refus);
+    // Ends the range being marked: its limits and buttons cleared, its value stored
+    // ("Ok") or its slot emptied ("Annule"), the summary written again.
+    void Ferme_plage(bool acceptee);
     void Couleur_MCommand2(bool marquage);
 
     QString texteMText1_;
-    bool pdmAccepte_ = false;           // "Ok" has stored the slot CompteurPdm
-    bool decilesDiag_ = false;
-    QString serieMarquee_;              // the values between the limits, as "calcul" took them
-    std::vector<double> serieDesLimites_;   // the sorted values the limits were read on          // D1 and D9 were computed (11 values or more)
+    bool decilesDiag_ = false;          // D1 and D9 were computed (11 values or more)
 };

@@ -15,6 +15,8 @@
 #include "base/liste.h"
 #include "platform/surface_vue.h"
 #include "statwin/controles_stat.h"
+#include "statwin/histogramme_classes.h"
+#include "statwin/nuage_echelle.h"
 
 class FenHisto;
 
@@ -58,7 +60,7 @@ public:
     short ModeExtraction = 0;
     short SelectionEnCours = 0;
     short PointDepartX = 0, PointDepartY = 0;
-    static constexpr int ClassesMax = 21;
+    static constexpr int ClassesMax = Histogramme::ClassesMax;
     short TableClasses[ClassesMax][11] = {};
 
     // --- histogram
@@ -106,10 +108,10 @@ private:
     void Apres_collage();
     // Draws the outline of the chosen shape through (x, y), around the first click.
     void Trace_forme(double x, double y);
-    // The outline chosen contains a point of the plot (plot units).
-    bool Dans_forme(double X, double Y, double px, double py) const;
+    // The outline chosen, from the first click to the pointer at (X, Y).
+    Nuage::Selection Selection_courante(double X, double Y) const;
 
     Liste List2_[2];
-    double origineX_ = 0, origineY_ = 0;   // data values at the plot's origin (150, 150)
+    Nuage::Echelle echelle_;               // the scale of the plot last drawn
     bool refusAnnonce_ = false;
 };
