@@ -61,10 +61,8 @@ std::vector<SeriesGrille::Point> Points_choisis(const std::vector<SeriesGrille::
     // The rectangle's corners are the pointer and its mirror image through the first click.
     const double xa = e.ValeurX(2 * s.x0 - s.x), xb = e.ValeurX(s.x);
     const double ya = e.ValeurY(2 * s.y0 - s.y), yb = e.ValeurY(s.y);
-    auto plus_petit = [](double a, double b) { return a < b ? a : b; };
-    auto plus_grand = [](double a, double b) { return a > b ? a : b; };
-    const double xBas = plus_petit(xa, xb), xHaut = plus_grand(xa, xb);
-    const double yBas = plus_petit(ya, yb), yHaut = plus_grand(ya, yb);
+    const double xBas = Min_reel(xa, xb), xHaut = Max_reel(xa, xb);
+    const double yBas = Min_reel(ya, yb), yHaut = Max_reel(ya, yb);
     std::vector<SeriesGrille::Point> pris;
     for (const auto& p : points) {
         const bool dedans = s.forme == Forme::Rectangle

@@ -48,6 +48,10 @@ struct Selection {
 // inside, the ellipse its edge too. A flat ellipse, or any other outline, takes nothing
 // here (the rectangle is compared in data units, below).
 bool Dans_forme(const Selection& s, double px, double py);
+// The smaller and the larger of two reals (the second when they compare unordered).
+inline double Min_reel(double a, double b) { return a < b ? a : b; }
+inline double Max_reel(double a, double b) { return a > b ? a : b; }
+
 // The points inside the outline, in row order. The rectangle is compared in data units
 // and takes the points on its edges.
 std::vector<SeriesGrille::Point> Points_choisis(const std::vector<SeriesGrille::Point>& points, const Echelle& e,

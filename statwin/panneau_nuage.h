@@ -89,8 +89,6 @@ public:
     void HistPicHist_MouseMove(int Button, int Shift, double X, double Y);
     void Extraire(double X, double Y);
     void Trace_Croix(double x, double y, double d);
-    static double Min_reel(double a, double b) { return a < b ? a : b; }
-    static double Max_reel(double a, double b) { return a > b ? a : b; }
 
     // --- pasted tables; a paste refused or cancelled returns false and changes nothing
     void Command2_Click(short index);
