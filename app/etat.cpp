@@ -18,15 +18,11 @@ void Valeurs_de_chargement() { Reinitialise_groupes(); }
 void Demarrage_test(const QString& dossier) {
     Valeurs_de_chargement();
     Programme::Reprendre();
-    Installe_rappels();
     DossierApplication = dossier;
-    RepImage = RepData = RepProg = dossier;
-    BGr::Init_programme();
-    NomUtilisateur = Lib_Langue[105];
-    DiviseurEchelle = 1.0;
-    PGr::Grille_vide_initiale();
+    // The measuring window's load, but for the settings file: the calibration the file
+    // would have given every image is the start-up one.
+    PGr::Ouverture_fenetre(false);
     CalibrageImage[0] = CalibrageActuel;
-    ModeStatSeul = -1;
 }
 
 } // namespace Etat

@@ -33,18 +33,16 @@ protected:
         // The copied document goes to the temporary folder: this test's own.
         tmpdir_ = qgetenv("TMPDIR");
         qputenv("TMPDIR", dir_.path().toLocal8Bit());
-        tav.Check(4).Value = 0;
-        tav.Frame(9).Visible = false;
-        AvertissementAffiche = 0;
-        AvertissementAccepte = 0;
-        MemoClesAffiche = 0;
-        ModeCalibrage = 0;
-        LongueurPixels = 0;
     }
     void TearDown() override {
         if (tmpdir_.isNull()) qunsetenv("TMPDIR");
         else qputenv("TMPDIR", tmpdir_);
         EtatPropre::TearDown();
+    }
+    // The user closes the text frame (which saves the settings).
+    void ferme_cadre() {
+        tav.Bout_cadre_texte(34);
+        ASSERT_FALSE(tav.Frame(9).Visible);
     }
     QByteArray tmpdir_;
     Tav& tav = *Tav::instance();
@@ -52,6 +50,7 @@ protected:
 
 TEST_F(Aide, WelcomeTextIsShownLineByLine) {
     ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "  Bienvenue  \r\n\r\nLisez jusqu'au bout.\n"));
+    ferme_cadre();
     LongueurPixels = 42;
     Prompts::Script script;
     Gen::Bienvenue();
@@ -113,6 +112,7 @@ TEST_F(Aide, KeyMemoAndCalibrationGuide) {
 }
 
 TEST_F(Aide, DocumentationOpensWithTheDesktopViewer) {
+    ferme_cadre();
     ShellOpen::Capture ouverts;
     {
         Prompts::Script script;
@@ -132,6 +132,7 @@ TEST_F(Aide, DocumentationOpensWithTheDesktopViewer) {
 }
 
 TEST_F(Aide, SecondDocumentIsCopiedToTheTemporaryFolder) {
+    ferme_cadre();
     ShellOpen::Capture ouverts;
     {
         Prompts::Script script;  // no document: its message and nothing more
