@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "app/aide.h"
 #include "base/etat_demarrage.h"
@@ -165,6 +167,31 @@ TEST_F(Aide, CopyThatNeverOpensGivesUpWithOneMessage) {
     tav.Mnuaide_Click(4);
     EXPECT_EQ(script.remaining(), 0);
     EXPECT_TRUE(ouverts.opened().isEmpty());
+}
+
+TEST_F(Aide, FailedCopyIsToldAndTheOlderCopyIsNotOpened) {
+    ShellOpen::Capture ouverts;
+    ASSERT_TRUE(TextFile::write(chemin("Doc2_fr.pdf"), QString(20000, QChar('d'))));
+    ASSERT_TRUE(TextFile::write(chemin("Doc_fr.pdf"), "ancienne copie"));
+    Waits::FakeClock horloge;
+    Prompts::Script script;
+    script.message(" pb chargement fic.aide");
+    script.message("avert_fr.txt  introuvable");
+    // A file-size limit makes the copy fail half way, for root too.
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    tav.Mnuaide_Click(4);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_TRUE(ouverts.opened().isEmpty());
+    QString texte;
+    ASSERT_TRUE(TextFile::read(chemin("Doc_fr.pdf"), texte));
+    EXPECT_EQ(s(texte), "ancienne copie");
 }
 
 TEST_F(Aide, AcceptingTheWelcomeSavesTheSettings) {
