@@ -84,7 +84,12 @@ void Reinitialise_groupes();
 
 } // namespace Etat
 
-#define ETAT_DECLARE_CHAMP(type, nom, ...) type nom{__VA_ARGS__};
+// A start-up value may name only the members that differ (.Width = 9000): the others
+// keep their own defaults, which is what the missing-initialiser warning is about.
+#define ETAT_DECLARE_CHAMP(type, nom, ...)                                                    \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wmissing-field-initializers\"") \
+    type nom{__VA_ARGS__};                                                                  \
+    _Pragma("GCC diagnostic pop")
 #define ETAT_VISITE_CHAMP(type, nom, ...) v.champ(#nom, nom);
 #define ETAT_REFERENCE_CHAMP(type, nom, ...) inline type& nom = ETAT_INSTANCE_COURANTE.nom;
 
