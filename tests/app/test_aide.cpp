@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "app/aide.h"
 #include "base/etat_demarrage.h"
@@ -20,6 +18,7 @@
 #include "platform/textfile.h"
 #include "platform/waits.h"
 #include "tests/common/fixture.h"
+#include "tests/common/limite_taille.h"
 #include "base/etat_partage.h"
 #include "image/etat_image.h"
 #include "colour/etat_couleur.h"
@@ -177,16 +176,10 @@ TEST_F(Aide, FailedCopyIsToldAndTheOlderCopyIsNotOpened) {
     Prompts::Script script;
     script.message(" pb chargement fic.aide");
     script.message("avert_fr.txt  introuvable");
-    // A file-size limit makes the copy fail half way, for root too.
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    tav.Mnuaide_Click(4);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    Sous_limite_de_taille(4096, [this] {   // the copy fails half way
+        tav.Mnuaide_Click(4);
+        return 0;
+    });
     EXPECT_EQ(script.remaining(), 0);
     EXPECT_TRUE(ouverts.opened().isEmpty());
     QString texte;

@@ -4,32 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "platform/bytefile.h"
+#include "tests/common/limite_taille.h"
 
 namespace {
 
 QByteArray lit(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-// Runs `f` with the process's file-size limit at `octets`: writes beyond it fail, for
-// root too.
-template <class F>
-auto sous_limite(rlim_t octets, F f) {
-    struct rlimit saved;
-    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = octets;
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto r = f();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    return r;
 }
 
 const QByteArray Ancien("ancienne image", 14);
@@ -77,7 +60,7 @@ TEST(ByteFile, WriteFailingHalfWayLeavesTheOldFileWhole) {
     const QString path = dir.filePath("vue.bmp");
     ASSERT_TRUE(ByteFile::write(path, Ancien));
 
-    EXPECT_FALSE(sous_limite(64, [&] { return ByteFile::write(path, QByteArray(10000, 'n')); }));
+    EXPECT_FALSE(Sous_limite_de_taille(64, [&] { return ByteFile::write(path, QByteArray(10000, 'n')); }));
     EXPECT_EQ(lit(path), Ancien);
     // A writer that gives up half way (a picture it could not encode) keeps it too.
     EXPECT_FALSE(ByteFile::write(path, [](QIODevice& d) { return d.write("debut") == 5 && false; }));
@@ -102,7 +85,7 @@ TEST(ByteFile, CopyTakesEveryByteOrLeavesTheDestination) {
     ASSERT_TRUE(ByteFile::write(copie, Ancien));
     EXPECT_FALSE(ByteFile::copy(dir.filePath("absent.pdf"), copie));
     EXPECT_EQ(lit(copie), Ancien);
-    EXPECT_FALSE(sous_limite(4096, [&] { return ByteFile::copy(source, copie); }));
+    EXPECT_FALSE(Sous_limite_de_taille(4096, [&] { return ByteFile::copy(source, copie); }));
     EXPECT_EQ(lit(copie), Ancien);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Doc2_fr.pdf", "Doc_fr.pdf"}));
 }
