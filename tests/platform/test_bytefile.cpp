@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/bytefile.h"
 #include "tests/common/limite_taille.h"
@@ -31,6 +35,22 @@ TEST(ByteFile, WritesEveryByteAndReplacesTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"vue.bmp"}));  // no stray save file
 }
 
+// Runs `ecrit` as an ordinary user and gives its result (-1 when it could not be run):
+// root writes into a read-only folder all the same, so a root run makes the attempt from
+// a child process that has given up its rights.
+int Sans_droits(const std::function<bool()>& ecrit) {
+    if (geteuid() != 0) return ecrit() ? 1 : 0;
+    const pid_t pid = fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+        _exit(ecrit() ? 1 : 0);
+    }
+    int statut = 0;
+    if (waitpid(pid, &statut, 0) != pid || !WIFEXITED(statut) || WEXITSTATUS(statut) > 1) return -1;
+    return WEXITSTATUS(statut);
+}
+
 TEST(ByteFile, FailedWriteIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -38,18 +58,15 @@ TEST(ByteFile, FailedWriteIntoAReadOnlyFolderLeavesTheOldFileWhole) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("images"));
     const QString path = dossier + "/vue.bmp";
     ASSERT_TRUE(ByteFile::write(path, Ancien));
-    const auto droits = QFile::permissions(dossier);
-    ASSERT_TRUE(QFile::setPermissions(dossier, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    // Root writes into a read-only folder all the same; the size limit below stands for it.
-    QFile sonde(dossier + "/sonde");
-    const bool ecrivable = sonde.open(QIODevice::WriteOnly);
-    if (ecrivable) sonde.remove();
-    const bool ok = ByteFile::write(path, QByteArray(5000, 'n'));
-    const bool copie = ByteFile::copy(path, dossier + "/copie.bmp");
-    QFile::setPermissions(dossier, droits);
-    if (ecrivable) GTEST_SKIP() << "the folder stays writable for this user";
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(copie);
+    const auto lecture = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                         QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), lecture | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(dossier, lecture));
+    const int ecrit = Sans_droits([&] { return ByteFile::write(path, QByteArray(5000, 'n')); });
+    const int copie = Sans_droits([&] { return ByteFile::copy(path, dossier + "/copie.bmp"); });
+    QFile::setPermissions(dossier, lecture | QFileDevice::WriteOwner);
+    EXPECT_EQ(ecrit, 0);
+    EXPECT_EQ(copie, 0);
     EXPECT_EQ(lit(path), Ancien);
     EXPECT_EQ(QDir(dossier).entryList(QDir::Files), QStringList({"vue.bmp"}));
 }
