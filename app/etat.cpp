@@ -1,15 +1,10 @@
 #include "app/etat.h"
 
 #include "app/bgr.h"
-#include "app/programme_rappels.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_partage.h"
 #include "base/etat_struct.h"
-#include "base/messages.h"
 #include "platform/programme.h"
-#include "image/etat_image.h"
-#include "measure/etat_mesure.h"
-#include "colour/etat_couleur.h"
 
 namespace Etat {
 
