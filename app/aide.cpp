@@ -1,6 +1,5 @@
 #include "app/aide.h"
 
-#include <QFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -12,6 +11,7 @@
 #include "base/tav.h"
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
+#include "platform/bytefile.h"
 #include "platform/prompts.h"
 #include "platform/shell_open.h"
 #include "platform/textfile.h"
@@ -41,8 +41,11 @@ bool Ouvre_doc_copiee() {
     const QString source = Document(QStringLiteral("Doc2_"));
     if (!Gen::Fichier_existe(source, QString(), 1)) return false;
     const QString copie = Gen::Doc_temporaire();
-    QFile::remove(copie);
-    QFile::copy(source, copie);
+    // A copy that cannot be written leaves any older copy whole: that one is not opened.
+    if (!ByteFile::copy(source, copie)) {
+        Prompts::msgBox(QStringLiteral(" ") + Lib_Menu[18], Prompts::OkOnly);
+        return true;
+    }
     bool prete = false;
     for (int essai = 0; essai < kEssaisDoc && !prete; ++essai) {
         if (essai > 0) Waits::pause(kAttenteDoc);

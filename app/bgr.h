@@ -14,6 +14,9 @@ void Position_panneau();
 namespace PGr {
 // The start-up routine: returns only when the user has chosen to quit.
 void Demarrage_fenetre();
+// The start-up routine up to the statistics window's loop. Without the settings file
+// (`lire_parametres` false, a test's start) every setting keeps its start-up value.
+void Ouverture_fenetre(bool lire_parametres);
 // Places the measuring window's picture, text boxes, frames and buttons.
 void Dispose_fenetre();
 // The empty table the program starts with: no measuring function, no row.

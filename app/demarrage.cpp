@@ -5,6 +5,7 @@
 #include "app/bgr.h"
 #include "app/disposition.h"
 #include "app/etat.h"
+#include "app/programme_rappels.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
 #include "base/gen.h"
@@ -20,6 +21,7 @@
 #include "image/services_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
+#include "platform/souris.h"
 #include "statwin/fenhisto.h"
 #include "base/etat_partage.h"
 
@@ -119,13 +121,22 @@ void Grille_vide_initiale() {
     GrilleRefP.setBackColor(CouleurGrille);
 }
 
-void Demarrage_fenetre() {
+void Ouverture_fenetre(bool lire_parametres) {
     Tav& tav = *Tav::instance();
+    Installe_rappels();
+    const QString dossier = Dossier_application();
+    RepImage = dossier;
+    RepData = dossier;
+    RepProg = dossier;
+    VitesseSouris = Souris::vitesse();
     tav.FraMC(0).Visible = false;
     tav.FraTavl.Visible = false;
     tav.Picture1.ScaleMode = 1;
     DiviseurEchelle = 1.0;
     BGr::Init_programme();
+    // The default user name is a message entry: taken once the tables are filled, or the
+    // default settings file would keep an empty name.
+    NomUtilisateur = Lib_Langue[105];
     Grille_vide_initiale();
     BGr::Dispose_zone_image(1);
     TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
@@ -140,12 +151,16 @@ void Demarrage_fenetre() {
         }
     }
     RepProg = Dossier_application();
-    Gen::Lit_parametres();
+    if (lire_parametres) Gen::Lit_parametres();
     if (TailleGrille + 1 != GrilleRef.Rows() && NbLignesGrille <= 1) GrilleRef.setRows(TailleGrille + 1);
     tav.label(5).Caption = Lib_Langue[108] + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));
     ModeStatSeul = -1;
     tav.Visible = false;
+}
 
+void Demarrage_fenetre() {
+    Ouverture_fenetre(true);
+    Tav& tav = *Tav::instance();
     while (!Programme::Termine()) {
         tav.Calcul_stat();
         FenHisto* fen = FenHisto::instance();

@@ -9,9 +9,9 @@ namespace Etat {
 // start-up value.
 void Valeurs_de_chargement();
 
-// The program as it stands after start-up, with its folders pointed at `dossier`:
-// the reset, the hooks of the picture side, the measuring window's load and
-// BGr::Init_programme, the empty table.
+// The program as it stands after start-up, with its folders pointed at `dossier`: the
+// reset, then the measuring window's own load up to the statistics window's loop, all of
+// it but the reading of the settings file (the tests' settings are the start-up values).
 void Demarrage_test(const QString& dossier);
 
 } // namespace Etat

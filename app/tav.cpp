@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "app/bgr.h"
-#include "app/programme_rappels.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
 #include "base/messages.h"
@@ -19,19 +18,9 @@
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
-#include "platform/souris.h"
 #include "base/etat_partage.h"
 
-void Tav::Form_Load() {
-    Installe_rappels();
-    const QString dossier = Dossier_application();
-    RepImage = dossier;
-    RepData = dossier;
-    RepProg = dossier;
-    NomUtilisateur = Lib_Langue[105];
-    VitesseSouris = Souris::vitesse();
-    PGr::Demarrage_fenetre();
-}
+void Tav::Form_Load() { PGr::Demarrage_fenetre(); }
 
 void Tav::Form_Activate() {
     Check(2).Value = AutoRetrace ? 1 : 0;

@@ -6,11 +6,12 @@
 //
 // A group is written once as a list of fields, X(type, name, start-up value...), from
 // which the struct, its references and its walk are all made:
-//
-//   #define CHAMPS_ETAT_GRILLE(X) \
-//       X(short, NumFonction, 0)  /* current measurement function */ \
-//       X(TableauFixe<double, 7>, ValeursLigne)
-//   ETAT_GROUPE(EtatGrille, etat_grille, CHAMPS_ETAT_GRILLE)
+/*
+     #define CHAMPS_ETAT_GRILLE(X) \
+         X(short, NumFonction, 0)  // current measurement function \
+         X(TableauFixe<double, 7>, ValeursLigne)
+     ETAT_GROUPE(EtatGrille, etat_grille, CHAMPS_ETAT_GRILLE)
+*/
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -30,28 +31,41 @@ using TableauFixe = std::array<T, N>;
 
 namespace Etat {
 
+// The types a field of a group (or a control of the measuring window) may have; each
+// has its own call in Visiteur. To add a type: declare it above (or include its header
+// if it is small), then add X(its type) here. The compiler then names every visitor that
+// must learn it, the reset test's (which changes and reads every field) among them.
+// Fixed arrays of these types need nothing more: they are walked element by element.
+#define ETAT_TYPES_CHAMPS(X)                                                                 \
+    X(short) X(int) X(long) X(float) X(double) X(bool) X(QString) X(QStringList) X(Liste)   \
+    X(Grille) X(Controle) X(TableauControles) X(LigneTrame)
+
 // Walks every field of a group: one call per field, arrays element by element.
 class Visiteur {
 public:
     virtual ~Visiteur() = default;
-    virtual void champ(const char* nom, short& v) = 0;
-    virtual void champ(const char* nom, int& v) = 0;
-    virtual void champ(const char* nom, long& v) = 0;
-    virtual void champ(const char* nom, float& v) = 0;
-    virtual void champ(const char* nom, double& v) = 0;
-    virtual void champ(const char* nom, bool& v) = 0;
-    virtual void champ(const char* nom, QString& v) = 0;
-    virtual void champ(const char* nom, QStringList& v) = 0;
-    virtual void champ(const char* nom, Liste& v) = 0;
-    virtual void champ(const char* nom, Grille& v) = 0;
-    virtual void champ(const char* nom, Controle& v) = 0;
-    virtual void champ(const char* nom, TableauControles& v) = 0;
-    virtual void champ(const char* nom, LigneTrame& v) = 0;
+#define ETAT_CHAMP_VIRTUEL(T) virtual void champ(const char* nom, T& v) = 0;
+    ETAT_TYPES_CHAMPS(ETAT_CHAMP_VIRTUEL)
+#undef ETAT_CHAMP_VIRTUEL
 
     template <class T, std::size_t N>
     void champ(const char* nom, std::array<T, N>& tableau) {
         for (auto& element : tableau) champ(nom, element);
     }
+};
+
+// A visitor made of one generic callable, f(name, field&), called for every field
+// whatever its type: a new type in ETAT_TYPES_CHAMPS then only needs an overload of f.
+template <class F>
+class VisiteurDe : public Visiteur {
+public:
+    explicit VisiteurDe(F f) : f_(std::move(f)) {}
+    using Visiteur::champ;
+#define ETAT_CHAMP_TRANSMIS(T) void champ(const char* nom, T& v) override { f_(nom, v); }
+    ETAT_TYPES_CHAMPS(ETAT_CHAMP_TRANSMIS)
+#undef ETAT_CHAMP_TRANSMIS
+private:
+    F f_;
 };
 
 // One group known to the reset.
@@ -70,7 +84,12 @@ void Reinitialise_groupes();
 
 } // namespace Etat
 
-#define ETAT_DECLARE_CHAMP(type, nom, ...) type nom{__VA_ARGS__};
+// A start-up value may name only the members that differ (.Width = 9000): the others
+// keep their own defaults, which is what the missing-initialiser warning is about.
+#define ETAT_DECLARE_CHAMP(type, nom, ...)                                                    \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wmissing-field-initializers\"") \
+    type nom{__VA_ARGS__};                                                                  \
+    _Pragma("GCC diagnostic pop")
 #define ETAT_VISITE_CHAMP(type, nom, ...) v.champ(#nom, nom);
 #define ETAT_REFERENCE_CHAMP(type, nom, ...) inline type& nom = ETAT_INSTANCE_COURANTE.nom;
 

@@ -16,7 +16,7 @@
     X(TableauControles, label) /* labels: 5 the calibration */ \
     X(TableauControles, Label8) \
     X(TableauControles, TBox) /* text boxes */ \
-    X(TableauControles, Frame) /* frames */ \
+    X(TableauControles, Frame, {10, {.Visible = false}}, {12, {.Visible = false}}) /* frames: 10 comments, 12 results, hidden until opened */ \
     X(TableauControles, FraMC) /* multilayer frame */ \
     X(Controle, FraTavl) /* about frame */ \
     X(Controle, Picture1, .Width = 9000, .Height = 6750, .ScaleWidth = 9000, .ScaleHeight = 6750) /* the picture box of the view */ \
@@ -77,7 +77,7 @@
     X(Controle, FraRep) /* folder pane */ \
     X(Controle, PLoupePic) /* magnifier */ \
     X(Controle, Vignette) /* thumbnail box */ \
-    X(Controle, Text4) /* comment scroll controls */ \
+    X(Controle, Text4, .Text = QStringLiteral("1")) /* comment scroll controls: the row being commented */ \
     X(Controle, VScroll2) /* comment scroll controls */ \
     X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
     X(short, WindowState, 0) /* 0 normal, 1 minimised, 2 maximised */ \

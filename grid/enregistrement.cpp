@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "base/etat_programme.h"
 #include "base/gen.h"
@@ -102,6 +103,33 @@ void Vide_etapes() {
 
 void Message_erreur(const QString& code) { Prompts::msgBox(Lib_Langue[101] + code, Prompts::OkOnly); }
 
+// The steps every recording of a row shares. The full grid refuses the row; otherwise
+// come the automatic save, the row number with column `colonne` current, the row's own
+// values (`valeurs`, given the row), the displayed copy of the latest rows, the counters
+// (`compteurs`), then the statistics and the calibration count. `retient_etape` keeps the
+// value column for the undo. A grid error on the way is reported with `code`.
+void Enregistre_ligne(const char* code, int colonne, bool retient_etape, const std::function<void(int)>& valeurs,
+                      const std::function<void()>& compteurs) {
+    try {
+        if (Refus_grille_pleine()) return;
+        tav().StatusBar.Text.clear();
+        Regle_sauvegarde_auto();
+        if (retient_etape) EtapeDerniereMesure = EtapeMesure;
+        LigneDerniereMesure = NbLignesGrille;
+        const int ligne = NbLignesGrille;
+        Numero_ligne(ligne, colonne);
+        valeurs(ligne);
+        Mstat::Recopie_Grille(NbLignesGrille);
+        tav().Frame(1).Visible = true;
+        compteurs();
+        ChoixPopSegment = 0;
+        Regle_statistiques();
+        Regle_calibrage();
+    } catch (const Vb::Erreur&) {
+        Message_erreur(QString::fromLatin1(code));
+    }
+}
+
 } // namespace
 
 namespace Gen {
@@ -118,16 +146,8 @@ bool Sauve_trame_auto() {
 namespace Mstat {
 
 void Ajoute_Ligne_Grille_Mesure() {
-    try {
-        if (CalibrageActuel == 0) Prompts::msgBox(Lib_Langue[136], Prompts::OkOnly);
-        if (Refus_grille_pleine()) return;
-        tav().StatusBar.Text.clear();
-        Regle_sauvegarde_auto();
-        EtapeDerniereMesure = EtapeMesure;
-        LigneDerniereMesure = NbLignesGrille;
-        const int ligne = NbLignesGrille;
-        Numero_ligne(ligne, EtapeMesure);
-
+    if (CalibrageActuel == 0) Prompts::msgBox(Lib_Langue[136], Prompts::OkOnly);
+    const auto valeurs = [](int ligne) {
         double v;
         if (ModeDensite) v = ValeursLigne[1];
         else if (ModePoly && EtapeMesure == 1) v = LongueurPolygone;
@@ -155,12 +175,10 @@ void Ajoute_Ligne_Grille_Mesure() {
                 if (e > 0) Ecrit_valeur(ligne, c + 2, texte_format(L / e, FormatDecimal));
             }
         }
-
-        Recopie_Grille(NbLignesGrille);
-        tav().Frame(1).Visible = true;
-
-        // The row counter never passes the grid's capacity (at most 256, the last record),
-        // so the counters are always left ready for the next value.
+    };
+    // The row counter never passes the grid's capacity (at most 256, the last record),
+    // so the counters are always left ready for the next value.
+    const auto compteurs = [] {
         EtapeMesure += 1;
         if (EtapeMesure > NbValeursLigne) {
             Vide_etapes();
@@ -174,54 +192,29 @@ void Ajoute_Ligne_Grille_Mesure() {
             EtapeMesure = 1;
             PointEnCours = 0;
         }
-
-        ChoixPopSegment = 0;
-        Regle_statistiques();
-        Regle_calibrage();
-    } catch (const Vb::Erreur&) {
-        Message_erreur(QStringLiteral("95"));
-    }
+    };
+    Enregistre_ligne("95", EtapeMesure, true, valeurs, compteurs);
 }
 
 void Ajoute_Ligne_Grille() {
-    try {
-        if (Refus_grille_pleine()) return;
-        tav().StatusBar.Text.clear();
-        Regle_sauvegarde_auto();
-        EtapeDerniereMesure = EtapeMesure;
-        LigneDerniereMesure = NbLignesGrille;
-        const int ligne = NbLignesGrille;
-        Numero_ligne(ligne, EtapeMesure);
-
+    const auto valeurs = [](int ligne) {
         if (EtapeMesure >= NbValeursLigne) Fin_de_ligne(ligne);
-        Recopie_Grille(NbLignesGrille);
-        tav().Frame(1).Visible = true;
-
+    };
+    const auto compteurs = [] {
         EtapeMesure += 1;
         if (EtapeMesure > NbValeursLigne) {
             Vide_etapes();
             EtapeMesure = 1;
             PointEnCours = -1;
         }
-        ChoixPopSegment = 0;
-        Regle_statistiques();
-        Regle_calibrage();
-    } catch (const Vb::Erreur&) {
-        Message_erreur(QStringLiteral("95"));
-    }
+    };
+    Enregistre_ligne("95", EtapeMesure, true, valeurs, compteurs);
 }
 
 void Ajoute_Ligne_Grille_Couleur() {
-    try {
-        EtapeMesure = 1;
-        if (CalibrageActuel == 0) Prompts::msgBox(Lib_Langue[136], Prompts::OkOnly);
-        // The colour rows obey the same full-grid rule as every other row.
-        if (Refus_grille_pleine()) return;
-        tav().StatusBar.Text.clear();
-        Regle_sauvegarde_auto();
-        LigneDerniereMesure = NbLignesGrille;
-        const int ligne = NbLignesGrille;
-        Numero_ligne(ligne, 1);
+    EtapeMesure = 1;
+    if (CalibrageActuel == 0) Prompts::msgBox(Lib_Langue[136], Prompts::OkOnly);
+    const auto valeurs = [](int ligne) {
         for (int i = 1; i <= 3; ++i) {
             Ecrit_valeur(ligne, i, texte_simple(RVBMesure[i]));
             Ecrit_valeur(ligne, i + 3, texte_simple(LabCouleur[i]));
@@ -229,14 +222,9 @@ void Ajoute_Ligne_Grille_Couleur() {
         Ecrit_valeur(ligne, 7, entier(TailleZone));
         NbLignesGrille += 1;
         Fin_de_ligne(ligne);
-        Recopie_Grille(NbLignesGrille);
-        tav().Frame(1).Visible = true;
-        ChoixPopSegment = 0;
-        Regle_statistiques();
-        Regle_calibrage();
-    } catch (const Vb::Erreur&) {
-        Message_erreur(QStringLiteral("95_m"));
-    }
+    };
+    // The colour rows obey the same full-grid rule as every other row.
+    Enregistre_ligne("95_m", 1, false, valeurs, [] {});
 }
 
 } // namespace Mstat

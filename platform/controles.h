@@ -2,7 +2,9 @@
 // The state of a control of a window that is never shown (the measuring window in
 // statistics-only mode): what the program reads and writes of it, with no widget.
 #include <QString>
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 struct Controle {
     bool Visible = true;
@@ -24,6 +26,9 @@ struct Controle {
 // arrays held every index the code refers to.
 class TableauControles {
 public:
+    TableauControles() = default;
+    // The items whose design state differs from a default control, by index.
+    TableauControles(std::initializer_list<std::pair<const int, Controle>> conception) : items_(conception) {}
     Controle& operator()(int index) { return items_[index]; }
     bool existe(int index) const { return items_.count(index) != 0; }
     std::map<int, Controle>& items() { return items_; }

@@ -1,8 +1,9 @@
 #include "platform/textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
+
+#include "platform/bytefile.h"
 
 namespace TextFile {
 namespace {
@@ -83,18 +84,7 @@ bool readLines(const QString& path, QStringList& lines) {
     return true;
 }
 
-bool write(const QString& path, const QString& text) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = encode1252(text);
-    // A short write (disk full, size limit) can be reported as a whole one; the size the
-    // file really reached is what tells, and a partial file must never replace the old one.
-    if (f.write(bytes) != bytes.size() || !f.flush() || f.size() != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
+bool write(const QString& path, const QString& text) { return ByteFile::write(path, encode1252(text)); }
 
 bool writeLines(const QString& path, const QStringList& lines) {
     QString text;

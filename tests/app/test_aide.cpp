@@ -18,6 +18,7 @@
 #include "platform/textfile.h"
 #include "platform/waits.h"
 #include "tests/common/fixture.h"
+#include "tests/common/limite_taille.h"
 #include "base/etat_partage.h"
 #include "image/etat_image.h"
 #include "colour/etat_couleur.h"
@@ -33,18 +34,16 @@ protected:
         // The copied document goes to the temporary folder: this test's own.
         tmpdir_ = qgetenv("TMPDIR");
         qputenv("TMPDIR", dir_.path().toLocal8Bit());
-        tav.Check(4).Value = 0;
-        tav.Frame(9).Visible = false;
-        AvertissementAffiche = 0;
-        AvertissementAccepte = 0;
-        MemoClesAffiche = 0;
-        ModeCalibrage = 0;
-        LongueurPixels = 0;
     }
     void TearDown() override {
         if (tmpdir_.isNull()) qunsetenv("TMPDIR");
         else qputenv("TMPDIR", tmpdir_);
         EtatPropre::TearDown();
+    }
+    // The user closes the text frame (which saves the settings).
+    void ferme_cadre() {
+        tav.Bout_cadre_texte(34);
+        ASSERT_FALSE(tav.Frame(9).Visible);
     }
     QByteArray tmpdir_;
     Tav& tav = *Tav::instance();
@@ -52,6 +51,7 @@ protected:
 
 TEST_F(Aide, WelcomeTextIsShownLineByLine) {
     ASSERT_TRUE(TextFile::write(chemin("avert_fr.txt"), "  Bienvenue  \r\n\r\nLisez jusqu'au bout.\n"));
+    ferme_cadre();
     LongueurPixels = 42;
     Prompts::Script script;
     Gen::Bienvenue();
@@ -70,7 +70,6 @@ TEST_F(Aide, WelcomeTextIsShownLineByLine) {
 
 TEST_F(Aide, SkippedWelcomeOnlyHidesTheFrame) {
     tav.Check(4).Value = 1;
-    tav.Frame(9).Visible = true;
     tav.TBox(7).Text = QStringLiteral("avant");
     Prompts::Script script;  // the missing file is not even looked for
     Gen::Bienvenue();
@@ -113,6 +112,7 @@ TEST_F(Aide, KeyMemoAndCalibrationGuide) {
 }
 
 TEST_F(Aide, DocumentationOpensWithTheDesktopViewer) {
+    ferme_cadre();
     ShellOpen::Capture ouverts;
     {
         Prompts::Script script;
@@ -132,6 +132,7 @@ TEST_F(Aide, DocumentationOpensWithTheDesktopViewer) {
 }
 
 TEST_F(Aide, SecondDocumentIsCopiedToTheTemporaryFolder) {
+    ferme_cadre();
     ShellOpen::Capture ouverts;
     {
         Prompts::Script script;  // no document: its message and nothing more
@@ -165,6 +166,25 @@ TEST_F(Aide, CopyThatNeverOpensGivesUpWithOneMessage) {
     tav.Mnuaide_Click(4);
     EXPECT_EQ(script.remaining(), 0);
     EXPECT_TRUE(ouverts.opened().isEmpty());
+}
+
+TEST_F(Aide, FailedCopyIsToldAndTheOlderCopyIsNotOpened) {
+    ShellOpen::Capture ouverts;
+    ASSERT_TRUE(TextFile::write(chemin("Doc2_fr.pdf"), QString(20000, QChar('d'))));
+    ASSERT_TRUE(TextFile::write(chemin("Doc_fr.pdf"), "ancienne copie"));
+    Waits::FakeClock horloge;
+    Prompts::Script script;
+    script.message(" pb chargement fic.aide");
+    script.message("avert_fr.txt  introuvable");
+    Sous_limite_de_taille(4096, [this] {   // the copy fails half way
+        tav.Mnuaide_Click(4);
+        return 0;
+    });
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_TRUE(ouverts.opened().isEmpty());
+    QString texte;
+    ASSERT_TRUE(TextFile::read(chemin("Doc_fr.pdf"), texte));
+    EXPECT_EQ(s(texte), "ancienne copie");
 }
 
 TEST_F(Aide, AcceptingTheWelcomeSavesTheSettings) {

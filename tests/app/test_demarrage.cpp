@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <cmath>
 
+#include "app/disposition.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
 #include "base/messages.h"
@@ -43,7 +44,7 @@ TEST_F(Demarrage, ValeursDeDepartEnVigueur) {
     EXPECT_EQ(AutoRetrace, -1);
     EXPECT_EQ(ModePalmer, 2);
     EXPECT_EQ(DemiGuide, DemiGuideDefaut);
-    EXPECT_EQ(DemiGuideDefaut, Tav::instance()->Picture1.Width / 5);
+    EXPECT_EQ(DemiGuideDefaut, Vb::CInt(LargeurVueInitiale / 5.0));  // the start-up layout's width
     EXPECT_EQ(PositionPanneau, 1);
     EXPECT_EQ(SauveAuto, 10);
     EXPECT_EQ(AutoPdms, -1);

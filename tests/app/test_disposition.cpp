@@ -17,20 +17,6 @@ namespace {
 
 class Disposition : public EtatPropre {
 protected:
-    void SetUp() override {
-        EtatPropre::SetUp();
-        fenetre_ = tav.Fenetre;
-        etat_ = tav.WindowState;
-        picture_ = tav.Picture1;
-        panneau_ = tav.Frame(6);
-    }
-    void TearDown() override {
-        tav.Fenetre = fenetre_;
-        tav.WindowState = etat_;
-        tav.Picture1 = picture_;
-        tav.Frame(6) = panneau_;
-        EtatPropre::TearDown();
-    }
     // Window of outer size w x h with borders of 120 and 1000 twips.
     void fenetre(int w, int h, short etat) {
         tav.Fenetre.Width = w;
@@ -40,8 +26,6 @@ protected:
         tav.WindowState = etat;
     }
     Tav& tav = *Tav::instance();
-    Controle fenetre_, picture_, panneau_;
-    short etat_ = 0;
 };
 
 TEST_F(Disposition, DivisorFollowsTheWindowState) {

@@ -11,6 +11,7 @@
 #include "colour/etat_couleur.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
+#include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/common/fixture.h"
 #include "base/etat_partage.h"
@@ -21,17 +22,6 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 class Rapport : public EtatPropre {
 protected:
-    void SetUp() override {
-        EtatPropre::SetUp();
-        tav.TBox(4).Visible = false;
-        for (int i = 1; i <= 5; ++i) tav.NoTexp(i).Checked = false;
-        tav.Check(2).Value = 1;
-        tav.Optn(5).Value = -1;
-        FonctionDemarrage = 0;
-        DecimalesAuto = 0;
-        NbMesuresEtalon = 0;
-        NbMesuresScanner = 0;
-    }
     QStringList lignes() {
         tav.Affiche_Etat_Parametres();
         EXPECT_TRUE(tav.TBox(4).Visible);
@@ -43,6 +33,12 @@ protected:
 };
 
 TEST_F(Rapport, LinesWithNoImageLoaded) {
+    // The settings ticked the automatic redraw box.
+    ASSERT_TRUE(TextFile::write(Gen::Fichier_parametres(), "Logiciel\r\n\r\nAUTORETRACE=VRAI\r\n"));
+    {
+        Prompts::Script script;
+        Gen::Lit_parametres();
+    }
     CalibrageActuel = 0.125;
     CalibrageImage[0] = 0.5;   // as the settings file left it
     TolClic = 25;

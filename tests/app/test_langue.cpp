@@ -23,12 +23,6 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 class Langue : public EtatPropre {
 protected:
-    void TearDown() override {
-        // Leave the French tables and captions for whoever runs next.
-        CodeLangue = QStringLiteral("fr");
-        Messages::Charge_Langue();
-        EtatPropre::TearDown();
-    }
     // Writes a language file for `code` into the program's folder.
     void ecrit(const QString& code, const QString& texte) {
         ASSERT_TRUE(TextFile::write(Messages::Fichier_langue(code), texte));

@@ -39,11 +39,6 @@ using Entrees = QMap<QString, QMap<int, QString>>;
 
 class FichiersLangue : public EtatPropre {
 protected:
-    void TearDown() override {
-        CodeLangue = QStringLiteral("fr");
-        Messages::Charge_Langue();
-        EtatPropre::TearDown();
-    }
     // Copies a file shipped beside the program into the program's folder.
     void installe(const QString& nom) {
         const QString source = QCoreApplication::applicationDirPath() + '/' + nom;
@@ -85,7 +80,6 @@ bool Symbole(const QString& t) {
 }
 
 TEST_F(FichiersLangue, EnglishNamesEveryBuiltInText) {
-    Messages::Init_Messages();
     const Entrees en = sections(QStringLiteral("Tavl2_en.lng"));
     for (const Table& t : kTables) {
         for (int i = 0; i < t.taille; ++i) {
@@ -143,8 +137,6 @@ TEST_F(FichiersLangue, EnglishJoinedMessagesKeepTheirWordsApart) {
 
 TEST_F(FichiersLangue, FrenchGivesBackTheBuiltInTexts) {
     Tav& tav = *Tav::instance();
-    Messages::Init_Messages();
-    Messages::Legendes_initiales();
     const QString dessin[] = {tav.MnuChrt(5).Caption, tav.MnuChrt(6).Caption, tav.MnuChrt(8).Caption,
                               tav.Illus(5).Caption};
     QMap<QString, QStringList> integre;

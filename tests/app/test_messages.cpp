@@ -9,19 +9,7 @@ namespace {
 
 std::string s(const QString& q) { return q.toStdString(); }
 
-class Messages_ : public EtatPropre {
-protected:
-    void SetUp() override {
-        EtatPropre::SetUp();
-        Messages::Init_Messages();
-    }
-    // Tests below change entries; leave the French tables for whoever runs next.
-    void TearDown() override {
-        Messages::Init_Messages();
-        Declarations::Init_TableFonctions();
-        EtatPropre::TearDown();
-    }
-};
+class Messages_ : public EtatPropre {};
 
 TEST_F(Messages_, TextsKeepTheirBlanksAccentsAndMarkers) {
     EXPECT_EQ(s(Lib_Langue[1]), " à propos ...");

@@ -140,7 +140,6 @@ TEST(PositionCaractere, FirstExactMatchFromOne) {
 class FichierExiste : public EtatPropre {};
 
 TEST_F(FichierExiste, TellsTheUserOnlyWhenAsked) {
-    Messages::Init_Messages();
     const QString present = chemin("lame.jpg");
     {
         QFile f(present);

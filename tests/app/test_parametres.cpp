@@ -27,24 +27,6 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 class Parametres : public EtatPropre {
 protected:
-    void SetUp() override {
-        EtatPropre::SetUp();
-        // The window's controls outlive a start-up: put the ones the file keeps at rest.
-        tav.Check(2).Value = 0;
-        tav.Check(4).Value = 0;
-        tav.Optn(5).Value = 0;
-        tav.Optn(6).Value = 0;
-        tav.Frame(9).Visible = true;
-        FonctionDemarrage = 0;
-        DecimalesAuto = 0;
-        AutoRetraceParam = 0;
-        EtalonCouleur = 0;
-    }
-    void TearDown() override {
-        CodeLangue = QStringLiteral("fr");
-        Messages::Charge_Langue();
-        EtatPropre::TearDown();
-    }
     void ecrit(const QString& texte) { ASSERT_TRUE(TextFile::write(Gen::Fichier_parametres(), texte)); }
     // Reads a file made of one line under the two header lines.
     void lit_ligne(const QString& ligne) {
@@ -63,13 +45,14 @@ TEST_F(Parametres, MissingFileIsAnnouncedAndWrittenFromTheStartUpValues) {
     EXPECT_EQ(s(RepData), s(dir_.path()));
     EXPECT_EQ(CalibrageImage[0], 1.0);
 
-    // Written by hand from the start-up values, in a French locale.
+    // Written by hand from the start-up values, in a French locale. The start-up's layout
+    // selects the width-step option, as the measuring style of 2 asks.
     const QString d = dir_.path();
     const QStringList attendu = {
         "Logiciel de mesure de spores", "  Ne pas modifier ! ", "UTILISATEUR = Votre nom",
         "LANGUE = fr", "INDPRES= FAUX", "REPIMAGE= " + d, "REPDATA= " + d, "REPPROG= " + d,
         "CALIBRAGE =  1", "AVERT =FAUX", "FONCTION_DEMARRAGE=  0", "FDECIMAL= ###0.00",
-        "DECIMAUTO= FAUX", "AUTORETRACE=FAUX", "PALMER=FAUX", "STATDEF= 3", "CLIC= 3",
+        "DECIMAUTO= FAUX", "AUTORETRACE=FAUX", "PALMER=VRAI", "STATDEF= 3", "CLIC= 3",
         "TGRILLE= 256", "SAVAUTO= 10", "EXT_IMG= 0", "REFNUANCIER= ", "ZONECOULEUR=  3",
         "FICETALON= ", "FETALONCOULEUR= FAUX", "FICSCANNER= "};
     QStringList lignes;
@@ -109,8 +92,6 @@ TEST_F(Parametres, RoundTripRestoresEveryWrittenValue) {
 
     // A restart: every setting back to its start-up value, then the file.
     Etat::Demarrage_test(dir_.path());
-    SetUp();
-    ModePalmer = 2;
     {
         Prompts::Script script;
         Gen::Lit_parametres();
@@ -145,7 +126,9 @@ TEST_F(Parametres, RoundTripRestoresEveryWrittenValue) {
 }
 
 TEST_F(Parametres, PalmerSurvivesTheDefaultViewSetting) {
-    ModePalmer = 1;
+    lit_ligne("PALMER=FAUX");  // length only
+    ASSERT_EQ(ModePalmer, 1);
+    ASSERT_EQ(tav.Optn(5).Value, 0);
     lit_ligne("PALMER=VRAI\r\nSTATDEF=4");
     EXPECT_EQ(ModePalmer, 2);
     EXPECT_EQ(tav.Optn(5).Value, -1);
@@ -163,7 +146,8 @@ TEST_F(Parametres, KeysValuesAndNumbersAsTheFileHoldsThem) {
     EXPECT_EQ(s(RepImage), "C:\\a=b");
     EXPECT_EQ(s(FicCoulRef), "ref.txt");
     EXPECT_EQ(s(RepProg), s(dir_.path()));
-    tav.Frame(9).Visible = false;
+    lit_ligne("AVERT =VRAI");
+    ASSERT_FALSE(tav.Frame(9).Visible);
     lit_ligne("AVERT =FAUX");
     EXPECT_TRUE(tav.Frame(9).Visible);  // the welcome frame shows
     lit_ligne("CALIBRAGE=0.25\r\nCLIC=2.5\r\nUTILISATEUR=un\r\nUTILISATEUR=deux");

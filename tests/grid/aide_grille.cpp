@@ -17,10 +17,6 @@
 void GrilleTest::SetUp() {
     EtatPropre::SetUp();
     IndexImageActive = 1;
-    CalibrageActuel = 1.0;
-    LongueurPolygone = 0;
-    // The measuring window outlives each test: its statistics frame is shown again.
-    Tav::instance()->Frame(6).Visible = true;
 }
 
 void GrilleTest::Choisit(short f) {

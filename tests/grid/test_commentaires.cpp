@@ -26,7 +26,6 @@ class Commentaires : public EtatPropre {
 protected:
     void SetUp() override {
         EtatPropre::SetUp();
-        Controles_fichiers_propres();
         // Three segment rows measured on the first image of the list.
         Gen::Change_fonction();
         NumFonction = 1;

@@ -239,6 +239,18 @@ TEST_F(GrilleTest, ColourRows) {
     EXPECT_EQ(NbLignesGrille, 2);
 }
 
+TEST_F(GrilleTest, AGridErrorIsToldWithTheRecordingsCodeAndCountsNoRow) {
+    // A colour row into the segment grid: its second value has no column.
+    Choisit(1);
+    Prompts::Script script;
+    script.message(QStringLiteral("alerte 95_m"));
+    Mstat::Ajoute_Ligne_Grille_Couleur();
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_EQ(NbLignesGrille, 1);
+    EXPECT_EQ(cell(1, 2), QString());   // the image column: the row was never completed
+    EXPECT_EQ(MGrille.TextMatrix(1, 1), QString());   // nor copied to the displayed grid
+}
+
 TEST_F(GrilleTest, AutomaticSaveAtTheStartOfRows11And21) {
     Choisit(1);
     const QString sauve = chemin(QStringLiteral("TrameSav.trm"));

@@ -46,7 +46,6 @@ class FichiersAleatoires : public EtatPropre {
 protected:
     void SetUp() override {
         EtatPropre::SetUp();
-        Controles_fichiers_propres();
         // Damaged files are meant to be reported: the messages are counted, not scripted.
         Prompts::Script::setFailureHook([this](const QString& quoi) { messages << quoi; });
     }
@@ -56,11 +55,8 @@ protected:
     }
     void Recommence() {
         Etat::Demarrage_test(dir_.path());
-        Tav::instance()->Picture1.ScaleWidth = 9000;
         Tav::instance()->picbase.Width = 15000;
         EchelleAffichage = 1.0;
-        NiveauZoom = 0;
-        Tav::instance()->Check(3).Value = 1;   // statistics computed after each change
     }
     QByteArray Golden(const char* nom) {
         QByteArray o = Octets(Donnees(QString::fromLatin1(nom)));

@@ -27,7 +27,6 @@ class ImportCsv : public EtatPropre {
 protected:
     void SetUp() override {
         EtatPropre::SetUp();
-        Controles_fichiers_propres();
     }
     QString Copie(const QString& nom, const QByteArray& octets) {
         const QString p = chemin(nom);

@@ -40,7 +40,6 @@ class FichierTrm : public EtatPropre {
 protected:
     void SetUp() override {
         EtatPropre::SetUp();
-        Controles_fichiers_propres();
         Prepare();
     }
     // The state every read starts from, again for each file a test reads afresh.
@@ -52,11 +51,9 @@ protected:
         Tav& tav = *Tav::instance();
         // A base picture 1000 pixels wide (scale 1) shown at display scale 1, no zoom:
         // a length is the distance between the points times the image's calibration.
-        tav.Picture1.ScaleWidth = 9000;
+        ASSERT_EQ(tav.Picture1.ScaleWidth, 9000);
         tav.picbase.Width = 15000;
         EchelleAffichage = 1.0;
-        DiviseurEchelle = 1.0;
-        NiveauZoom = 0;
         for (const char* image : {"spores.jpg", "spores a.jpg", "spores b.jpg", "cystides.jpg", "asques.jpg",
                                   "hymenium.jpg", "chapeau.jpg", "lames.jpg"})
             Ecrit_octets(chemin(QString::fromUtf8(image)), "image");

@@ -35,15 +35,7 @@ void Observe_pendant_attente(Observation& o) {
     });
 }
 
-class FlashTest : public EtatPropre {
-protected:
-    void SetUp() override {
-        EtatPropre::SetUp();
-        // Windows left open by earlier tests are not the one the user looks at here.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible()) w->hide();
-    }
-};
+class FlashTest : public EtatPropre {};
 
 } // namespace
 

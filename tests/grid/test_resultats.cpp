@@ -34,7 +34,6 @@ class Resultats : public EtatPropre {
 protected:
     void SetUp() override {
         EtatPropre::SetUp();
-        Controles_fichiers_propres();
     }
     // The grid of function f with the given rows of values, as recording leaves it.
     static void Remplit(short f, const std::vector<std::vector<double>>& lignes) {

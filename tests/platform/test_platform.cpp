@@ -4,12 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "platform/waits.h"
+#include "tests/common/limite_taille.h"
 
 namespace {
 
@@ -169,15 +168,7 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileWhole) {
     ASSERT_TRUE(TextFile::write(path, "ancien contenu"));
 
     // A file-size limit makes the write fail half way, for root too.
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = TextFile::write(path, QString(10000, QChar('n')));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool ok = Sous_limite_de_taille(64, [&] { return TextFile::write(path, QString(10000, QChar('n'))); });
 
     EXPECT_FALSE(ok);
     EXPECT_EQ(lit(path), QByteArray("ancien contenu"));

@@ -12,15 +12,7 @@
 
 namespace {
 
-class Entetes : public VueStat {
-protected:
-    void TearDown() override {
-        // French tables for whoever runs next.
-        CodeLangue = QStringLiteral("fr");
-        Messages::Charge_Langue();
-        VueStat::TearDown();
-    }
-};
+class Entetes : public VueStat {};
 
 TEST_F(Entetes, FrenchCaptions) {
     FenHisto& f = fenetre();

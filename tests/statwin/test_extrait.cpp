@@ -52,10 +52,8 @@ protected:
     void SetUp() override {
         VueStat::SetUp();
         Tav& tav = *Tav::instance();
-        tav.Picture1.ScaleWidth = 9000;
         tav.picbase.Width = 15000;
         EchelleAffichage = 1.0;
-        NiveauZoom = 0;
         for (const char* image : {"spores a.jpg", "spores b.jpg"}) {
             QFile f(chemin(QString::fromUtf8(image)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -68,7 +66,6 @@ protected:
         ASSERT_EQ(statut, 0);
         ASSERT_EQ(NbLignesGrille, 4);
         for (int r = 1; r <= 3; ++r) source_.push_back(Ligne(r));
-        RepData = dir_.path();
     }
     static QStringList Ligne(int r) {
         QStringList l;

@@ -26,11 +26,6 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 class LangueFenetre : public FenetreActive {
 protected:
-    void TearDown() override {
-        CodeLangue = QStringLiteral("fr");
-        Messages::Charge_Langue();
-        FenetreActive::TearDown();
-    }
     void installe(const QString& nom) {
         const QString source = QCoreApplication::applicationDirPath() + '/' + nom;
         ASSERT_TRUE(QFile::exists(source)) << s(source);
