@@ -1,4 +1,5 @@
 #include "base/rappels.h"
+#include "colour/fichiers_couleur.h"
 #include "colour/services_couleur.h"
 
 namespace Couleur {
