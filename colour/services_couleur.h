@@ -1,7 +1,5 @@
 #pragma once
 // The colour procedures the grid, the measuring and the menus call.
-#include <QImage>
-#include <QString>
 
 namespace Vistrane {
 // Starts colour mode: the chart frame, the grids of function 20, the chart named in the
