@@ -180,7 +180,7 @@ SortiesAjustement AjusteTrouveRefColor_XX(const EntreesAjustement& e, float ITol
     return s;
 }
 
-SortiesAjustement AjusteTrouveRefColorRelatif(const EntreesAjustement& e, double& K1, double tolerance, double rge,
+SortiesAjustement AjusteTrouveRefColorRelatif(const EntreesAjustement&, double& K1, double tolerance, double rge,
                                               double vrt, double blu, int& compte) {
     SortiesAjustement s;
     compte = 0;
@@ -194,7 +194,6 @@ SortiesAjustement AjusteTrouveRefColorRelatif(const EntreesAjustement& e, double
         return s;
     }
     if (!(K1 > 0)) K1 = 3.0 / somme;
-    (void)e;
     for (int i = 1; i <= NbCouleurs; ++i) {
         const Couleur t = Couleur_nuance(i);
         const double U = Vb::ArrondiPair(t[2] + t[1] + t[3]);
