@@ -7,7 +7,7 @@
 
 namespace {
 
-// The four colours of the conversion's documentation, after the cut to hundredths.
+// Black, white, red and mid grey after the cut to hundredths, worked by hand as below.
 TEST_F(CouleurTest, ConversionQuatreCouleurs) {
     struct Cas {
         double r, v, b, L, a, bb;
