@@ -60,7 +60,7 @@ CHAMPS_ETAT_MESURE_PARTAGE(ETAT_REFERENCE_CHAMP)
 #define CHAMPS_ETAT_COULEUR_MESUREE(X)                                                           \
     X(ValeursCouleur, RVBMesure)         /* 1 to 3: mean R, V, B of the sampled zone */           \
     X(ValeursCouleur, LabCouleur)        /* 1 to 3: L*, a*, b* of the sampled zone */             \
-    X(short, TailleZone, 0)              /* the sampled zone's size, pixels */                    \
+    X(short, TailleZone, 0)              /* half the sampled square's side, pixels: 2 to 64 */    \
     X(short, SauveNuancier, 0)           /* a colour chart waits to be written from the grid */   \
     X(short, SauveScanner, 0)            /* a scanner calibration waits to be written */
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+class QImage;
+
 namespace Rappels {
 
 // --- image handling
@@ -32,5 +34,8 @@ inline std::function<void(int, int)> Croix_Image = [](int, int) {};
 // --- colour
 inline std::function<void()> Init_Couleur = [] {};
 inline std::function<void()> Ecrit_nuancier_scanner = [] {};
+// A press on the picture while the chart frame is shown: the full-size picture of the view
+// and the point in view units.
+inline std::function<void(const QImage&, double, long)> Mesure_Zone = [](const QImage&, double, long) {};
 
 } // namespace Rappels

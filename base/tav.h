@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "base/etat_struct.h"
+#include "base/liste.h"
 #include "platform/controles.h"
 
 // The window's controls, as models the procedures read and write: X(type, name, design values).
@@ -22,7 +23,9 @@
     X(Controle, Picture1, .Width = 9000, .Height = 6750, .ScaleWidth = 9000, .ScaleHeight = 6750) /* the picture box of the view */ \
     X(Controle, picbase) /* hidden base picture */ \
     X(Controle, labNomFic) /* path of the displayed image */ \
-    X(Controle, CheckCalibre) \
+    X(Controle, CheckCalibre) /* Value 1: measured colours go through the scanner correction */ \
+    X(Controle, Label7) /* the last colour sample: zone and R, V, B */ \
+    X(Liste, test) /* points of the scanner correction curves */ \
     X(Controle, StatusBar) /* status bar text */ \
     X(Controle, FraFlash) /* flash panel */ \
     X(Controle, lblLabelflashx) /* flash panel's text */ \

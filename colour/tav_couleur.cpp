@@ -6,7 +6,8 @@
 void Tav::Lrg_Click(short index) {
     if (index < 1 || index > 6) return;
     for (int i = 1; i <= 6; ++i) Lrg(i).Checked = false;
-    TailleZone = short(1 << (index + 2));
+    // The zone's half side: item 1 "8x8" samples 5 x 5 pixels, item 6 "256x256" 129 x 129.
+    TailleZone = short(1 << index);
     IndexZoneCouleur = index;
     VScroll3.Value = index;
     Lrg(index).Checked = true;

@@ -73,7 +73,7 @@ TEST_F(Demarrage, ControlesDeDepart) {
     EXPECT_FALSE(tav.bout(41).Enabled);
     EXPECT_TRUE(tav.MNSav(1).Checked);
     EXPECT_TRUE(tav.Lrg(3).Checked);
-    EXPECT_EQ(TailleZone, 32);
+    EXPECT_EQ(TailleZone, 8);
     EXPECT_TRUE(tav.F_Img(0).Checked);
     EXPECT_FALSE(tav.F_Img(1).Checked);
     EXPECT_EQ(tav.F_Img(1).Caption, "JPG");

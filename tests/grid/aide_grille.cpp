@@ -12,6 +12,7 @@
 #include "grid/grille_affichage.h"
 #include "grid/effacement.h"
 #include "base/etat_partage.h"
+#include "platform/prompts.h"
 #include "colour/etat_couleur.h"
 
 void GrilleTest::SetUp() {
@@ -22,6 +23,9 @@ void GrilleTest::SetUp() {
 void GrilleTest::Choisit(short f) {
     Gen::Change_fonction();
     NumFonction = f;
+    // Colour mode starts by saying that no standard file is loaded.
+    Prompts::Script script;
+    if (f == 20) script.message(QStringLiteral("fichier étalon non chargé "));
     PGr::Choix_fonction();
 }
 

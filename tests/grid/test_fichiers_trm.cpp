@@ -120,7 +120,14 @@ TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
         SCOPED_TRACE(c.fichier);
         Recommence();
         const QString p = Golden(QString::fromLatin1(c.fichier));
-        Lit(p);
+        {
+            // Colour mode starts by saying that no standard file is loaded: once as the
+            // function is set up, once more as the reader starts the colour part.
+            Prompts::Script script;
+            if (c.fonction == 20)
+                script.message(QStringLiteral("fichier étalon non chargé ")).message(QStringLiteral("fichier étalon non chargé "));
+            Lit(p);
+        }
         EXPECT_EQ(NumFonction, c.fonction);
         EXPECT_EQ(TailleGrille, c.taille);
         EXPECT_EQ(GrilleRef.Rows(), c.taille + 1);

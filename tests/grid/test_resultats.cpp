@@ -39,7 +39,12 @@ protected:
     static void Remplit(short f, const std::vector<std::vector<double>>& lignes) {
         Gen::Change_fonction();
         NumFonction = f;
-        PGr::Choix_fonction();
+        {
+            // Colour mode starts by saying that no standard file is loaded.
+            Prompts::Script script;
+            if (f == 20) script.message(QStringLiteral("fichier étalon non chargé "));
+            PGr::Choix_fonction();
+        }
         for (size_t r = 0; r < lignes.size(); ++r) {
             GrilleRef.setTextMatrix(int(r) + 1, 0, QString::number(r + 1));
             for (size_t c = 0; c < lignes[r].size(); ++c)
