@@ -23,20 +23,10 @@ QString F(double x) { return Vb::Format(x, QStringLiteral("###0.0")); }
 
 Couleur Couleur_nuance(int i) { return {0, TabNuancier[i][1], TabNuancier[i][2], TabNuancier[i][3]}; }
 
-// The statistics library's column helper, whichever of its two forms it offers: with
-// the grid to read, or reading the measurement grid itself.
-template <class G, class C>
-int Valeurs_colonne(G& grille, C colonne) {
-    if constexpr (requires { Fenstat::Nb_Valeurs_Colonne(grille, colonne); })
-        return Fenstat::Nb_Valeurs_Colonne(grille, colonne);
-    else
-        return Fenstat::Nb_Valeurs_Colonne(colonne);
-}
-
 // The measured rows: the largest count of values of the grid's columns.
 int Lignes_mesurees() {
     int n = 0;
-    for (int c = 1; c <= GrilleRef.Cols() - 1; ++c) n = int(Maxi(n, Valeurs_colonne(GrilleRef, c)));
+    for (int c = 1; c <= GrilleRef.Cols() - 1; ++c) n = int(Maxi(n, Fenstat::Nb_Valeurs_Colonne(GrilleRef, c)));
     return n;
 }
 
