@@ -19,6 +19,7 @@
 #include "image/etat_image.h"
 #include "image/services_image.h"
 #include "measure/etat_mesure.h"
+#include "platform/lecture_image.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
 #include "base/etat_partage.h"
@@ -128,16 +129,17 @@ void Demarrage_fenetre() {
     BGr::Init_programme();
     Grille_vide_initiale();
     BGr::Dispose_zone_image(1);
+    // The layout set the view's outer size; its drawable size follows.
+    tav.Picture1.Interieur_suit();
     TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
     BGr::Position_panneau();
     ToucheModeVue = 0;
-    // There is no image to show at start-up unless the list already holds one.
-    if (ListIMGchar.ListCount() > 0) {
-        short premiere = 1;
-        try {
-            Gen::Affiche_image_liste(premiere);
-        } catch (const Vb::Erreur&) {
-        }
+    LectureImage::Prepare();
+    // The default picture: the view, its display scale and the thumbnail stand from here.
+    short premiere = 1;
+    try {
+        Gen::Affiche_image_liste(premiere);
+    } catch (const Vb::Erreur&) {
     }
     RepProg = Dossier_application();
     Gen::Lit_parametres();

@@ -140,9 +140,9 @@ void Dispose_depart() {
     tav.Picture1.Left = panneau.Width;  // the measurement grid is as wide as the panel
 
     // Thumbnail, then the magnifier under the displayed copy of the grid.
-    tav.Vignette.Left = 0;
-    tav.Vignette.Top = 2500;
-    const int haut_copie = tav.Vignette.Top + LargeurVignette, hauteur_copie = 1250;
+    tav.VignP.Left = 0;
+    tav.VignP.Top = 2500;
+    const int haut_copie = tav.VignP.Top + LargeurVignette, hauteur_copie = 1250;
     tav.FraListeImg.Caption.clear();
     Place(tav.FraListeImg, tav.FraListeImg.Left, 1000, 3000, 1500);
     tav.FraListeImg.Visible = false;

@@ -4,7 +4,6 @@
 #include "base/etat_struct.h"
 
 #define CHAMPS_ETAT_DISPOSITION(X)                                                               \
-    X(double, RapportVue, 0)             /* window width / screen width */                        \
     X(short, LargeurVueInitiale, 0)      /* picture width at start-up or after a normal resize */ \
     X(short, LargeurVueCourante, 0)      /* picture width after a maximised-state resize */
 

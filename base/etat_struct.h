@@ -22,6 +22,7 @@ class Grille;
 struct Controle;
 class TableauControles;
 struct LigneTrame;
+class BoiteImage;
 
 // A fixed array indexed as the original's arrays were (declare one element more than
 // the last index).
@@ -47,6 +48,7 @@ public:
     virtual void champ(const char* nom, Controle& v) = 0;
     virtual void champ(const char* nom, TableauControles& v) = 0;
     virtual void champ(const char* nom, LigneTrame& v) = 0;
+    virtual void champ(const char* nom, BoiteImage& v) = 0;
 
     template <class T, std::size_t N>
     void champ(const char* nom, std::array<T, N>& tableau) {
