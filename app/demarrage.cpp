@@ -129,8 +129,10 @@ void Demarrage_fenetre() {
     BGr::Init_programme();
     Grille_vide_initiale();
     BGr::Dispose_zone_image(1);
-    // The layout set the view's outer size; its drawable size follows.
+    // The layout set the view's outer size; its drawable size follows, and so do the
+    // guide lengths taken from its width.
     tav.Picture1.Interieur_suit();
+    Valeurs_de_disposition();
     TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
     BGr::Position_panneau();
     ToucheModeVue = 0;
