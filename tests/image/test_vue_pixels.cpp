@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "app/etat.h"
 #include "platform/surface_vue.h"
 #include "tests/image/aide_vue.h"
 
@@ -185,6 +186,21 @@ TEST_F(Pixels, LaLoupeSuitLaSourisEtGrossitTroisFois) {
     Clic(vue, QEvent::MouseMove, QPointF(550, 100));
     EXPECT_EQ(tav.PLoupePic.contenu().Image(), avant);
     vue.montrer(nullptr);
+}
+
+TEST_F(Pixels, LaRemiseAuDepartRendLesBoitesVides) {
+    Ouvre(Quadrants(1000, 750));
+    tav.Czoom_Click(0);
+    tav.Picture1_MouseMove(0, 0, 3000, 2000);
+    tav.Sauve_Ecran3();
+    ASSERT_FALSE(tav.au_depart());
+    Etat::Valeurs_de_chargement();
+    EXPECT_TRUE(tav.au_depart());
+    EXPECT_EQ(tav.picbase.Width, 0);
+    EXPECT_EQ(tav.Picture1.ScaleWidth, 9000);
+    EXPECT_EQ(tav.Picture1.Image().width(), 1);
+    EXPECT_EQ(RapportImage, 0);
+    EXPECT_EQ(NiveauZoomInitial, 0);
 }
 
 } // namespace
