@@ -53,7 +53,7 @@ void Dispose_fenetre() {
     Messages::Legendes_initiales();
     RapportVue = tav.Fenetre.Width / Largeur_ecran();
     Place_image(tav, 0.99, 0.99);
-    LargeurVueInitiale = Vb::CInt(tav.Picture1.Width);
+    LargeurVueInitiale = Vb::CLng(tav.Picture1.Width);
 
     tav.TBox(4).Visible = false;  // the state report, shown on request
     tav.Frame(1).Caption.clear();
@@ -91,12 +91,12 @@ void Dispose_zone_image(short mode) {
     p.Height = Vb::CLng((tav.Fenetre.Height - p.Top - Marge_verticale(tav)) * 0.99);
     if (mode == 0) {
         Place_image(tav, 1.0, 1.0);
-        LargeurVueInitiale = Vb::CInt(p.Width);
+        LargeurVueInitiale = Vb::CLng(p.Width);
         // Lengths shown in the normal state are not divided by the maximised ratio.
         DiviseurEchelle = 1.0;
     } else if (mode == 2) {
         Place_image(tav, 1.0, 1.0);
-        LargeurVueCourante = Vb::CInt(p.Width);
+        LargeurVueCourante = Vb::CLng(p.Width);
         DiviseurEchelle = LargeurVueInitiale > 0 ? double(LargeurVueCourante) / LargeurVueInitiale : 1.0;
     }
     if (ModePalmer == 2) {

@@ -10,6 +10,7 @@
 #include "base/grilles.h"
 #include "base/vb.h"
 #include "grid/etat_grille.h"
+#include "grid/grille_affichage.h"
 #include "measure/etat_mesure.h"
 #include "platform/lecture_image.h"
 #include "platform/programme.h"
@@ -125,6 +126,43 @@ TEST_F(Chargement, UneImagePlusGrandeQueLaLimiteParDefautSOuvre) {
     // The thumbnail comes from the reduced copy.
     EXPECT_EQ(tav.picbase.Apercu.width(), 166);
     EXPECT_EQ(Px(tav.VignP.Image(), 80, 60), Noir);
+}
+
+TEST_F(Chargement, UneLigneRameneSonImageEtCentreSonObjet) {
+    // A measurement file naming the quadrant picture, one segment in its black quadrant
+    // from (9000, 6000) to (9600, 6600) image units, measured at level 0.
+    const QString image = chemin(QStringLiteral("quadrants.png"));
+    ASSERT_TRUE(Quadrants(1000, 750).save(image));
+    const QString trame = chemin(QStringLiteral("objet.trm"));
+    QFile fichier(trame);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.write(QStringLiteral("INDPRES=False\r\nNBIMAGES= 1\r\nNBLIGNES= 1\r\nNBLGMAX =64\r\nFONCTION= 1\r\n"
+                                 "CALIBRAGE= \r\n 0,5 \r\nRESH =  1280 \r\nPCTSW =  9000 \r\nIMAGES= \r\n%1\r\n"
+                                 "COMMENT= \r\n1;\r\nFIN\r\nTRAME= \r\n0;1;9000;6000;9600;6600;\r\n")
+                      .arg(image)
+                      .toLatin1());
+    fichier.close();
+    Prompts::Script script;
+    script.open(trame);
+    tav.MnuFIC_Click(10);
+    ASSERT_EQ(ListIMGchar.ListCount(), 1);
+
+    Gen::Texte_cellule(1, 1);
+    tav.Cherche_spore();
+    EXPECT_EQ(IndexImageActive, 1);
+    EXPECT_EQ(tav.picbase.Width, 15000);
+    EXPECT_EQ(NiveauZoom, 0);
+    // The centre (9300, 6300) less half the view's outer size at the display scale
+    // 26458 / 9000: 9300 - 9060 * 0.5 * 2.939778 = -4017.19, 6300 - 6810 * 0.5 * 2.939778 = -3709.94.
+    EXPECT_EQ(OrigineX, -4017);
+    EXPECT_EQ(OrigineY, -3710);
+    // The object, picture pixel (620, 420), is painted near the view's centre: (304.0, 228.5).
+    EXPECT_EQ(Px(Vue(), 304, 228), Noir);
+    // Picture column 500 lies at view pixel 262.9, row 375 at 213.1, column 0 at 91.7.
+    EXPECT_EQ(Px(Vue(), 265, 228), Noir);
+    EXPECT_EQ(Px(Vue(), 260, 228), Bleu);
+    EXPECT_EQ(Px(Vue(), 304, 210), Magenta);
+    EXPECT_EQ(Px(Vue(), 89, 228), Blanc);
 }
 
 // The start-up as the program runs it, with the statistics window closed at once.

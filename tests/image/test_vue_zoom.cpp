@@ -15,6 +15,9 @@
 #include "base/vb.h"
 #include "tests/image/aide_vue.h"
 
+using AideVue::Px;
+using AideVue::Blanc;
+
 namespace {
 
 using AideVue::VueTest;
@@ -186,6 +189,23 @@ TEST_F(Zoom, UnCentrageHorsDePorteeRendLEtatDAvant) {
     // The view still zooms back in from there.
     tav.Czoom_Click(0);
     EXPECT_EQ(NiveauZoom, dernier - 1);
+}
+
+TEST_F(Zoom, UneVueDePlusDe2184PixelsPrendSesClicsAuDela32767) {
+    // A view 40000 twips wide inside (2667 pixels): a centring click at 36000 twips.
+    // k = R**-2 * 26458 / 40060 = 0.4670152; 0.4670152 * (36000 - 20000) = 7472.24,
+    // 0.4670152 * (3000 - 3375) = -175.13.
+    Fenetre(43180, 8810);
+    ASSERT_EQ(tav.Picture1.ScaleWidth, 40000);
+    float x = 36000, y = 3000;
+    BGr::Zoom_clic(4, 0, x, y);
+    EXPECT_EQ(OrigineX, 7472);
+    EXPECT_EQ(OrigineY, -175);
+    // Past 32767 twips the thumbnail click and the magnifier work the same.
+    tav.Picture1_MouseMove(0, 0, 36000, 3000);
+    EXPECT_EQ(Px(tav.PLoupePic.contenu().Image(), 20, 20), Blanc);
+    BGr::Decale_vue(-34000, 0);
+    EXPECT_EQ(OrigineX, 7472 + Vb::CLng(34000 * 0.4670152));
 }
 
 } // namespace
