@@ -121,7 +121,7 @@ public:
     void charger(const QImage& picture);
     // Stretch-paints a rectangle of a picture (pixels of the source; whole source when
     // the source width is 0) onto the rectangle (x, y, w, h) of this surface's units.
-    // Painting copies whatever the draw mode, as the original's picture painting did.
+    // Painting copies whatever the draw mode: a mode left on for lines never tints a picture.
     void PaintPicture(const QImage& source, double x, double y, double w, double h,
                       int sx = 0, int sy = 0, int sw = 0, int sh = 0);
     // The same from a rectangle of another surface given in that surface's units, with
