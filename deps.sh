@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program and its tests need, when some are missing.
 set -euo pipefail
-packages=(cmake g++ ninja-build qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgtest-dev)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgtest-dev fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then packages+=(xvfb xauth); fi
 missing=()
 for p in "${packages[@]}"; do

@@ -20,6 +20,7 @@
 #include "image/etat_image.h"
 #include "image/services_image.h"
 #include "measure/etat_mesure.h"
+#include "platform/lecture_image.h"
 #include "platform/prompts.h"
 #include "platform/souris.h"
 #include "statwin/fenhisto.h"
@@ -139,16 +140,19 @@ void Ouverture_fenetre(bool lire_parametres) {
     NomUtilisateur = Lib_Langue[105];
     Grille_vide_initiale();
     BGr::Dispose_zone_image(1);
+    // The layout set the view's outer size; its drawable size follows, and so do the
+    // guide lengths taken from its width.
+    tav.Picture1.Interieur_suit();
+    Valeurs_de_disposition();
     TraceOrigine = TraceEnCours = TraceLargeur = TraceSecondPoint = 0;
     BGr::Position_panneau();
     ToucheModeVue = 0;
-    // There is no image to show at start-up unless the list already holds one.
-    if (ListIMGchar.ListCount() > 0) {
-        short premiere = 1;
-        try {
-            Gen::Affiche_image_liste(premiere);
-        } catch (const Vb::Erreur&) {
-        }
+    LectureImage::Prepare();
+    // The default picture: the view, its display scale and the thumbnail stand from here.
+    short premiere = 1;
+    try {
+        Gen::Affiche_image_liste(premiere);
+    } catch (const Vb::Erreur&) {
     }
     RepProg = Dossier_application();
     if (lire_parametres) Gen::Lit_parametres();

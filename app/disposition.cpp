@@ -53,7 +53,7 @@ void Dispose_fenetre() {
     Messages::Legendes_initiales();
     RapportVue = tav.Fenetre.Width / Largeur_ecran();
     Place_image(tav, 0.99, 0.99);
-    LargeurVueInitiale = Vb::CInt(tav.Picture1.Width);
+    LargeurVueInitiale = Vb::CLng(tav.Picture1.Width);
 
     tav.TBox(4).Visible = false;  // the state report, shown on request
     tav.Frame(1).Caption.clear();
@@ -91,12 +91,12 @@ void Dispose_zone_image(short mode) {
     p.Height = Vb::CLng((tav.Fenetre.Height - p.Top - Marge_verticale(tav)) * 0.99);
     if (mode == 0) {
         Place_image(tav, 1.0, 1.0);
-        LargeurVueInitiale = Vb::CInt(p.Width);
+        LargeurVueInitiale = Vb::CLng(p.Width);
         // Lengths shown in the normal state are not divided by the maximised ratio.
         DiviseurEchelle = 1.0;
     } else if (mode == 2) {
         Place_image(tav, 1.0, 1.0);
-        LargeurVueCourante = Vb::CInt(p.Width);
+        LargeurVueCourante = Vb::CLng(p.Width);
         DiviseurEchelle = LargeurVueInitiale > 0 ? double(LargeurVueCourante) / LargeurVueInitiale : 1.0;
     }
     if (ModePalmer == 2) {
@@ -140,9 +140,9 @@ void Dispose_depart() {
     tav.Picture1.Left = panneau.Width;  // the measurement grid is as wide as the panel
 
     // Thumbnail, then the magnifier under the displayed copy of the grid.
-    tav.Vignette.Left = 0;
-    tav.Vignette.Top = 2500;
-    const int haut_copie = tav.Vignette.Top + LargeurVignette, hauteur_copie = 1250;
+    tav.VignP.Left = 0;
+    tav.VignP.Top = 2500;
+    const int haut_copie = tav.VignP.Top + LargeurVignette, hauteur_copie = 1250;
     tav.FraListeImg.Caption.clear();
     Place(tav.FraListeImg, tav.FraListeImg.Left, 1000, 3000, 1500);
     tav.FraListeImg.Visible = false;

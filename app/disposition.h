@@ -4,9 +4,8 @@
 #include "base/etat_struct.h"
 
 #define CHAMPS_ETAT_DISPOSITION(X)                                                               \
-    X(double, RapportVue, 0)             /* window width / screen width */                        \
-    X(short, LargeurVueInitiale, 0)      /* picture width at start-up or after a normal resize */ \
-    X(short, LargeurVueCourante, 0)      /* picture width after a maximised-state resize */
+    X(int, LargeurVueInitiale, 0)        /* picture width at start-up or after a normal resize */ \
+    X(int, LargeurVueCourante, 0)        /* picture width after a maximised-state resize */
 
 ETAT_GROUPE(EtatDisposition, etat_disposition, CHAMPS_ETAT_DISPOSITION)
 #define ETAT_INSTANCE_COURANTE etat_disposition

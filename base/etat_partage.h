@@ -26,7 +26,8 @@ using ValeursCouleur = TableauFixe<float, 4>;       // 1 to 3
     X(short, NiveauZoom, 0)                                                                       \
     X(double, FacteurZoom, 1.0)          /* RapportZoom ^ NiveauZoom */                           \
     X(short, ZoomActif, -1)              /* the view follows zoom and offsets */                  \
-    X(double, DiviseurEchelle, 1.0)      /* display divisor of calibrated lengths */
+    X(double, DiviseurEchelle, 1.0)      /* display divisor of calibrated lengths */              \
+    X(double, RapportVue, 0)             /* window width / screen width, set by the layout */
 
 ETAT_GROUPE(EtatVue, etat_vue, CHAMPS_ETAT_VUE)
 #define ETAT_INSTANCE_COURANTE etat_vue

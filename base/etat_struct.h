@@ -23,6 +23,7 @@ class Grille;
 struct Controle;
 class TableauControles;
 struct LigneTrame;
+class BoiteImage;
 
 // A fixed array indexed as the original's arrays were (declare one element more than
 // the last index).
@@ -38,7 +39,7 @@ namespace Etat {
 // Fixed arrays of these types need nothing more: they are walked element by element.
 #define ETAT_TYPES_CHAMPS(X)                                                                 \
     X(short) X(int) X(long) X(float) X(double) X(bool) X(QString) X(QStringList) X(Liste)   \
-    X(Grille) X(Controle) X(TableauControles) X(LigneTrame)
+    X(Grille) X(Controle) X(TableauControles) X(LigneTrame) X(BoiteImage)
 
 // Walks every field of a group: one call per field, arrays element by element.
 class Visiteur {

@@ -10,6 +10,12 @@ class QImage;
 
 namespace Rappels {
 
+// --- the shell
+// Lays the measuring window out for a window state (0 normal, 1 minimised, 2 maximised).
+inline std::function<void(short)> Dispose_zone_image = [](short) {};
+// Places the control panel at its position around the view.
+inline std::function<void()> Position_panneau = [] {};
+
 // --- image handling
 // Adds a file to the image list and shows it.
 inline std::function<void(const QString&)> appel_img_listchar = [](const QString&) {};

@@ -6,6 +6,7 @@
 #include "base/etat_struct.h"
 #include "base/liste.h"
 #include "platform/controles.h"
+#include "platform/surface_boite.h"
 
 // The window's controls, as models the procedures read and write: X(type, name, design values).
 #define CONTROLES_TAV(X) \
@@ -20,8 +21,15 @@
     X(TableauControles, Frame, {10, {.Visible = false}}, {12, {.Visible = false}}) /* frames: 10 comments, 12 results, hidden until opened */ \
     X(TableauControles, FraMC) /* multilayer frame */ \
     X(Controle, FraTavl) /* about frame */ \
-    X(Controle, Picture1, .Width = 9000, .Height = 6750, .ScaleWidth = 9000, .ScaleHeight = 6750) /* the picture box of the view */ \
-    X(Controle, picbase) /* hidden base picture */ \
+    X(BoiteImage, Picture1, 9060, 6810, 30) /* the view: Width outer, ScaleWidth inner (twips) */ \
+    X(BoiteImage, picbase) /* hidden holder of the whole picture */ \
+    X(BoiteImage, ImageMem) /* hidden copy of the painted view with the recorded items */ \
+    X(BoiteImage, Image1) /* hidden copy of the view under the rubber band */ \
+    X(BoiteImage, Image2) /* hidden copy of the view under the width guide */ \
+    X(BoiteImage, Image3) /* hidden snapshot of the view */ \
+    X(BoiteImage, Picture2) /* hidden full-size copy the annotations go onto */ \
+    X(Controle, lblWidth) /* the picture's width in pixels */ \
+    X(Controle, lblHeight) /* the picture's height in pixels */ \
     X(Controle, labNomFic) /* path of the displayed image */ \
     X(Controle, CheckCalibre) /* Value 1: measured colours go through the scanner correction */ \
     X(Controle, Label7) /* the last colour sample: zone and R, V, B */ \
@@ -78,8 +86,8 @@
     X(Controle, CheckExpert) \
     X(Controle, FraListeImg) /* image-list frame */ \
     X(Controle, FraRep) /* folder pane */ \
-    X(Controle, PLoupePic) /* magnifier */ \
-    X(Controle, Vignette) /* thumbnail box */ \
+    X(BoiteImage, PLoupePic, 3000, 3000) /* magnifier */ \
+    X(BoiteImage, VignP, 2500, 1875) /* thumbnail */ \
     X(Controle, Text4, .Text = QStringLiteral("1")) /* comment scroll controls: the row being commented */ \
     X(Controle, VScroll2) /* comment scroll controls */ \
     X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
@@ -123,6 +131,19 @@ public:
     void RAZ_Grille_total();
     // Brings back the image, calibration and zoom of the current row and centres the view on it.
     void Cherche_spore();
+
+    // --- the view: resize, thumbnail click, mouse over the picture, labels along segments,
+    // the view's snapshot. Mouse handlers take the button, the shift state and x, y in the
+    // units of the box.
+    void Form_Resize();
+    void VignP_MouseDown(short Button, short Shift, float X, float Y);
+    void Picture1_MouseMove(short Button, short Shift, float X, float Y);
+    // The scale bar's label on the view, turned along the bar.
+    void TextIncline(const QString& TexTe, int Xpos, int Ypos, float sens, int Xbout, int Ybout);
+    // A label along the segment (Xpos, Ypos)-(Xbout, Ybout) of the view, from its left end.
+    void SegmentTextIncline(const QString& TexTe, int Xpos, int Ypos, float sens, int Xbout, int Ybout);
+    void Sauve_Ecran3();
+    void Rappel_Ecran3();
 
     // --- flash panel: short coloured notices, over the window the user is looking at
     // Shows `Chn` on a panel of colour `couleur` (&HBBGGRR) for about `delai` seconds.

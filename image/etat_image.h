@@ -1,7 +1,9 @@
 #pragma once
-// The image handling's own state: the folder pane, thumbnail and magnifier sizes, the
-// view keys, annotations and the reference picture.
+// The image handling's own state: the folder pane, the zoom steps, thumbnail and magnifier
+// sizes, the drawing colours, the view keys, annotations and the reference picture.
 #include "base/etat_struct.h"
+
+using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
 
 #define CHAMPS_ETAT_IMAGE(X)                                                                     \
     X(QString, RepAncien)                /* image folder before the last search */                \
@@ -14,7 +16,16 @@
     X(short, DemiZoneLoupe, 500)                                                                  \
     X(short, LoupeFigee, 0)                                                                       \
     X(short, LoupeVisible, -1)                                                                    \
-    X(short, PasZoom, 1)                                                                          \
+    X(short, PasZoom, 1)                 /* zoom levels a button moves, 1 or 2 */                 \
+    X(short, NiveauZoomInitial, 0)       /* the level "Z1" returns to: -2 x PasZoom at the load */\
+    X(double, RapportImage, 0)           /* the picture's width over its height (extents) */     \
+    X(CouleursDessin, CouleursTrace, 12, 10) /* drawing colours, as 16-colour palette indexes */  \
+    X(short, AutoRetrace, -1)            /* changes of view redraw the recorded measurements */   \
+    X(int, ClicX, 0)                     /* last press of the annotations and the magnifier key */\
+    X(int, ClicY, 0)                                                                              \
+    X(int, RelacheX, 0)                  /* release that ends the scale-bar drag */               \
+    X(int, RelacheY, 0)                                                                           \
+    X(short, IllusReferenceValeur, 0)    /* the scale bar's value is being entered */             \
     X(short, ToucheZoom, 0)                                                                       \
     X(short, ToucheDeplacement, 0)                                                                \
     X(short, ModeDeplace, 0)                                                                      \
@@ -22,6 +33,7 @@
     X(short, IllusReference, 0)                                                                   \
     X(short, ReferenceSurImage, 0)                                                                \
     X(short, ImageRefPrete, 0)                                                                    \
+    X(QString, NomImageReference)        /* the reference picture's name; nothing assigns it */   \
     X(QStringList, TabExtImage, QStringList{QStringLiteral("BMP"), QStringLiteral("JPG")})        \
     X(short, FormatImage, 0)             /* save format of pictures: 0 BMP, 1 JPG */              \
     X(short, LargeurRefAbsente, -1)

@@ -14,17 +14,6 @@
 
 namespace Gen {
 
-void Affiche_image_liste(short& numero) {
-    // Raises the list's error for a number outside the list, as callers expect.
-    const QString chemin = ListIMGchar.List(numero - 1);
-    NomImageActive = chemin;
-    IndexImageActive = numero;
-    OrigineX = 0;
-    OrigineY = 0;
-    Tav::instance()->labNomFic.Caption = chemin;
-    FacteurZoom = std::pow(RapportZoom, NiveauZoom);
-}
-
 QString Cherche_image(QString& chemin) {
     RepAncien = RepImage;
     if (!Fichier_existe(chemin)) {
@@ -46,13 +35,3 @@ void Copie_ecran(const QString&, float) {}
 
 } // namespace Gen
 
-namespace BGr {
-void Boutons_zoom(short index) {
-    if (index == 2) NiveauZoom = 0;
-    FacteurZoom = std::pow(RapportZoom, NiveauZoom);
-}
-void Affiche_vue(short&) {}
-void Charge_image_base(const QString&) {}
-void Calcule_rectangle_vignette(short, short) {}
-void Retrace_vue(short, short) {}
-} // namespace BGr

@@ -42,9 +42,9 @@ void Tav::Cherche_spore() {
         if (t.Image != IndexImageActive) {
             const int index = t.Image - 1;
             const bool connue = index >= 0 && index < ListIMGchar.ListCount();
+            if (connue) ListIMGchar.setListIndex(index);
             const QString chemin = connue ? ListIMGchar.List(index) : QString();
             if (!chemin.isEmpty()) {
-                ListIMGchar.setListIndex(index);
                 NomImageActive = chemin;
                 Rappels::Restaure_image();
                 BGr::Charge_image_base(chemin);
@@ -52,10 +52,8 @@ void Tav::Cherche_spore() {
                 IndexImageActive = short(ListIMGchar.ListIndex() + 1);
                 Rappels::Retrace(0);
             } else {
-                if (ListIMGchar.ListCount() > 0) {
-                    short premiere = 1;
-                    Gen::Affiche_image_liste(premiere);
-                }
+                short premiere = 1;
+                Gen::Affiche_image_liste(premiere);
                 IndexImageActive = 0;
                 CalibrageActuel = CalibrageImage[0];
             }

@@ -1,9 +1,8 @@
 #pragma once
-// The measuring's own state: drawing flags, click tolerance, measuring styles, the
-// pointer speed and the drawing colours.
+// The measuring's own state: drawing flags, click tolerance, measuring styles and the
+// pointer speed (the drawing colours are the image handling's, which draws with them too).
 #include "base/etat_struct.h"
-
-using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
+#include "image/etat_image.h"
 
 #define CHAMPS_ETAT_MESURE(X)                                                                    \
     X(short, TolClic, 30)                /* click tolerance, screen pixels */                     \
@@ -20,9 +19,7 @@ using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
     X(short, ComptageEnCours, 0)         /* a count has been stored in the row being filled */    \
     X(short, ClicArme, 0)                /* the next click on the picture counts */               \
     X(short, ToucheAlt, 0)                                                                        \
-    X(short, ToucheV, 0)                                                                          \
-    X(CouleursDessin, CouleursTrace, 12, 10) /* drawing colours, as 16-colour palette indexes */  \
-    X(short, AutoRetrace, -1)            /* changes of view redraw the recorded measurements */
+    X(short, ToucheV, 0)
 
 ETAT_GROUPE(EtatMesure, etat_mesure, CHAMPS_ETAT_MESURE)
 #define ETAT_INSTANCE_COURANTE etat_mesure

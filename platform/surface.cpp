@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,6 +40,7 @@ void Surface::redimensionner(int largeurPx, int hauteurPx) {
         p.drawImage(0, 0, image_);
     }
     image_ = std::move(nouvelle);
+    transitoire_ = QImage();
     if (!echelleUtilisateur_) ScaleTwips();
     changed();
 }
@@ -76,6 +78,15 @@ QFont Surface::police() const {
 
 QColor Surface::crayon(long c) const { return couleur(c < 0 ? ForeColor : c); }
 
+QImage& Surface::cible() {
+    if (AutoRedraw) {
+        transitoire_ = QImage();
+        return image_;
+    }
+    if (transitoire_.isNull()) transitoire_ = image_.copy();
+    return transitoire_;
+}
+
 namespace {
 // A painter set for the surface's draw mode, aliased so that lines stay crisp.
 void preparer(QPainter& p, int mode) {
@@ -83,10 +94,12 @@ void preparer(QPainter& p, int mode) {
     if (mode == Surface::Inverse) p.setCompositionMode(QPainter::RasterOp_NotDestination);
     else if (mode == Surface::Xor) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     else if (mode == Surface::MasquePlume) p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    else if (mode == Surface::FusionPlumeNonEcran) p.setCompositionMode(QPainter::RasterOp_SourceOrNotDestination);
 }
 } // namespace
 
 void Surface::Cls() {
+    transitoire_ = QImage();
     image_.fill(couleur(BackColor));
     CurrentX = left_;
     CurrentY = top_;
@@ -98,7 +111,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, long c, Trait tra
     const QPoint pa(pixel(a.x()), pixel(a.y())), pb(pixel(b.x()), pixel(b.y()));
     const QColor col = crayon(c);
     {
-        QPainter p(&image_);
+        QPainter p(&cible());
         preparer(p, DrawMode);
         QPen pen(col, std::max(1, DrawWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         if (DrawWidth <= 1) pen.setWidth(0);  // cosmetic: exactly one pixel
@@ -134,7 +147,7 @@ void Surface::Circle(double x, double y, double rayon, long c, std::optional<dou
     if (aspect < 1) ry = rx * aspect;
     else if (aspect > 1) rx = rx / aspect;
     {
-        QPainter p(&image_);
+        QPainter p(&cible());
         preparer(p, DrawMode);
         QPen pen(crayon(c), std::max(1, DrawWidth));
         if (DrawWidth <= 1) pen.setWidth(0);
@@ -171,10 +184,11 @@ void Surface::Circle(double x, double y, double rayon, long c, std::optional<dou
 void Surface::PSet(double x, double y, long c) {
     const QPointF a = versPixels(x, y);
     const int px = pixel(a.x()), py = pixel(a.y());
+    QImage& ou = cible();
     if (DrawWidth <= 1 && DrawMode == Copie) {
-        if (image_.valid(px, py)) image_.setPixel(px, py, crayon(c).rgb());
+        if (ou.valid(px, py)) ou.setPixel(px, py, crayon(c).rgb());
     } else {
-        QPainter p(&image_);
+        QPainter p(&ou);
         preparer(p, DrawMode);
         const int w = std::max(1, DrawWidth);
         p.fillRect(QRect(px - (w - 1) / 2, py - (w - 1) / 2, w, w), crayon(c));
@@ -191,16 +205,50 @@ long Surface::Point(double x, double y) const {
     return bgr(QColor(image_.pixel(px, py)));
 }
 
+std::optional<Surface::PoliceLogique> Surface::SelectionnePolice(std::optional<PoliceLogique> police) {
+    std::optional<PoliceLogique> avant = std::move(police_);
+    police_ = std::move(police);
+    return avant;
+}
+
+namespace {
+// The face of a logical font: its name, with a free face of the same metrics where the
+// named one is missing (Liberation Sans stands for Arial).
+QFont police_logique(const Surface::PoliceLogique& l) {
+    static const bool substitutions = [] {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substitutions;
+    QFont f(l.Nom);
+    if (l.Hauteur < 0) {
+        f.setPixelSize(-l.Hauteur);
+    } else if (l.Hauteur > 0) {
+        // A positive height is the cell (ascent and descent): scale the em to fit it.
+        f.setPixelSize(l.Hauteur);
+        const QFontMetricsF m(f);
+        if (m.height() > 0) f.setPixelSize(std::max(1, int(l.Hauteur * l.Hauteur / m.height())));
+    }
+    f.setWeight(QFont::Weight(std::clamp(l.Graisse == 0 ? 400 : l.Graisse, 100, 900)));
+    f.setItalic(l.Italique);
+    f.setUnderline(l.Souligne);
+    return f;
+}
+} // namespace
+
 void Surface::Print(const QString& texte, bool suite) {
     const QPointF a = versPixels(CurrentX, CurrentY);
-    const QFont f = police();
+    const QFont f = police_ ? police_logique(*police_) : police();
     {
-        QPainter p(&image_);
+        QPainter p(&cible());
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(f);
         p.setPen(couleur(ForeColor));
         const QFontMetricsF m(f, &image_);
-        p.drawText(QPointF(pixel(a.x()), pixel(a.y()) + m.ascent()), texte);
+        // The position is the text's top left; an escapement turns the text about it.
+        p.translate(pixel(a.x()), pixel(a.y()));
+        if (police_ && police_->Echappement != 0) p.rotate(-police_->Echappement / 10.0);
+        p.drawText(QPointF(0, m.ascent()), texte);
     }
     if (suite) {
         CurrentX += TextWidth(texte);
@@ -223,11 +271,41 @@ double Surface::TextHeight(const QString& texte) const {
 }
 
 void Surface::restaurer(const QImage& copie) {
+    transitoire_ = QImage();
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, copie);
     p.end();
     changed();
+}
+
+void Surface::charger(const QImage& picture) {
+    transitoire_ = QImage();
+    image_ = picture.isNull() ? QImage(1, 1, QImage::Format_RGB32) : picture.convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull()) image_.fill(couleur(BackColor));
+    ScaleTwips();
+    CurrentX = CurrentY = 0;
+    changed();
+}
+
+void Surface::peindre(const QImage& source, QRectF dest, QRectF orig) {
+    if (source.isNull() || dest.width() <= 0 || dest.height() <= 0 || orig.width() <= 0 || orig.height() <= 0) return;
+    const double kx = dest.width() / orig.width(), ky = dest.height() / orig.height();
+    // The part of the source rectangle inside the picture, and where it lands.
+    const QRectF dedans = orig.intersected(QRectF(source.rect()));
+    if (dedans.isEmpty()) return;
+    dest = QRectF(dest.left() + (dedans.left() - orig.left()) * kx, dest.top() + (dedans.top() - orig.top()) * ky,
+                  dedans.width() * kx, dedans.height() * ky);
+    orig = dedans;
+    // Then the part of that landing place on this surface, and the source it needs.
+    QImage& ou = cible();
+    const QRectF visible = dest.intersected(QRectF(ou.rect()));
+    if (visible.isEmpty()) return;
+    orig = QRectF(orig.left() + (visible.left() - dest.left()) / kx, orig.top() + (visible.top() - dest.top()) / ky,
+                  visible.width() / kx, visible.height() / ky);
+    QPainter p(&ou);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(visible, source, orig);
 }
 
 void Surface::PaintPicture(const QImage& source, double x, double y, double w, double h, int sx, int sy, int sw,
@@ -237,10 +315,14 @@ void Surface::PaintPicture(const QImage& source, double x, double y, double w, d
     const int x1 = pixel(a.x()), y1 = pixel(a.y()), x2 = pixel(b.x()), y2 = pixel(b.y());
     const QRect cible(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
     const QRect origine = sw > 0 && sh > 0 ? QRect(sx, sy, sw, sh) : source.rect();
-    {
-        QPainter p(&image_);
-        preparer(p, DrawMode);
-        p.drawImage(cible, source, origine);
-    }
+    peindre(source, QRectF(cible), QRectF(origine));
+    changed();
+}
+
+void Surface::PaintPicture(const Surface& source, double x, double y, double w, double h, double sx, double sy,
+                           double sw, double sh) {
+    const QPointF a = versPixels(x, y), b = versPixels(x + w, y + h);
+    const QPointF sa = source.versPixels(sx, sy), sb = source.versPixels(sx + sw, sy + sh);
+    peindre(source.Image(), QRectF(a, b).normalized(), QRectF(sa, sb).normalized());
     changed();
 }

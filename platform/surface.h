@@ -5,10 +5,15 @@
 // classic picture-box model: a current position, a fore colour, a fill colour and
 // style, a pen width, a draw mode (copy, or inversion for rubber bands), text printed
 // at the current position. Colours are given as &HBBGGRR values.
+//
+// Drawing goes to the persistent picture while AutoRedraw is on. With AutoRedraw off it
+// goes to a transient layer over it, what the screen alone would show: the next drawing
+// with AutoRedraw on (or a Cls) wipes that layer.
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -16,8 +21,9 @@
 class Surface {
 public:
     // Draw modes, with the original's values; MasquePlume keeps only what the pen and
-    // the picture have in common (pen AND picture).
-    enum Mode { Inverse = 6, Xor = 7, MasquePlume = 9, Copie = 13 };
+    // the picture have in common (pen AND picture); FusionPlumeNonEcran merges the pen
+    // with the inverse of the picture (pen OR NOT picture), so a cross shows over any colour.
+    enum Mode { Inverse = 6, Xor = 7, MasquePlume = 9, Copie = 13, FusionPlumeNonEcran = 14 };
     // Fill styles: solid, or transparent (the default).
     enum Remplissage { Plein = 0, Transparent = 1 };
     // How Line draws: a segment, a box, a filled box.
@@ -64,6 +70,24 @@ public:
     double FontSize = 8.25;
     bool FontBold = false;
     QString FontName = QStringLiteral("Sans Serif");
+    bool AutoRedraw = true;
+
+    // A logical font, as a program builds one for the graphics interface: a negative height
+    // selects by character height in pixels, a positive one by cell height; the escapement
+    // turns the text counter-clockwise, in tenths of a degree; weight 400 normal, 700 bold.
+    struct PoliceLogique {
+        int Hauteur = 0;
+        int Echappement = 0;
+        int Graisse = 400;
+        bool Italique = false;
+        bool Souligne = false;
+        QString Nom;
+        bool operator==(const PoliceLogique&) const = default;
+    };
+    // Selects a logical font for Print (or none: the box's own font) and returns the
+    // one selected before, so that the caller can put it back.
+    std::optional<PoliceLogique> SelectionnePolice(std::optional<PoliceLogique> police);
+    const std::optional<PoliceLogique>& PoliceSelectionnee() const { return police_; }
 
     // Paints the whole picture with the back colour; the position goes to the top left.
     void Cls();
@@ -90,22 +114,52 @@ public:
 
     // The persistent picture, to keep a copy and paint it back later (rubber bands).
     const QImage& Image() const { return image_; }
+    // What a screen shows: the persistent picture with the transient layer over it.
+    const QImage& ImageAffichee() const { return transitoire_.isNull() ? image_ : transitoire_; }
     void restaurer(const QImage& copie);
+    // Takes a picture as the whole persistent picture, at its size; the scale becomes twips.
+    void charger(const QImage& picture);
     // Stretch-paints a rectangle of a picture (pixels of the source; whole source when
     // the source width is 0) onto the rectangle (x, y, w, h) of this surface's units.
+    // Painting copies whatever the draw mode: a mode left on for lines never tints a picture.
     void PaintPicture(const QImage& source, double x, double y, double w, double h,
                       int sx = 0, int sy = 0, int sw = 0, int sh = 0);
+    // The same from a rectangle of another surface given in that surface's units, with
+    // its fractions kept. Only the part of the rectangle inside the source picture is
+    // painted, onto the matching part of the destination, and only what lands on this
+    // surface is computed: a huge picture costs what the visible part costs. Pixels are
+    // not smoothed.
+    void PaintPicture(const Surface& source, double x, double y, double w, double h,
+                      double sx, double sy, double sw, double sh);
 
-    // Called after each change, so a view can repaint.
-    void setOnChange(std::function<void()> f) { onChange_ = std::move(f); }
+    // Called after each change, so a view can repaint. A copy of the surface does not
+    // take the observer along, and an assignment keeps the target's.
+    void setOnChange(std::function<void()> f) { onChange_.f = std::move(f); }
+
+    bool operator==(const Surface&) const = default;
 
 private:
+    struct Observateur {
+        std::function<void()> f;
+        Observateur() = default;
+        Observateur(const Observateur&) {}
+        Observateur& operator=(const Observateur&) { return *this; }
+        bool operator==(const Observateur&) const { return true; }
+    };
+
     QFont police() const;
     QColor crayon(long couleur) const;
-    void changed() { if (onChange_) onChange_(); }
+    // Where drawing goes: the persistent picture, or the transient layer with AutoRedraw off.
+    QImage& cible();
+    // Paints the source rectangle (source pixels) onto the target rectangle (pixels of this
+    // surface), both clipped as PaintPicture describes.
+    void peindre(const QImage& source, QRectF cible, QRectF origine);
+    void changed() { if (onChange_.f) onChange_.f(); }
 
     QImage image_;
+    QImage transitoire_;
     double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
     bool echelleUtilisateur_ = false;
-    std::function<void()> onChange_;
+    std::optional<PoliceLogique> police_;
+    Observateur onChange_;
 };

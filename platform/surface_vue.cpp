@@ -9,12 +9,34 @@ VueSurface::VueSurface(QWidget* parent) : QWidget(parent), surface_(1, 1) {
     surface_.setOnChange([this] { update(); });
 }
 
-void VueSurface::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, surface_.Image());
+VueSurface::~VueSurface() { montrer(nullptr); }
+
+void VueSurface::montrer(Surface* autre) {
+    if (externe_) externe_->setOnChange({});
+    externe_ = autre;
+    if (externe_) {
+        externe_->setOnChange([this] { suivre(); });
+        suivre();
+    } else {
+        update();
+    }
 }
 
-void VueSurface::resizeEvent(QResizeEvent*) { surface_.redimensionner(width(), height()); }
+void VueSurface::suivre() {
+    // The widget takes the size of the surface it shows.
+    const QSize taille(externe_->largeurPx(), externe_->hauteurPx());
+    if (size() != taille) resize(taille);
+    update();
+}
+
+void VueSurface::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, surface().ImageAffichee());
+}
+
+void VueSurface::resizeEvent(QResizeEvent*) {
+    if (!externe_) surface_.redimensionner(width(), height());
+}
 
 namespace {
 int bouton(Qt::MouseButtons b) {
@@ -37,7 +59,7 @@ void VueSurface::envoyer(const Souris& f, QMouseEvent* e, bool relache) {
     if (!f) return;
     // A press or a release names the button that changed; a move names those held.
     const int b = relache || e->type() == QEvent::MouseButtonPress ? bouton(e->button()) : bouton(e->buttons());
-    const QPointF u = surface_.versUnites(e->position().x(), e->position().y());
+    const QPointF u = surface().versUnites(e->position().x(), e->position().y());
     f(b, touches(e->modifiers()), u.x(), u.y());
 }
 

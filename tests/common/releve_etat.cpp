@@ -8,6 +8,7 @@
 #include "base/liste.h"
 #include "grid/etat_grille.h"
 #include "platform/controles.h"
+#include "platform/surface_boite.h"
 
 // A field type added to ETAT_TYPES_CHAMPS needs one `texte` and one `derange` here.
 namespace {
@@ -117,6 +118,29 @@ void derange(LigneTrame& l) {
     derange(l.Image);
     derange(l.Zoom);
     derange(l.Texte);
+}
+
+// A picture box: its control, its scale and extent, and what it holds, down to the pixels.
+QString texte(const BoiteImage& b) {
+    const QImage& i = b.Image();
+    const QByteArray pixels(reinterpret_cast<const char*>(i.constBits()), i.isNull() ? 0 : i.sizeInBytes());
+    return texte(static_cast<const Controle&>(b)) +
+           QStringLiteral(" bord=%1 echelle=%2,%3 himetric=%4x%5 image=%6x%7#%8 apercu=%9x%10")
+               .arg(b.Bordure).arg(b.ScaleLeft).arg(b.ScaleTop).arg(b.LargeurHimetric).arg(b.HauteurHimetric)
+               .arg(i.width()).arg(i.height()).arg(qHash(pixels)).arg(b.Apercu.width()).arg(b.Apercu.height());
+}
+
+void derange(BoiteImage& b) {
+    derange(static_cast<Controle&>(b));
+    derange(b.Bordure);
+    derange(b.ScaleLeft);
+    derange(b.ScaleTop);
+    derange(b.LargeurHimetric);
+    derange(b.HauteurHimetric);
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    b.Charge_picture(image);
+    b.Apercu = image;
 }
 
 } // namespace

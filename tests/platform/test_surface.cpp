@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/surface.h"
+#include "platform/surface_boite.h"
 #include "platform/surface_vue.h"
 
 namespace {
@@ -289,6 +290,155 @@ TEST(Surface, LaVueDonneLaSourisEnUnites) {
     vue.resize(300, 120);
     EXPECT_EQ(vue.surface().largeurPx(), 300);
     EXPECT_EQ(vue.surface().Image().height(), 120);
+}
+
+TEST(Surface, FusionDuCrayonAvecLInverseDeLImage) {
+    // Pen OR NOT picture: red over white stays red, over black it becomes white.
+    Surface s = pixels();
+    s.Line(0, 60, 199, 99, Noir, Surface::BoitePleine);
+    s.DrawMode = Surface::FusionPlumeNonEcran;
+    s.Line(100, 0, 100, 99, Rouge);
+    EXPECT_EQ(px(s, 100, 20), Rouge);
+    EXPECT_EQ(px(s, 100, 80), Blanc);
+    EXPECT_EQ(px(s, 99, 80), Noir);
+    // Painting a picture copies whatever the draw mode.
+    QImage bleu(2, 2, QImage::Format_RGB32);
+    bleu.fill(QColor(0, 0, 255));
+    s.PaintPicture(bleu, 0, 0, 50, 50);
+    EXPECT_EQ(px(s, 20, 20), 0xFF0000);
+}
+
+TEST(Surface, CoucheTransitoireEffaceeParLeDessinSuivant) {
+    Surface s = pixels();
+    s.Line(0, 10, 199, 10, Rouge);
+    s.AutoRedraw = false;
+    s.Line(0, 50, 199, 50, Rouge);
+    EXPECT_EQ(px(s, 20, 50), Blanc);  // the persistent picture has no such line
+    EXPECT_EQ(Surface::bgr(QColor(s.ImageAffichee().pixel(20, 50))), Rouge);
+    EXPECT_EQ(Surface::bgr(QColor(s.ImageAffichee().pixel(20, 10))), Rouge);
+    s.AutoRedraw = true;
+    s.PSet(5, 5, Rouge);
+    EXPECT_EQ(Surface::bgr(QColor(s.ImageAffichee().pixel(20, 50))), Blanc);
+    EXPECT_EQ(s.ImageAffichee(), s.Image());
+}
+
+TEST(Surface, PeintureDUneSourceFractionnaireDecoupee) {
+    // Two source pixels, red then green, 15 twips each.
+    QImage deux(2, 1, QImage::Format_RGB32);
+    deux.setPixel(0, 0, qRgb(255, 0, 0));
+    deux.setPixel(1, 0, qRgb(0, 255, 0));
+    Surface source(1, 1);
+    source.charger(deux);
+    EXPECT_DOUBLE_EQ(source.ScaleWidth(), 30);
+
+    // From 7.5 to 22.5 twips: half of each pixel, so half of the destination each.
+    Surface s = pixels();
+    s.PaintPicture(source, 0, 0, 100, 10, 7.5, 0, 15, 15);
+    EXPECT_EQ(px(s, 45, 5), Rouge);
+    EXPECT_EQ(px(s, 55, 5), 0x00FF00);
+    EXPECT_EQ(px(s, 110, 5), Blanc);
+
+    // A rectangle half outside the picture paints only the half inside, at its place.
+    Surface t = pixels();
+    t.PaintPicture(source, 0, 0, 100, 10, -30, 0, 60, 15);
+    EXPECT_EQ(px(t, 25, 5), Blanc);
+    EXPECT_EQ(px(t, 60, 5), Rouge);
+    EXPECT_EQ(px(t, 90, 5), 0x00FF00);
+
+    // A destination far larger than the surface: only what lands on it is painted.
+    Surface u = pixels();
+    u.PaintPicture(source, -100, -100, 400, 400, 0, 0, 30, 15);
+    EXPECT_EQ(px(u, 10, 10), Rouge);    // source x (10 + 100) / 200 = 0.55
+    EXPECT_EQ(px(u, 150, 90), 0x00FF00);  // source x 1.25
+}
+
+TEST(Surface, PoliceLogiqueTourneeEtRendue) {
+    Surface s = pixels();
+    Surface::PoliceLogique lf;
+    lf.Hauteur = -13;
+    lf.Echappement = -900;  // a quarter turn clockwise: the text runs down
+    lf.Graisse = 700;
+    lf.Nom = QStringLiteral("Arial");
+    EXPECT_FALSE(s.SelectionnePolice(lf).has_value());
+    s.CurrentX = 100;
+    s.CurrentY = 10;
+    s.Print(QStringLiteral("ABCDEF"));
+    int haut = 100, bas = -1, gauche = 200, droite = -1;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (px(s, x, y) != Blanc) {
+                haut = std::min(haut, y);
+                bas = std::max(bas, y);
+                gauche = std::min(gauche, x);
+                droite = std::max(droite, x);
+            }
+    EXPECT_GE(haut, 9);
+    EXPECT_GT(bas - haut, 30);
+    EXPECT_LE(droite, 100);
+    EXPECT_GE(gauche, 100 - 13);
+    const std::optional<Surface::PoliceLogique> avant = s.SelectionnePolice({});
+    ASSERT_TRUE(avant.has_value());
+    EXPECT_EQ(*avant, lf);
+    EXPECT_FALSE(s.PoliceSelectionnee().has_value());
+}
+
+TEST(Surface, BoiteDImageTailleExterieureEtInterieure) {
+    BoiteImage b(9060, 6810, 30);
+    EXPECT_EQ(b.ScaleWidth, 9000);
+    EXPECT_EQ(b.ScaleHeight, 6750);
+    EXPECT_EQ(b.surface().largeurPx(), 600);
+    EXPECT_EQ(b.surface().hauteurPx(), 450);
+    b.surface().Line(0, 0, 150, 0, Rouge);
+    // A layout that sets the outer size: the inner one follows when asked, the drawing stays.
+    b.Width = 6060;
+    EXPECT_EQ(b.ScaleWidth, 9000);
+    b.Interieur_suit();
+    EXPECT_EQ(b.ScaleWidth, 6000);
+    EXPECT_EQ(px(b.surface(), 5, 0), Rouge);
+    EXPECT_EQ(b.surface().largeurPx(), 400);
+    // A user scale: 1000 units across, 100 down.
+    b.Echelle_utilisateur(1000, 100);
+    EXPECT_EQ(b.ScaleMode, 0);
+    b.surface().PSet(500, 50, Rouge);
+    EXPECT_EQ(px(b.surface(), 200, 225), Rouge);
+    // A holder sizes itself to its picture, 15 twips a pixel.
+    BoiteImage porteur;
+    porteur.Charge_picture(QImage(30, 20, QImage::Format_RGB32));
+    EXPECT_EQ(porteur.Width, 450);
+    EXPECT_EQ(porteur.Height, 300);
+    EXPECT_EQ(porteur.ScaleWidth, 450);
+}
+
+TEST(Surface, LaVueMontreUneAutreSurface) {
+    Surface autre(120, 80);
+    autre.Scale(0, 0, 1200, 800);
+    {
+        VueSurface vue;
+        vue.resize(300, 300);
+        vue.montrer(&autre);
+        EXPECT_EQ(vue.size(), QSize(120, 80));
+        EXPECT_EQ(&vue.surface(), &autre);
+        double x = -1, y = -1;
+        vue.MouseDown = [&](int, int, double ux, double uy) {
+            x = ux;
+            y = uy;
+        };
+        QMouseEvent appui(QEvent::MouseButtonPress, QPointF(30, 20), QPointF(30, 20), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&vue, &appui);
+        EXPECT_DOUBLE_EQ(x, 300);
+        EXPECT_DOUBLE_EQ(y, 200);
+        // An assignment keeps the shown surface's observer; a copy takes none along.
+        Surface copie = autre;
+        autre = Surface(60, 40);
+        autre.Line(0, 0, 300, 0);
+        EXPECT_EQ(vue.size(), QSize(60, 40));
+        copie.Line(0, 0, 300, 0);
+        EXPECT_EQ(vue.size(), QSize(60, 40));
+    }
+    // The widget gone, the surface draws on alone.
+    autre.Line(0, 0, 300, 300);
+    EXPECT_EQ(Surface::bgr(QColor(autre.Image().pixel(5, 5))), Noir);
 }
 
 } // namespace

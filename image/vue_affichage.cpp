@@ -1,0 +1,94 @@
+// Painting the view from the picture held, the redraw that every change of view ends
+// in, the zoom label, and the view's answer to a resized window.
+#include <cmath>
+
+#include "base/etat_partage.h"
+#include "base/rappels.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "image/etat_image.h"
+#include "image/vignette.h"
+#include "image/vue.h"
+
+namespace BGr {
+
+namespace {
+// The copies of the painted view that measuring and abandoning an item restore from.
+void Copie_vue(Tav& tav) {
+    const QImage vue = tav.Picture1.Image();
+    tav.ImageMem.Charge_picture(vue);
+    tav.Image2.Charge_picture(vue);
+    tav.Image1.Charge_picture(tav.Image2.Image());
+}
+} // namespace
+
+void Affiche_vue(short& niveau) {
+    Tav& tav = *Tav::instance();
+    try {
+        const double f = std::pow(RapportZoom, niveau);
+        const double ws = Largeur_himetric() * f;
+        // The whole view is painted at the picture's scale, whatever its shape: a picture
+        // taller than the view goes on to the view's lower edge.
+        const double wd = tav.Picture1.Width, hd = tav.Picture1.Height;
+        if (wd <= 0) throw Vb::Erreur(Vb::ErrDivisionZero, "view without width");
+        const double hs = hd * ws / wd;
+        Surface& vue = tav.Picture1.surface();
+        vue.Cls();
+        vue.PaintPicture(tav.picbase.contenu(), 0, 0, wd, hd, OrigineX, OrigineY, ws, hs);
+        Affiche_zoom();
+    } catch (const Vb::Erreur&) {
+    }
+    Copie_vue(tav);
+}
+
+void Retrace_vue(int tx, int ty) {
+    Trace_vignette(0, 0, LargeurVignette);
+    if (ZoomActif) {
+        Calcule_rectangle_vignette(tx, ty);
+        short niveau = NiveauZoom;
+        Affiche_vue(niveau);
+    }
+}
+
+void Affiche_zoom() {
+    // The share shown, to the nearest half-hundredth, in the shortest writing.
+    const double part = Vb::Int(100.0 / FacteurZoom + 0.5) * 0.005;
+    Tav::instance()->label(2).Caption = QStringLiteral("Z= ") + Vb::CStr(part);
+}
+
+void Zoom_initial() {
+    NiveauZoom = short(-2 * PasZoom);
+    FacteurZoom = std::pow(RapportZoom, NiveauZoom);
+    NiveauZoomInitial = NiveauZoom;
+    short niveau = NiveauZoom;
+    Affiche_vue(niveau);
+    Trace_vignette(0, 0, LargeurVignette);
+}
+
+void Efface_vue() {
+    Tav::instance()->Picture1.surface().Cls();
+    Zoom_initial();
+}
+
+void Redimensionne_vue() {
+    Tav& tav = *Tav::instance();
+    try {
+        if (tav.WindowState == 0) DiviseurEchelle = 1.0;
+        Rappels::Dispose_zone_image(tav.WindowState);
+        // The layout set the outer size; the drawable size follows it.
+        tav.Picture1.Interieur_suit();
+        if (tav.Picture1.ScaleWidth <= 0) throw Vb::Erreur(Vb::ErrDivisionZero, "view without width");
+        EchelleAffichage = Largeur_himetric() / tav.Picture1.ScaleWidth;
+        Rappels::Position_panneau();
+        OrigineX = 0;
+        OrigineY = 0;
+        NiveauZoom = NiveauZoomInitial;
+        FacteurZoom = std::pow(RapportZoom, NiveauZoom);
+        Retrace_vue(0, 0);
+        Affiche_zoom();
+    } catch (const Vb::Erreur&) {
+    }
+    if (AutoRetrace) Rappels::Retrace(0);
+}
+
+} // namespace BGr

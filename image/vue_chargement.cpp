@@ -1,0 +1,109 @@
+// Putting a picture into the hidden holder `picbase`: from a file, or the built-in
+// picture shown at start-up; the display scale and the aspect ratio follow it.
+#include <QImage>
+
+#include "base/etat_partage.h"
+#include "base/tav.h"
+#include "base/vb.h"
+#include "image/etat_image.h"
+#include "image/services_image.h"
+#include "image/vue.h"
+#include "platform/lecture_image.h"
+
+namespace {
+
+QString derniere_erreur;
+
+constexpr int kTwips = Surface::TwipsParPixel;
+constexpr double kPointsParPouce = 96.0;
+
+// The thumbnail's size in pixels for a picture of w x h pixels.
+QSize Taille_apercu(int w, int h) {
+    const int largeur = std::max(1, LargeurVignette / kTwips);
+    return QSize(largeur, std::max(1, int(double(largeur) * h / std::max(1, w))));
+}
+
+// A reduced copy for the thumbnail: a fast pass down to a few times its size, then a
+// smooth one; a pass over every pixel of a large picture at each redraw is spared.
+QImage Apercu(const QImage& image) {
+    const QSize cible = Taille_apercu(image.width(), image.height());
+    if (image.width() <= cible.width()) return QImage();
+    QImage etape = image;
+    if (image.width() > 4 * cible.width())
+        etape = image.scaled(cible * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return etape.scaled(cible, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// `picbase` takes the picture, with its sizes in image units and its extent.
+void Tient_picture(const QImage& image) {
+    BoiteImage& base = Tav::instance()->picbase;
+    base.Charge_picture(image);
+    base.LargeurHimetric = Vb::CLng(image.width() * 2540.0 / kPointsParPouce);
+    base.HauteurHimetric = Vb::CLng(image.height() * 2540.0 / kPointsParPouce);
+    base.Apercu = Apercu(image);
+}
+
+// The aspect ratio and the display scale of the picture held.
+void Echelles_picture() {
+    const Tav& tav = *Tav::instance();
+    const double wh = BGr::Largeur_himetric(), hh = BGr::Hauteur_himetric();
+    if (hh == 0 || tav.Picture1.ScaleWidth == 0) throw Vb::Erreur(Vb::ErrDivisionZero, "division by zero");
+    RapportImage = wh / hh;
+    EchelleAffichage = wh / tav.Picture1.ScaleWidth;
+}
+
+// The built-in pictures of the window. Picture 1, shown at start-up and when an open
+// fails, is a plain light grey field of a common camera size.
+QImage Image_integree(int n) {
+    if (n != 1) throw Vb::Erreur(Vb::ErrIndice, "subscript out of range");
+    static const QImage defaut = [] {
+        QImage i(640, 480, QImage::Format_RGB32);
+        i.fill(QColor(192, 192, 192));
+        return i;
+    }();
+    return defaut;
+}
+
+} // namespace
+
+namespace BGr {
+
+bool Charge_image_base(const QString& chemin) {
+    Tav& tav = *Tav::instance();
+    LectureImage::Resultat lu = LectureImage::Lire(chemin);
+    if (!lu.lu()) {
+        // The picture held, the origin and the view stay as they were, consistent.
+        derniere_erreur = lu.erreur;
+        return false;
+    }
+    derniere_erreur.clear();
+    // A multilayer group keeps its framing from one picture to the next.
+    if (tav.chkMC(0).Value == 0) {
+        OrigineX = 0;
+        OrigineY = 0;
+    }
+    Tient_picture(lu.image);
+    try {
+        Echelles_picture();
+        Retrace_vue(0, 0);
+    } catch (const Vb::Erreur&) {
+    }
+    return true;
+}
+
+QString Erreur_chargement() { return derniere_erreur; }
+
+} // namespace BGr
+
+namespace Gen {
+
+void Affiche_image_liste(short& numero) {
+    const QImage image = Image_integree(numero);
+    OrigineX = 0;
+    OrigineY = 0;
+    Tient_picture(image);
+    Echelles_picture();
+    BGr::Retrace_vue(0, 0);
+}
+
+} // namespace Gen
