@@ -1,6 +1,7 @@
 #include "statwin/diagramme_calcul.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "base/gen.h"
@@ -8,13 +9,32 @@
 
 namespace Diagramme {
 
-std::optional<std::vector<double>> Valeurs_serie(const QString& serie) {
+std::optional<std::vector<double>> Valeurs_serie(const QString& serie) { return Analyse_serie(serie).valeurs; }
+
+LectureSerie Analyse_serie(const QString& serie) {
+    LectureSerie lu;
     const QStringList morceaux = serie.split(QLatin1Char(';'));
     const int k = int(morceaux.size()) - 1;
-    if (k < 1) return std::nullopt;
+    if (k < 1) {
+        lu.problemes.push_back({1, QStringLiteral("aucun ;")});
+        return lu;
+    }
     std::vector<double> v(size_t(k) + 1, 0.0);
-    for (int i = 1; i <= k; ++i) v[size_t(i)] = Gen::Val_decimal(morceaux[i - 1]);
-    return v;
+    int ligne = 1;
+    for (int i = 1; i <= k; ++i) {
+        const QString& m = morceaux[i - 1];
+        v[size_t(i)] = Gen::Val_decimal(m);
+        // A piece stands on the line where its text begins, past its own line breaks.
+        qsizetype debut = 0;
+        while (debut < m.size() && m[debut].isSpace()) ++debut;
+        const int ici = ligne + int(m.left(debut).count(QLatin1Char('\n')));
+        ligne += int(m.count(QLatin1Char('\n')));
+        double x = 0;
+        if (!Gen::Nombre_lu(m, x))
+            lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" non numérique")});
+    }
+    lu.valeurs = std::move(v);
+    return lu;
 }
 
 QString Texte_colle(const QString& presse) {
