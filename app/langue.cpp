@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <tuple>
 #include <vector>
 
 #include "base/etat_demarrage.h"
@@ -16,6 +17,10 @@
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "colour/etat_couleur.h"
+
+static_assert(std::tuple_size_v<TableMessages> == FichierLangue::EntreesTable &&
+                  std::tuple_size_v<TableMessagesStat> == FichierLangue::EntreesTableStat,
+              "a language file addresses the message tables as they are");
 
 namespace {
 

@@ -1,8 +1,5 @@
 #include "base/langue_analyse.h"
 
-#include <tuple>
-
-#include "base/messages.h"
 
 namespace FichierLangue {
 
@@ -60,12 +57,10 @@ bool Une_ligne(Section s) { return s <= Section::MnuAide; }
 
 // Whether entry `n` of a section exists.
 bool Existe(Section s, int n) {
-    constexpr int table = int(std::tuple_size_v<TableMessages>);
-    constexpr int tableStat = int(std::tuple_size_v<TableMessagesStat>);
     switch (s) {
     case Section::Boutons: return true;
-    case Section::Mnu: case Section::Msg: case Section::MStat: case Section::Brastel: return n >= 0 && n < table;
-    case Section::MnuStat: return n >= 0 && n < tableStat;
+    case Section::Mnu: case Section::Msg: case Section::MStat: case Section::Brastel: return n >= 0 && n < EntreesTable;
+    case Section::MnuStat: return n >= 0 && n < EntreesTableStat;
     default:
         for (const Legende& l : Legendes_section(s))
             if (l.index == n) return true;

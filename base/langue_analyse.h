@@ -23,6 +23,10 @@ enum class Section {
     Mnu, Msg, MStat, MnuStat, Brastel,
 };
 
+// Entries of the message tables: Mnu, Msg, MStat and Brastel hold 256, MnuStat 121.
+inline constexpr int EntreesTable = 256;
+inline constexpr int EntreesTableStat = 121;
+
 struct Entree {
     Section section;
     int index = 0;  // the entry's number (0 for a single-line caption)

@@ -112,7 +112,8 @@ Lecture Analyse_parametres(const QStringList& lignes) {
         const QString cle = ligne.left(egal).trimmed().toUpper();
         for (const CleTexte& k : kCles) {
             if (cle != QLatin1String(k.nom)) continue;
-            Reglage r{k.cle};
+            Reglage r;
+            r.cle = k.cle;
             r.ligne = i + 1;
             if (Lit_valeur(r, ligne.mid(egal + 1).trimmed())) lu.reglages.push_back(r);
             else lu.problemes.push_back({i + 1, QStringLiteral("valeur hors du domaine de ") + cle});

@@ -19,7 +19,7 @@ enum class Cle {
 enum class OuiNon { Vrai, Faux, Autre };
 
 struct Reglage {
-    Cle cle;
+    Cle cle = Cle::Utilisateur;
     int ligne = 0;
     QString texte;          // the value as written, trimmed (names, folders, patterns)
     double nombre = 0;      // Calibrage

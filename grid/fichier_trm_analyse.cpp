@@ -4,7 +4,6 @@
 
 #include "base/gen.h"
 #include "base/vb.h"
-#include "grid/etat_grille.h"
 
 namespace Trm {
 
@@ -178,7 +177,7 @@ Lecture Analyse_trame(const QStringList& lignes, const Contexte& contexte) {
             trameVue = true;
             e.cle = Cle::Lignes;
             // One title row and one spare row: the rest holds measurements.
-            const int capacite = std::min(lignesGrille - 2, TableMesuresMax - 1);
+            const int capacite = std::min(lignesGrille - 2, LignesMax);
             lues = 0;
             for (int i = 1; i <= nbLignes - 1; ++i) {
                 // The rows end with the file, or at a blank line: neither is a row.

@@ -64,7 +64,9 @@ struct Lecture {
 // Reads the lines of a measurement file (without their line ends).
 Lecture Analyse_trame(const QStringList& lignes, const Contexte& contexte = {});
 
-// Whole numbers of a row field: the zoom and image fields are 16-bit, the points 32-bit.
-inline constexpr int PointsMax = 64;  // 16 values of 4 coordinates
+// The coordinates a row line may give: 16 values of 4 coordinates.
+inline constexpr int PointsMax = 64;
+// The rows the records can hold (TableMesuresMax - 1): the largest grid's measurement rows.
+inline constexpr int LignesMax = 255;
 
 } // namespace Trm

@@ -23,6 +23,8 @@
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 
+static_assert(Trm::LignesMax == TableMesuresMax - 1, "the parser's rows are the records' rows");
+
 namespace {
 
 bool Court(long long v) { return v >= -32768 && v <= 32767; }

@@ -67,7 +67,12 @@ bool read(const QString& path, QString& text) {
 bool readLines(const QString& path, QStringList& lines) {
     QString text;
     if (!read(path, text)) return false;
-    lines.clear();
+    lines = splitLines(text);
+    return true;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
     QString line;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -80,7 +85,7 @@ bool readLines(const QString& path, QStringList& lines) {
         }
     }
     if (!line.isEmpty()) lines << line;
-    return true;
+    return lines;
 }
 
 bool write(const QString& path, const QString& text) {
