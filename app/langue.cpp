@@ -112,8 +112,10 @@ void Applique(Tav& tav, const FichierLangue::Entree& e) {
     case Section::MnAide: tav.Mnaide.Caption = e.texte; break;
     case Section::MnuAide: tav.Mnuaide(1).Caption = e.texte; break;
     case Section::Boutons: {
+        // A button that does not exist is skipped, a number beyond 16 bits too: cut
+        // down, it would name another button.
         float echec = 0;
-        Messages::Legende_Bouton(short(e.index), e.texte, echec);  // a button that does not exist is skipped
+        if (e.index >= -32768 && e.index <= 32767) Messages::Legende_Bouton(short(e.index), e.texte, echec);
         break;
     }
     case Section::MnuFonc: case Section::MnuEdit: case Section::MnuFic: case Section::MnuOpt:

@@ -2,8 +2,9 @@
 # The parsers' fuzz targets, built with clang in build/fuzz (instrumented for libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer).
 #   tools/fuzz.sh rejoue                replays every target over its seed corpus (CI)
-#   tools/fuzz.sh campagne [s] [cible]  fuzzes each target (or one) for s seconds (300)
-# A campaign works on a copy of the seeds in build/fuzz/campagne/<target>; what it finds
+#   tools/fuzz.sh campagne [s] [cibles] fuzzes every target (or those named, "trm csv")
+#                                       side by side for s seconds (300)
+# A campaign works on a copy of the seeds (with tests/fuzz/dict/<target>.dict when there is one) in build/fuzz/campagne/<target>; what it finds
 # (crash-*, leak-*, timeout-*) lands in build/fuzz/trouvailles/<target>: each finding is
 # a bug to mend, then a file of tests/fuzz/corpus/<target> and a test of tests/parsers.
 set -euo pipefail
@@ -19,6 +20,7 @@ rejoue)
   ctest --test-dir "$build" --output-on-failure -R '^fuzz_'
   ;;
 campagne)
+  # The targets run side by side, one core each.
   secondes="${2:-300}"
   cibles="${3:-$(cd tests/fuzz/corpus && ls)}"
   for cible in $cibles; do
@@ -26,13 +28,20 @@ campagne)
     trouvailles="$build/trouvailles/$cible"
     mkdir -p "$travail" "$trouvailles"
     cp -n tests/fuzz/corpus/"$cible"/* "$travail"/ 2>/dev/null || true
-    echo "== $cible: $secondes s"
-    statut=0
-    "$build/fuzz_$cible" "$travail" -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
+    dictionnaire=()
+    [ -f tests/fuzz/dict/"$cible".dict ] && dictionnaire=(-dict=tests/fuzz/dict/"$cible".dict)
+    "$build/fuzz_$cible" "$travail" "${dictionnaire[@]}" -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
       -max_len=8192 -print_final_stats=1 -artifact_prefix="$trouvailles/" \
-      2>"$build/campagne/$cible.log" || statut=$?
-    grep -E "stat::number_of_executed_units|stat::peak_rss_mb|cov:" "$build/campagne/$cible.log" | tail -3 || true
-    echo "   entries: $(ls "$travail" | wc -l), findings: $(ls "$trouvailles" | wc -l), exit $statut"
+      >"$build/campagne/$cible.log" 2>&1 &
+  done
+  echo "fuzzing $(echo $cibles | wc -w) targets for $secondes s each..."
+  wait || true
+  for cible in $cibles; do
+    journal="$build/campagne/$cible.log"
+    executions=$(grep -o "stat::number_of_executed_units: *[0-9]*" "$journal" | grep -o "[0-9]*$" || echo "?")
+    couverture=$(grep -o "cov: [0-9]*" "$journal" | tail -1 || true)
+    printf "%-11s %10s runs  %-9s corpus %4s  findings %s\n" "$cible" "$executions" "$couverture" \
+      "$(ls "$build/campagne/$cible" | wc -l)" "$(ls "$build/trouvailles/$cible" | wc -l)"
   done
   ;;
 *)
