@@ -2,7 +2,8 @@
 # Installs the Debian packages the program and its tests need, when some are missing.
 set -euo pipefail
 packages=(cmake g++ ninja-build qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgtest-dev fonts-liberation2)
-if [ "${1:-}" = "--tests" ]; then packages+=(xvfb xauth); fi
+# The tests also build the parsers' fuzz targets with clang and its libFuzzer runtime.
+if [ "${1:-}" = "--tests" ]; then packages+=(xvfb xauth clang libclang-rt-14-dev); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,11 +2,13 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <tuple>
 #include <vector>
 
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
 #include "base/gen.h"
+#include "base/langue_analyse.h"
 #include "base/messages.h"
 #include "base/tav.h"
 #include "platform/prompts.h"
@@ -16,35 +18,16 @@
 #include "measure/etat_mesure.h"
 #include "colour/etat_couleur.h"
 
+static_assert(std::tuple_size_v<TableMessages> == FichierLangue::EntreesTable &&
+                  std::tuple_size_v<TableMessagesStat> == FichierLangue::EntreesTableStat,
+              "a language file addresses the message tables as they are");
+
 namespace {
 
-// One control of an array as the window is laid out: its index, and its French caption
-// (nullptr when the caption is set at run time and the layout gives none).
-struct Legende {
-    int index;
-    const char* texte;
-};
-using Legendes = std::vector<Legende>;
+using FichierLangue::Legende;
+using FichierLangue::Legendes;
+using FichierLangue::Section;
 
-// The control arrays a language file may address by section, with the indexes that
-// exist. An index not listed here does not exist.
-const Legendes kMnuFonc = {{1, "Mesure segment"}, {2, "Spores 2D"}, {3, "Spores 3D "}, {4, "Cystides "},
-                           {5, "Surface"}, {6, "Comptage"}, {7, "Densité"}, {20, "Brastel"}};
-const Legendes kMnuEDit = {{1, "Export grille sous ..."}, {2, "Export grille"}, {3, "-"},
-                           {4, "Etalonnage/Résolution"}, {5, "-"}, {6, "-"},
-                           {7, "Copie d'écran"}, {8, "fich.CSV=> grille"}};
-const Legendes kMnuFIC = {{1, "Ouvrir Image"}, {2, "-"}, {3, "-"}, {4, "Charger image presse papier"},
-                          {5, "-"}, {6, "-"}, {7, "-"}, {8, "Sauver les paramètres"},
-                          {9, "Sauver la Trame"}, {10, "Charger la trame"}, {11, "Répertoire Image"},
-                          {12, "Quitter"}};
-const Legendes kMnuOpt = {{1, "Fonction de démarrage"}, {2, "Decimales"}, {3, "Stats par défaut"},
-                          {4, "Sauvegarde Auto"}, {5, "Notation éclair"}, {6, "Copie d'écran "},
-                          {7, "format image export"}, {8, "Taille grille"}, {9, "-"},
-                          {10, "Tolérance clic"}, {16, "Format export"}, {17, "Langue"},
-                          {18, "Machine rapide"}};
-const Legendes kMntool = {{1, "copie écran"}, {2, "Illustrer"}, {3, "Groupage MC"}, {4, "maj grille"},
-                          {5, "Quenlor"}, {6, "caliibr => groupe MC"}, {7, ""}, {8, ""}, {9, ""},
-                          {10, "commenter la grille"}, {11, ""}, {12, ""}};
 const Legendes kBout = {{0, ""}, {1, "retrace"}, {2, "<="}, {3, "grille"}, {4, "loupe"}, {5, "<   >"},
                         {6, "Editer le fichier de calibrage"}, {7, "Voir Options"}, {8, "Images"},
                         {9, "Compter"}, {10, "Etalonner"}, {11, "Quenlor"}, {12, "Couleur1"},
@@ -56,20 +39,6 @@ const Legendes kBout = {{0, ""}, {1, "retrace"}, {2, "<="}, {3, "grille"}, {4, "
                         {31, "OK"}, {32, "Annule"}, {33, "aide clés"}, {34, "fermer"}, {35, ""},
                         {36, ""}, {37, "Copier"}, {38, "fermer"}, {39, "Aperçu"}, {40, ""},
                         {41, "Stock N"}, {42, ""}, {43, ""}, {44, "Corrrection calibrage"}};
-const Legendes kCheck = {{1, "chkdispo"}, {2, "AutoRetrace"}, {3, "Calc..stat."}, {4, "ignorer au démarrage"}};
-const Legendes kOptn = {{1, "Ind. Res."}, {2, "Ind. Dim."}, {3, nullptr}, {4, nullptr}, {5, "Palmer"},
-                        {6, "Bipoint"}};
-// Labels carry values (zoom, calibration, prompts): the layout gives them no caption.
-const Legendes kLabel = {{0, nullptr}, {1, nullptr}, {2, nullptr}, {3, nullptr}, {4, nullptr},
-                         {5, nullptr}, {6, nullptr}, {7, nullptr}, {8, nullptr}, {9, nullptr},
-                         {10, nullptr}};
-// Frames 1, 4, 8 and 13 have their captions emptied by the layout; 9 is recaptioned
-// by each text it shows.
-const Legendes kFrame = {{1, nullptr}, {4, nullptr}, {6, "Grille"}, {7, "Calibrage "}, {8, nullptr},
-                         {9, "Bienvenue sur Tavirel"}, {10, "enregistrement tableau"},
-                         {11, "Mode calibrage"}, {12, "Aperçu"}, {13, nullptr},
-                         {14, "correction calibrage"}};
-
 // Arrays whose captions the tables give once a language is read; until then, these.
 const Legendes kPopExt = {{1, "Largeur"}, {2, "épaisseur"}};
 const Legendes kMnuTwain = {{1, "Sélection Source"}, {2, "Acquisition Twain"},
@@ -115,41 +84,50 @@ void Pose(TableauControles& tableau, const Legendes& liste) {
         if (l.texte) tableau(l.index).Caption = QString::fromUtf8(l.texte);
 }
 
-// A section of control captions: its key, its array and the indexes that exist.
-struct SectionControles {
-    const char* cle;
-    TableauControles Tav::*tableau;
-    const Legendes* existants;
-};
-const SectionControles kSectionsControles[] = {
-    {"MNUFONC", &Tav::MnuFonc, &kMnuFonc}, {"MNUEDIT", &Tav::MnuEDit, &kMnuEDit},
-    {"MNUFIC", &Tav::MnuFIC, &kMnuFIC},    {"MNUOPT", &Tav::MnuOpt, &kMnuOpt},
-    {"MNUTLS", &Tav::Mntool, &kMntool},    {"CHK", &Tav::Check, &kCheck},
-    {"OPTN", &Tav::Optn, &kOptn},          {"ETIQ", &Tav::label, &kLabel},
-    {"CADR", &Tav::Frame, &kFrame},
-};
+// The control array of a control section.
+TableauControles& Tableau(Tav& tav, Section s) {
+    switch (s) {
+    case Section::MnuFonc: return tav.MnuFonc;
+    case Section::MnuEdit: return tav.MnuEDit;
+    case Section::MnuFic: return tav.MnuFIC;
+    case Section::MnuOpt: return tav.MnuOpt;
+    case Section::MnuTls: return tav.Mntool;
+    case Section::Chk: return tav.Check;
+    case Section::Optn: return tav.Optn;
+    case Section::Etiq: return tav.label;
+    default: return tav.Frame;
+    }
+}
 
-// A section of a message table: its key, the table and its size.
-struct SectionTable {
-    const char* cle;
-    QString* table;
-    int taille;
-};
-const SectionTable kSectionsTables[] = {
-    {"MNU", Lib_Menu.data(), 256},     {"MSG", Lib_Langue.data(), 256}, {"MSTAT", Lib_Stat.data(), 256},
-    {"MNUSTAT", Lib_MenuStat.data(), 121}, {"BRASTEL", Lib_Couleur.data(), 256},
-};
+void Pose_section(Tav& tav, Section s) { Pose(Tableau(tav, s), FichierLangue::Legendes_section(s)); }
 
-// A single-line key: the top menu whose caption is the rest of the line.
-Controle* Menu_simple(Tav& tav, const QString& cle) {
-    if (cle == QLatin1String("MNFONCTIONS")) return &tav.Mnfonctions;
-    if (cle == QLatin1String("MNEDIT")) return &tav.MnEdit;
-    if (cle == QLatin1String("MNFICHIERS")) return &tav.Mnfichiers;
-    if (cle == QLatin1String("MNOPTIONS")) return &tav.MnOptions;
-    if (cle == QLatin1String("MNOUTILS")) return &tav.MnOutils;
-    if (cle == QLatin1String("MNAIDE")) return &tav.Mnaide;
-    if (cle == QLatin1String("MNUAIDE")) return &tav.Mnuaide(1);
-    return nullptr;
+// One entry of a language file, put where its section says.
+void Applique(Tav& tav, const FichierLangue::Entree& e) {
+    switch (e.section) {
+    case Section::MnFonctions: tav.Mnfonctions.Caption = e.texte; break;
+    case Section::MnEdit: tav.MnEdit.Caption = e.texte; break;
+    case Section::MnFichiers: tav.Mnfichiers.Caption = e.texte; break;
+    case Section::MnOptions: tav.MnOptions.Caption = e.texte; break;
+    case Section::MnOutils: tav.MnOutils.Caption = e.texte; break;
+    case Section::MnAide: tav.Mnaide.Caption = e.texte; break;
+    case Section::MnuAide: tav.Mnuaide(1).Caption = e.texte; break;
+    case Section::Boutons: {
+        // A button that does not exist is skipped, a number beyond 16 bits too: cut
+        // down, it would name another button.
+        float echec = 0;
+        if (e.index >= -32768 && e.index <= 32767) Messages::Legende_Bouton(short(e.index), e.texte, echec);
+        break;
+    }
+    case Section::MnuFonc: case Section::MnuEdit: case Section::MnuFic: case Section::MnuOpt:
+    case Section::MnuTls: case Section::Chk: case Section::Optn: case Section::Etiq: case Section::Cadr:
+        Tableau(tav, e.section)(e.index).Caption = e.texte;
+        break;
+    case Section::Mnu: Lib_Menu[size_t(e.index)] = e.texte; break;
+    case Section::Msg: Lib_Langue[size_t(e.index)] = e.texte; break;
+    case Section::MStat: Lib_Stat[size_t(e.index)] = e.texte; break;
+    case Section::MnuStat: Lib_MenuStat[size_t(e.index)] = e.texte; break;
+    case Section::Brastel: Lib_Couleur[size_t(e.index)] = e.texte; break;
+    }
 }
 
 // The captions the tables give, each from its entry as it now stands.
@@ -184,98 +162,6 @@ void Legendes_fixes() {
     tav.CheckCalibre.Caption = Lib_Couleur[7];
 }
 
-// Reads a language file line by line, counting every line, and stops at the first
-// line it cannot take.
-class Lecteur {
-public:
-    explicit Lecteur(const QStringList& lignes) : lignes_(lignes) {}
-
-    // Applies the whole file; false at the first bad line (what was applied stays).
-    bool Lit() {
-        Tav& tav = *Tav::instance();
-        for (;;) {
-            QString ligne;
-            // The end of the file between two sections is the file's normal end.
-            if (!Suivante(ligne)) return true;
-            const qsizetype pv = ligne.indexOf(';');
-            if (pv < 0) return false;
-            const QString cle = ligne.left(pv).trimmed().toUpper();
-            const QString reste = ligne.mid(pv + 1).trimmed();
-            if (cle.isEmpty() || cle == QLatin1String("REM")) continue;
-            if (Controle* menu = Menu_simple(tav, cle)) {
-                menu->Caption = reste;
-                continue;
-            }
-            if (cle == QLatin1String("BOUTONS")) {
-                if (!Section([](int n, const QString& texte) {
-                        float echec = 0;
-                        Messages::Legende_Bouton(short(n), texte, echec);
-                        return true;  // a button that does not exist is skipped
-                    }))
-                    return false;
-                continue;
-            }
-            for (const SectionControles& s : kSectionsControles) {
-                if (cle != QLatin1String(s.cle)) continue;
-                TableauControles& tableau = tav.*(s.tableau);
-                const Legendes& existants = *s.existants;
-                if (!Section([&](int n, const QString& texte) {
-                        if (!Existe(existants, n)) return false;
-                        tableau(n).Caption = texte;
-                        return true;
-                    }))
-                    return false;
-            }
-            for (const SectionTable& s : kSectionsTables) {
-                if (cle != QLatin1String(s.cle)) continue;
-                if (!Section([&](int n, const QString& texte) {
-                        if (n < 0 || n >= s.taille) return false;
-                        s.table[n] = texte;
-                        return true;
-                    }))
-                    return false;
-            }
-            // Any other key is ignored, with its line.
-        }
-    }
-
-    int numero() const { return n_; }
-    const QString& derniere() const { return derniere_; }
-
-private:
-    // The next line that is not blank, trimmed; false at the end of the file.
-    bool Suivante(QString& ligne) {
-        while (n_ < lignes_.size()) {
-            derniere_ = lignes_[n_++];
-            ligne = derniere_.trimmed();
-            if (!ligne.isEmpty()) return true;
-        }
-        return false;
-    }
-
-    // Reads entry lines up to the section's end line, giving each to `applique`.
-    template <class F>
-    bool Section(F applique) {
-        for (;;) {
-            QString ligne;
-            if (!Suivante(ligne)) return false;  // a section must end with its "*" line
-            const qsizetype pv = ligne.indexOf(';', 1);
-            if (pv < 0) return false;
-            if (ligne.left(pv).trimmed().toUpper() == QLatin1String("REM")) continue;
-            const QString numero = ligne.mid(1, pv - 1).trimmed();
-            if (numero == QLatin1String("*")) return true;
-            bool ok = false;
-            const int n = numero.toInt(&ok);
-            if (!ok) return false;
-            if (!applique(n, ligne.mid(pv + 1).trimmed())) return false;
-        }
-    }
-
-    const QStringList& lignes_;
-    int n_ = 0;
-    QString derniere_;
-};
-
 } // namespace
 
 namespace Messages {
@@ -295,16 +181,10 @@ void Legende_Bouton(short index, const QString& caption, float& echec) {
 
 void Legendes_initiales() {
     Tav& tav = *Tav::instance();
-    Pose(tav.MnuFonc, kMnuFonc);
-    Pose(tav.MnuEDit, kMnuEDit);
-    Pose(tav.MnuFIC, kMnuFIC);
-    Pose(tav.MnuOpt, kMnuOpt);
-    Pose(tav.Mntool, kMntool);
+    for (Section s : {Section::MnuFonc, Section::MnuEdit, Section::MnuFic, Section::MnuOpt, Section::MnuTls,
+                      Section::Chk, Section::Optn, Section::Etiq, Section::Cadr})
+        Pose_section(tav, s);
     Pose(tav.bout, kBout);
-    Pose(tav.Check, kCheck);
-    Pose(tav.Optn, kOptn);
-    Pose(tav.label, kLabel);
-    Pose(tav.Frame, kFrame);
     Pose(tav.PopExt, kPopExt);
     Pose(tav.MnuTwain, kMnuTwain);
     Pose(tav.MnuCharg, kMnuCharg);
@@ -361,10 +241,14 @@ void Charge_Langue() {
         Legendes_fixes();
         return;
     }
-    Lecteur lecteur(lignes);
-    if (!lecteur.Lit()) {
-        Prompts::msgBox(Lib_Langue[182] + code + QStringLiteral(", ligne ") + QString::number(lecteur.numero()) +
-                            ' ' + lecteur.derniere(),
+    // What comes before a line the reading could not take is applied; the user is told
+    // that line, and the captions from the tables stay as they were.
+    const FichierLangue::Lecture lu = FichierLangue::Analyse_langue(lignes);
+    Tav& tav = *Tav::instance();
+    for (const FichierLangue::Entree& e : lu.entrees) Applique(tav, e);
+    if (const int ligne = Analyse::Premiere_ligne(lu.problemes)) {
+        Prompts::msgBox(Lib_Langue[182] + code + QStringLiteral(", ligne ") + QString::number(ligne) + ' ' +
+                            lignes[ligne - 1],
                         Prompts::OkOnly);
         return;
     }

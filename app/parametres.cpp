@@ -1,16 +1,14 @@
 #include "app/parametres.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
-#include <cmath>
-#include <optional>
 
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
 #include "base/gen.h"
 #include "app/langue.h"
 #include "base/messages.h"
+#include "base/parametres_analyse.h"
 #include "base/tav.h"
 #include "base/vb.h"
 #include "colour/etat_couleur.h"
@@ -22,40 +20,6 @@
 #include "image/etat_image.h"
 
 namespace {
-
-// A number written with a decimal comma or point, with an optional sign and exponent;
-// anything else (letters, two numbers, an empty value) is not a setting's value.
-std::optional<double> Nombre(const QString& valeur) {
-    static const QRegularExpression forme(
-        QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eEdD][+-]?\\d+)?$"));
-    if (!forme.match(valeur).hasMatch()) return std::nullopt;
-    const double x = Gen::Val_decimal(valeur);
-    if (!std::isfinite(x)) return std::nullopt;
-    return x;
-}
-
-// The value as a 16-bit integer (nearest, halves to even), when it is a number that fits.
-std::optional<short> Entier(const QString& valeur) {
-    const auto x = Nombre(valeur);
-    if (!x) return std::nullopt;
-    const double r = Vb::ArrondiPair(*x);
-    if (r < -32768.0 || r > 32767.0) return std::nullopt;
-    return short(r);
-}
-
-std::optional<short> Entier_parmi(const QString& valeur, std::initializer_list<int> domaine) {
-    const auto n = Entier(valeur);
-    if (!n) return std::nullopt;
-    for (int v : domaine)
-        if (*n == v) return n;
-    return std::nullopt;
-}
-
-std::optional<short> Entier_entre(const QString& valeur, int min, int max) {
-    const auto n = Entier(valeur);
-    if (!n || *n < min || *n > max) return std::nullopt;
-    return n;
-}
 
 // A number as the file holds it: the locale's text, a blank before a non-negative one.
 QString Ecrit_nombre(double x) {
@@ -69,91 +33,72 @@ void Choisit_option(Tav& tav, int choisie, int autre) {
     tav.Optn_Click(short(choisie));
 }
 
-void Applique(const QString& cle, const QString& valeur) {
-    Tav& tav = *Tav::instance();
-    const QString haut = valeur.toUpper();
+using FichierParametres::Cle;
+using FichierParametres::OuiNon;
 
-    if (cle == QLatin1String("UTILISATEUR")) {
-        NomUtilisateur = valeur;
-    } else if (cle == QLatin1String("LANGUE")) {
-        // The code becomes part of file names: two letters, never a path.
-        static const QRegularExpression code(QStringLiteral("^[A-Za-z]{2}$"));
-        if (code.match(valeur).hasMatch()) CodeLangue = valeur;
-    } else if (cle == QLatin1String("CALIBRAGE")) {
-        // A calibration is a length per pixel: zero or less would turn every measure to nothing.
-        const auto x = Nombre(valeur);
-        if (x && *x > 0) CalibrageActuel = *x;
-    } else if (cle == QLatin1String("FONCTION_DEMARRAGE")) {
-        if (const auto n = Entier_parmi(valeur, {0, 1, 2, 3, 4, 5, 6, 20})) {
-            FonctionDemarrage = *n;
-            NumFonction = *n;
-        }
-    } else if (cle == QLatin1String("REPIMAGE")) {
-        RepImage = valeur;
-    } else if (cle == QLatin1String("REPDATA")) {
-        RepData = valeur;
-    } else if (cle == QLatin1String("INDPRES")) {
-        IndResolution = haut == QLatin1String("FAUX") ? 0 : -1;
+short Drapeau(bool vrai) { return vrai ? -1 : 0; }
+
+// One setting read from the file, applied with what follows from it.
+void Applique(const FichierParametres::Reglage& r) {
+    Tav& tav = *Tav::instance();
+    switch (r.cle) {
+    case Cle::Utilisateur: NomUtilisateur = r.texte; break;
+    case Cle::Langue: CodeLangue = r.texte; break;
+    case Cle::Calibrage: CalibrageActuel = r.nombre; break;
+    case Cle::FonctionDemarrage:
+        FonctionDemarrage = r.entier;
+        NumFonction = r.entier;
+        break;
+    case Cle::RepImage: RepImage = r.texte; break;
+    case Cle::RepData: RepData = r.texte; break;
+    case Cle::Indpres:
+        IndResolution = Drapeau(r.oui_non != OuiNon::Faux);
         if (IndResolution) Choisit_option(tav, 2, 1);
         else Choisit_option(tav, 1, 2);
-    } else if (cle == QLatin1String("FDECIMAL")) {
-        FormatDecimal = valeur;
-    } else if (cle == QLatin1String("DECIMAUTO")) {
-        DecimalesAuto = haut == QLatin1String("VRAI") ? -1 : 0;
-    } else if (cle == QLatin1String("AVERT")) {
-        tav.Check(4).Value = 1;
-        if (haut == QLatin1String("FAUX")) tav.Check(4).Value = 0;
+        break;
+    case Cle::FDecimal: FormatDecimal = r.texte; break;
+    case Cle::DecimAuto: DecimalesAuto = Drapeau(r.oui_non == OuiNon::Vrai); break;
+    case Cle::Avert:
+        tav.Check(4).Value = r.oui_non == OuiNon::Faux ? 0 : 1;
         if (tav.Check(4).Value == 0) tav.Frame(9).Visible = true;
-        if (haut == QLatin1String("VRAI")) tav.Frame(9).Visible = false;
-    } else if (cle == QLatin1String("AUTORETRACE")) {
-        AutoRetraceParam = haut == QLatin1String("VRAI") ? -1 : 0;
+        if (r.oui_non == OuiNon::Vrai) tav.Frame(9).Visible = false;
+        break;
+    case Cle::AutoRetrace:
+        AutoRetraceParam = Drapeau(r.oui_non == OuiNon::Vrai);
         // The window's activation ticks the box from the setting; the window may stay
         // hidden for the whole run, and the box is what the writer saves.
         tav.Check(2).Value = AutoRetraceParam ? 1 : 0;
-    } else if (cle == QLatin1String("PALMER")) {
+        break;
+    case Cle::Palmer:
         // Both answers restore their measuring style; the view setting is separate.
-        if (haut == QLatin1String("VRAI")) Choisit_option(tav, 5, 6);
-        else if (haut == QLatin1String("FAUX")) Choisit_option(tav, 6, 5);
-    } else if (cle == QLatin1String("STATDEF")) {
-        if (const auto n = Entier_entre(valeur, 1, 4)) StatDef = *n;
-    } else if (cle == QLatin1String("CLIC")) {
-        const auto x = Nombre(valeur);
-        if (x) {
-            const double t = Vb::ArrondiPair(*x * 10.0);
-            if (t >= 1 && t <= 32767) TolClic = short(t);
-        }
-    } else if (cle == QLatin1String("TGRILLE")) {
-        if (const auto n = Entier_parmi(valeur, {64, 128, 256})) TailleGrille = *n;
-    } else if (cle == QLatin1String("SAVAUTO")) {
-        if (const auto n = Entier_parmi(valeur, {0, 10, 20})) {
-            SauveAuto = *n;
-            for (int i = 0; i <= 2; ++i) tav.MNSav(i).Checked = false;
-            tav.MNSav(Vb::CInt(SauveAuto / 10.0)).Checked = true;
-        }
-    } else if (cle == QLatin1String("EXT_IMG")) {
-        if (const auto n = Entier_parmi(valeur, {0, 1})) {
-            FormatImage = *n;
-            tav.F_Img_Click(FormatImage);
-        }
-    } else if (cle == QLatin1String("COULREF")) {
-        FicCoulRef = valeur;
-    } else if (cle == QLatin1String("REFNUANCIER")) {
-        FicNuancier = valeur;
-    } else if (cle == QLatin1String("ZONECOULEUR")) {
-        if (const auto n = Entier_entre(valeur, 1, 6)) {
-            IndexZoneCouleur = *n;
-            tav.Lrg_Click(IndexZoneCouleur);
-        }
-    } else if (cle == QLatin1String("FICETALON")) {
-        FicEtalon = valeur;
-    } else if (cle == QLatin1String("FETALONCOULEUR")) {
-        EtalonCouleur = haut == QLatin1String("VRAI") ? -1 : 0;
-    } else if (cle == QLatin1String("FICSCANNER")) {
-        FicScanner = valeur;
+        if (r.oui_non == OuiNon::Vrai) Choisit_option(tav, 5, 6);
+        else Choisit_option(tav, 6, 5);
+        break;
+    case Cle::StatDef: StatDef = r.entier; break;
+    case Cle::Clic: TolClic = r.entier; break;
+    case Cle::TGrille: TailleGrille = r.entier; break;
+    case Cle::SavAuto:
+        SauveAuto = r.entier;
+        for (int i = 0; i <= 2; ++i) tav.MNSav(i).Checked = false;
+        tav.MNSav(Vb::CInt(SauveAuto / 10.0)).Checked = true;
+        break;
+    case Cle::ExtImg:
+        FormatImage = r.entier;
+        tav.F_Img_Click(FormatImage);
+        break;
+    case Cle::CoulRef: FicCoulRef = r.texte; break;
+    case Cle::RefNuancier: FicNuancier = r.texte; break;
+    case Cle::ZoneCouleur:
+        IndexZoneCouleur = r.entier;
+        tav.Lrg_Click(IndexZoneCouleur);
+        break;
+    case Cle::FicEtalon: FicEtalon = r.texte; break;
+    case Cle::FEtalonCouleur: EtalonCouleur = Drapeau(r.oui_non == OuiNon::Vrai); break;
+    case Cle::FicScanner:
+        FicScanner = r.texte;
         tav.Label6(1).Caption = QStringLiteral("Scanner : ") + FicScanner;
+        break;
     }
-    // REPPROG (the program's folder stays the application folder), CORRECTIONRVB and
-    // unknown keys change nothing.
 }
 
 } // namespace
@@ -176,12 +121,9 @@ void Lit_parametres() {
             // A file that is there but unreadable is the user's: keep it, run on the defaults.
             Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" : ") + chemin, Prompts::OkOnly);
         }
-        for (const QString& ligne : lignes) {
-            if (ligne.trimmed().isEmpty()) continue;
-            const qsizetype egal = ligne.indexOf('=');
-            if (egal < 0) continue;
-            Applique(ligne.left(egal).trimmed().toUpper(), ligne.mid(egal + 1).trimmed());
-        }
+        // A value outside its setting's domain is passed over in silence: the start-up
+        // value stands.
+        for (const FichierParametres::Reglage& r : FichierParametres::Analyse_parametres(lignes).reglages) Applique(r);
     }
     if (CodeLangue != QLatin1String("fr")) Messages::Charge_Langue();
     CalibrageImage[0] = CalibrageActuel;

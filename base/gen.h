@@ -14,6 +14,15 @@ QString Sans_extension(const QString& name);
 short Fichier_existe(const QString& path, const QString& message = QString(), short show = 0);
 // The number a text begins with, a comma counting as the decimal separator.
 double Val_decimal(const QString& text);
+// A number that is the whole text, as files and typed cells hold one: blanks around it,
+// an optional sign, digits with a point or a comma as decimal separator, an optional
+// exponent E or D. False for any other text and for a number beyond the doubles; the
+// value is the one Val_decimal reads.
+bool Nombre_lu(const QString& text, double& value);
+// A whole number within [min, max] as Nombre_lu reads it, a decimal part rounding half
+// to even as the original's conversions do. False when the text is no number or the
+// value lies outside.
+bool Entier_lu(const QString& text, double min, double max, long long& value);
 // 1-based position of the first occurrence of a character, 0 when absent.
 short Position_caractere(const QString& text, const QString& character);
 // Waits that many seconds while window events run.

@@ -13,7 +13,6 @@
 #include "base/rappels.h"
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
-#include "grid/lecture_commune.h"
 #include "grid/rapport.h"
 #include "platform/prompts.h"
 
@@ -169,7 +168,7 @@ void Tav::GrilleRef_KeyDown(short, short) {
     if (c < 0) return;
     long long image = 0;
     // An empty or stray "img" cell names no image of the list.
-    if (!Lecture::Entier_lu(GrilleRef.TextMatrix(GrilleRef.Row(), c), 1, ListIMGchar.ListCount(), image)) return;
+    if (!Gen::Entier_lu(GrilleRef.TextMatrix(GrilleRef.Row(), c), 1, ListIMGchar.ListCount(), image)) return;
     Prompts::msgBox(QStringLiteral("image :") + ListIMGchar.List(int(image) - 1), Prompts::OkOnly);
 }
 

@@ -8,8 +8,10 @@
 namespace Gen {
 
 // The file's lines for the given grid rows, numbered 1, 2, ... in the file; a non-empty
-// `extraits` adds the extract line "EXTRAITS= " after the images. A row that the grid or
-// the records do not hold raises Vb::Erreur, so no half-built file is ever written.
+// `extraits` adds the extract line "EXTRAITS= " after the images. Gathers from the grid,
+// the records, the view's picture width and the screen what Trm::Lignes_fichier writes.
+// A row that the grid or the records do not hold raises Vb::Erreur, so no half-built
+// file is ever written.
 QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits = QString());
 
 // Writes the grid and its records to `chemin` (created or replaced through a save file,
@@ -18,7 +20,8 @@ QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits
 // the user is the caller's part.
 bool Ecrit_trame(const QString& chemin);
 
-// Reads a measurement file into the grid and the records. `statut` becomes 1 when the
+// Reads a measurement file into the grid and the records: Trm::Analyse_trame reads it,
+// and what it gives is applied in file order. `statut` becomes 1 when the
 // file is refused (its resolution mode differs from the current one) and is left as it
 // was otherwise. An empty path reads "mesure.trm" of the data folder. A missing file is
 // reported and changes nothing. Whatever is sound is loaded: the rows stop at the end of

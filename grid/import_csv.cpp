@@ -1,5 +1,6 @@
-// Importing the list of a results report into the grid: only the cell texts come back,
-// with no records, images or calibrations, so the table has no measuring function.
+// Importing the list of a results report, read by Csv::Analyse_csv, into the grid: only
+// the cell texts come back, with no records, images or calibrations, so the table has no
+// measuring function.
 #include "grid/import_csv.h"
 
 #include <QStringList>
@@ -15,6 +16,7 @@
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
+#include "grid/import_csv_analyse.h"
 #include "base/grilles.h"
 #include "grid/lecture_commune.h"
 #include "base/etat_partage.h"
@@ -22,9 +24,6 @@
 #include "platform/textfile.h"
 
 namespace {
-
-// Rows after the title row that a list may bring: the largest grid's measurement rows.
-constexpr int LignesImportMax = 255;
 
 // The function titles a report names (entries of the message table, so the language in
 // use), each with the function whose columns and titles it gives the grid.
@@ -34,34 +33,12 @@ struct TitreFonction {
 };
 constexpr TitreFonction TitresReconnus[] = {{56, 1}, {57, 2}, {58, 3}, {59, 4}, {60, 5}, {61, 6}, {62, 20}};
 
-// The function named on a "Fonction :" line; the last title found decides; 0 for none.
-short Fonction_nommee(const QString& ligne) {
-    short code = 0;
+std::vector<Csv::Fonction> Fonctions_reconnues() {
+    Declarations::Init_TableFonctions();
+    std::vector<Csv::Fonction> f;
     for (const TitreFonction& t : TitresReconnus)
-        if (!Lib_Langue[t.entree].isEmpty() && ligne.contains(Lib_Langue[t.entree])) code = t.code;
-    return code;
-}
-
-bool Cellules_vides(const QStringList& cellules) {
-    for (const QString& c : cellules)
-        if (!c.trimmed().isEmpty()) return false;
-    return true;
-}
-
-// The cells of one list line as the grid takes them: the separators' blanks and tabs
-// dropped, and the comment, in the last column, whole even when it holds a ";".
-QStringList Cellules_grille(const QStringList& cellules, int colonnes) {
-    QStringList out;
-    for (int c = 0; c < cellules.size() && c < colonnes; ++c) {
-        if (c == colonnes - 1 && cellules.size() > colonnes) {
-            // The report ends every cell with its separator, so the last piece is empty.
-            const int fin = cellules.last().trimmed().isEmpty() ? int(cellules.size()) - 1 : int(cellules.size());
-            out << cellules.mid(c, fin - c).join(QLatin1Char(';')).trimmed();
-        } else {
-            out << cellules[c].trimmed();
-        }
-    }
-    return out;
+        f.push_back({Lib_Langue[t.entree], t.code, Declarations::NombreColonnes(t.code)});
+    return f;
 }
 
 // Enough grid for the rows imported: the smallest size the menu offers that holds them,
@@ -90,42 +67,16 @@ void Lit_csv(const QString& chemin, short&) {
     FichierCSVImporte = fichier;
     Lecture::Echelle_calibrage_fichier();
 
-    short code = 0;
-    int debut = -1;
-    for (int i = 0; i < lignes.size(); ++i) {
-        const QString& l = lignes[i];
-        if (l.contains(QStringLiteral("Fonction :"))) code = Fonction_nommee(l);
-        if (l.startsWith(QStringLiteral("LISTE"))) {
-            debut = i;
-            break;
-        }
-    }
-
-    // The grid takes the named function's columns; a table of unknown origin gets eight.
-    Declarations::Init_TableFonctions();
-    int colonnes = code != 0 ? Declarations::NombreColonnes(code) : 0;
-    if (colonnes < 4) colonnes = 8;
+    const Csv::Lecture lu = Csv::Analyse_csv(lignes, Fonctions_reconnues());
+    const int colonnes = lu.colonnes;
     GrilleRef.setCols(colonnes);
     GrilleRefP.setCols(colonnes);
     // The statistics columns: all but the row number, "img" and the comment.
     NbValeursLigne = short(colonnes - 3);
     NbColonnesStat = NbValeursLigne;
-    if (code != 0) PGr::Entetes_grille_fonction(code);
+    if (lu.code != 0) PGr::Entetes_grille_fonction(lu.code);
 
-    // The list: the title row, then the rows up to the first line of blank cells.
-    QList<QStringList> liste;
-    // A file without a list is no report: the empty grid it leaves is said.
-    int faute = debut < 0 ? int(lignes.size()) + 1 : 0;
-    for (int i = debut + 1; debut >= 0 && i < lignes.size(); ++i) {
-        const QStringList cellules = lignes[i].split(QLatin1Char(';'));
-        if (Cellules_vides(cellules)) break;
-        if (liste.size() > LignesImportMax) {
-            faute = i + 1;
-            break;
-        }
-        liste << Cellules_grille(cellules, colonnes);
-    }
-
+    const QList<QStringList>& liste = lu.liste;
     const int n = std::max<int>(int(liste.size()) - 1, 0);
     Taille_pour(n);
     for (int r = 0; r < liste.size(); ++r) {
@@ -136,23 +87,14 @@ void Lit_csv(const QString& chemin, short&) {
         }
     }
     NbLignesGrille = short(n + 1);
-    if (faute) Lecture::Signale_faute(fichier, faute);
+    if (const int faute = Analyse::Premiere_ligne(lu.problemes)) Lecture::Signale_faute(fichier, faute);
 }
 
 void Charge_csv() {
-    Tav& tav = *Tav::instance();
-    if (EtapeMesure + NbLignesGrille > 2 &&
-        Prompts::msgBox(Lib_Langue[185] + SautLigne + Lib_Langue[106],
-                        Prompts::YesNo | Prompts::IconInformation, QStringLiteral("Attention !")) == Prompts::No)
-        return;
-
-    // The dialog comes first: the grid is cleared only once there is a file to replace it.
-    const QString propose = tav.labNomFic.Caption.isEmpty() ? QStringLiteral("mesures.csv") : QStringLiteral(".csv");
     const std::optional<QString> choix =
-        Prompts::openFile(QStringLiteral("fich.CSV=> grille"), RepData, QStringLiteral("*.csv|*.csv"), propose);
-    if (!choix || choix->isEmpty()) return;
+        Lecture::Fichier_a_charger(QStringLiteral("fich.CSV=> grille"), QStringLiteral("csv"), QStringLiteral("fichier absent "));
+    if (!choix) return;
     const QString chemin = *choix;
-    if (!Fichier_existe(chemin, QStringLiteral("fichier absent "), 1)) return;
 
     try {
         NumFonction = 0;
@@ -168,7 +110,7 @@ void Charge_csv() {
         // A failing step ends the import; the notice below still tells the user.
     }
     InitFaite = -1;
-    tav.Flash(65280, QStringLiteral(" Poursuite des mesures déconseillée"), Vb::CInt(0.8));
+    Tav::instance()->Flash(65280, QStringLiteral(" Poursuite des mesures déconseillée"), Vb::CInt(0.8));
 }
 
 } // namespace Gen

@@ -1,42 +1,29 @@
 #include "grid/lecture_commune.h"
 
-#include <QRegularExpression>
-#include <cmath>
-
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
 #include "base/gen.h"
 #include "base/messages.h"
 #include "base/tav.h"
-#include "base/vb.h"
+#include "base/etat_demarrage.h"
 #include "grid/etat_grille.h"
 #include "platform/prompts.h"
 
 namespace Lecture {
 
-bool Nombre_lu(const QString& texte, double& valeur) {
-    static const QRegularExpression forme(
-        QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eEdD][+-]?\\d+)?$"));
-    const QString t = texte.trimmed();
-    if (!forme.match(t).hasMatch()) return false;
-    // A number beyond the doubles would read as 0 (a calibration of 0 turns every length
-    // into 0): it is no number.
-    QString n = t;
-    n.replace(QLatin1Char(','), QLatin1Char('.')).replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
-    bool ok = false;
-    const double d = n.toDouble(&ok);
-    if (!ok || !std::isfinite(d)) return false;
-    valeur = Gen::Val_decimal(t);
-    return true;
-}
+std::optional<QString> Fichier_a_charger(const QString& titre, const QString& extension, const QString& absent) {
+    if (EtapeMesure + NbLignesGrille > 2 &&
+        Prompts::msgBox(Lib_Langue[185] + SautLigne + Lib_Langue[106],
+                        Prompts::YesNo | Prompts::IconInformation, QStringLiteral("Attention !")) == Prompts::No)
+        return std::nullopt;
 
-bool Entier_lu(const QString& texte, double min, double max, long long& valeur) {
-    double v = 0;
-    if (!Nombre_lu(texte, v)) return false;
-    const double r = Vb::ArrondiPair(v);
-    if (!(r >= min && r <= max)) return false;
-    valeur = static_cast<long long>(r);
-    return true;
+    // The dialog comes first: the grid is cleared only once there is a file to replace it.
+    const QString propose = (Tav::instance()->labNomFic.Caption.isEmpty() ? QStringLiteral("mesures.") : QStringLiteral(".")) + extension;
+    const QString filtre = QStringLiteral("*.") + extension + QStringLiteral("|*.") + extension;
+    const std::optional<QString> choix = Prompts::openFile(titre, RepData, filtre, propose);
+    if (!choix || choix->isEmpty()) return std::nullopt;
+    if (!Gen::Fichier_existe(*choix, absent, 1)) return std::nullopt;
+    return choix;
 }
 
 void Echelle_calibrage_fichier() {

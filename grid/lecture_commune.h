@@ -1,17 +1,15 @@
 #pragma once
-// What the measurement-file reader and the CSV import share: strict reading of the
-// numbers a file holds, and the state both put in order before they fill the grid.
+// What applying a measurement file and a CSV import share: choosing the file, the state
+// both put in order before they fill the grid, and telling where a file was not sound.
 #include <QString>
+#include <optional>
 
 namespace Lecture {
 
-// A number written in a file: optional sign, digits, a point or a comma as decimal
-// separator, an optional exponent; blanks around it are allowed. False for any other text.
-bool Nombre_lu(const QString& texte, double& valeur);
-
-// A whole number within [min, max] (a decimal part rounds half to even, as the file's
-// conversions did). False when the text is not a number or the value lies outside.
-bool Entier_lu(const QString& texte, double min, double max, long long& valeur);
+// The question when the grid holds data ("No" ends there), then the open dialog with
+// `titre` for files of `extension` ("trm"): the chosen file when it can be read; nothing
+// on No, on Cancel, or for a file that is not there (told with `absent`).
+std::optional<QString> Fichier_a_charger(const QString& titre, const QString& extension, const QString& absent);
 
 // The calibration scale of a file read while lengths depend on the resolution: the base
 // picture's width in pixels × 0.001. Without a base picture the scale is left as it is,

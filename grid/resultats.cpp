@@ -10,7 +10,6 @@
 #include "grid/deciles.h"
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
-#include "grid/lecture_commune.h"
 #include "base/etat_partage.h"
 #include "platform/waits.h"
 
@@ -46,7 +45,7 @@ QString Cellule(const Grille& g, int r, int c) {
 QString Formatee(int r, int c, const QString& motif) {
     const QString t = Cellule(GrilleRefP, r, c);
     double v = 0;
-    return Lecture::Nombre_lu(t, v) ? Vb::Format(v, motif) : t;
+    return Gen::Nombre_lu(t, v) ? Vb::Format(v, motif) : t;
 }
 QString Formatee(int r, int c) { return Formatee(r, c, FormatDecimal); }
 

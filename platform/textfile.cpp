@@ -68,7 +68,12 @@ bool read(const QString& path, QString& text) {
 bool readLines(const QString& path, QStringList& lines) {
     QString text;
     if (!read(path, text)) return false;
-    lines.clear();
+    lines = splitLines(text);
+    return true;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
     QString line;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -81,7 +86,7 @@ bool readLines(const QString& path, QStringList& lines) {
         }
     }
     if (!line.isEmpty()) lines << line;
-    return true;
+    return lines;
 }
 
 bool write(const QString& path, const QString& text) { return ByteFile::write(path, encode1252(text)); }

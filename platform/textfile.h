@@ -20,6 +20,8 @@ QString decode1252(const QByteArray& bytes);
 bool read(const QString& path, QString& text);
 // Reads the file as lines, CR LF, LF or CR ending each; false when it cannot be opened.
 bool readLines(const QString& path, QStringList& lines);
+// The lines of a text as readLines cuts them.
+QStringList splitLines(const QString& text);
 // Replaces the file with `text` in Windows-1252; false (old file untouched) on any failure.
 bool write(const QString& path, const QString& text);
 // Joins the lines with CR LF, each line ending with one.

@@ -69,24 +69,32 @@ void Ecrire_table(const TableCollee::Lecture& t, bool parColonnes) {
     NbLignesGrille = short(longueur + 1);
 }
 
+// Tells the user why a table is refused; true when it can be pasted.
+bool Acceptee(const TableCollee::Lecture& t) {
+    switch (t.refus) {
+    case TableCollee::Refus::Aucun:
+        return true;
+    case TableCollee::Refus::Vide:
+        return false;
+    case TableCollee::Refus::TropDeValeurs:
+        Prompts::msgBox(QStringLiteral("256") + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
+        return false;
+    case TableCollee::Refus::ErreurLigne:
+        Prompts::msgBox(QStringLiteral(" erreur ligne ") + QString::number(t.ligne), Prompts::OkOnly);
+        return false;
+    case TableCollee::Refus::DonneesIncorrectes:
+        Prompts::msgBox(Lib_Stat[1] + Lib_Stat[2], Prompts::OkOnly);
+        return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool PanneauNuage::Excel_Coller_H() {
     const TableCollee::Lecture t = TableCollee::Lire_H(texteColle());
     if (t.seriesTronquees) Prompts::msgBox(QStringLiteral("6 lignes de 255 mesures au maximum)"), Prompts::OkOnly);
-    switch (t.refus) {
-    case TableCollee::Refus::Aucun:
-        break;
-    case TableCollee::Refus::TropDeValeurs:
-        Prompts::msgBox(QStringLiteral("256") + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
-        return false;
-    case TableCollee::Refus::Vide:
-        return false;
-    default:
-        Prompts::msgBox(Lib_Stat[1] + Lib_Stat[2], Prompts::OkOnly);
-        return false;
-    }
-    if (!Vider_grille()) return false;
+    if (!Acceptee(t) || !Vider_grille()) return false;
     Ecrire_table(t, false);
     Apres_collage();
     Tav::instance()->Calcul_stat();
@@ -96,18 +104,7 @@ bool PanneauNuage::Excel_Coller_H() {
 
 bool PanneauNuage::Excel_Coller_V() {
     const TableCollee::Lecture t = TableCollee::Lire_V(texteColle());
-    switch (t.refus) {
-    case TableCollee::Refus::Aucun:
-        break;
-    case TableCollee::Refus::TropDeValeurs:
-        Prompts::msgBox(QStringLiteral("256") + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
-        return false;
-    case TableCollee::Refus::ErreurLigne:
-        Prompts::msgBox(QStringLiteral(" erreur ligne ") + QString::number(t.ligne), Prompts::OkOnly);
-        return false;
-    default:
-        return false;
-    }
+    if (!Acceptee(t)) return false;
     if (t.seriesTronquees) Prompts::msgBox(QStringLiteral(" 6 lignes maxi seront chargées"), Prompts::OkOnly);
     if (!Vider_grille()) return false;
     Ecrire_table(t, true);

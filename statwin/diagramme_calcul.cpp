@@ -1,20 +1,42 @@
 #include "statwin/diagramme_calcul.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/gen.h"
 #include "base/vb.h"
 
 namespace Diagramme {
 
-std::optional<std::vector<double>> Valeurs_serie(const QString& serie) {
+std::optional<std::vector<double>> Valeurs_serie(const QString& serie) { return Analyse_serie(serie).valeurs; }
+
+LectureSerie Analyse_serie(const QString& serie) {
+    LectureSerie lu;
     const QStringList morceaux = serie.split(QLatin1Char(';'));
     const int k = int(morceaux.size()) - 1;
-    if (k < 1) return std::nullopt;
+    if (k < 1) {
+        lu.problemes.push_back({1, QStringLiteral("aucun ;")});
+        return lu;
+    }
     std::vector<double> v(size_t(k) + 1, 0.0);
-    for (int i = 1; i <= k; ++i) v[size_t(i)] = Gen::Val_decimal(morceaux[i - 1]);
-    return v;
+    int ligne = 1;
+    for (int i = 1; i <= k; ++i) {
+        const QString& m = morceaux[i - 1];
+        v[size_t(i)] = Gen::Val_decimal(m);
+        // A piece stands on the line where its text begins, past its own line breaks.
+        qsizetype debut = 0;
+        while (debut < m.size() && m[debut].isSpace()) ++debut;
+        const int ici = ligne + int(m.left(debut).count(QLatin1Char('\n')));
+        ligne += int(m.count(QLatin1Char('\n')));
+        // A blank Val does not skip (a form feed, a no-break space) leaves the piece at 0.
+        double x = 0;
+        if (!Gen::Nombre_lu(m, x) || x != v[size_t(i)])
+            lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" non numérique")});
+    }
+    lu.valeurs = std::move(v);
+    return lu;
 }
 
 QString Texte_colle(const QString& presse) {
@@ -48,28 +70,54 @@ std::vector<Baton> Batons(const std::vector<double>& valeurs, double largeur) {
     return batons;
 }
 
+namespace {
+
+// Values so large that their sums or differences would pass the largest double are
+// worked out scaled down by a power of two, which changes no digit.
+constexpr int ExposantSur = 500;
+
+// A number held within the doubles.
+double borne(double x) { return std::clamp(x, std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max()); }
+
+// A number as its 15-digit text reads back: the median of a pair is halved from there.
+// The largest doubles have no 15-digit neighbour within the doubles: they stay as they are.
+double quinze_chiffres(double x) {
+    const double q = QString::number(x, 'g', 15).toDouble();
+    return std::isfinite(q) ? q : x;
+}
+
+// a + (b - a) * k / 10, and the same point of [a, b] when the difference passes the doubles.
+double interpole(double a, double b, int k) {
+    const double x = a + (b - a) * k / 10;
+    return std::isfinite(x) ? x : a / 10 * (10 - k) + b / 10 * k;
+}
+
+} // namespace
+
 Fenetre Fenetre_donnees(double premiere, double derniere) {
     double marge = 0.1 * (derniere - premiere);
+    if (!std::isfinite(marge)) marge = 0.1 * derniere - 0.1 * premiere;
     if (!(marge > 0)) marge = premiere != 0 ? 0.1 * std::fabs(premiere) : 1.0;
-    return {premiere - marge, derniere + marge};
+    return {borne(premiere - marge), borne(derniere + marge)};
 }
 
 void Moyenne_ecart(const std::vector<double>& valeurs, double& moyenne, double& ecart) {
     moyenne = ecart = 0;
     const size_t n = valeurs.size() ? valeurs.size() - 1 : 0;
     if (n == 0) return;
+    double plusGrande = 0;
+    for (size_t i = 1; i <= n; ++i) plusGrande = std::max(plusGrande, std::fabs(valeurs[i]));
+    const int e = plusGrande > 0 ? std::ilogb(plusGrande) : 0;
+    const int echelle = e > ExposantSur ? e : 0;
+    const auto v = [&](size_t i) { return std::ldexp(valeurs[i], -echelle); };
     double somme = 0;
-    for (size_t i = 1; i <= n; ++i) somme += valeurs[i];
-    moyenne = somme / double(n);
+    for (size_t i = 1; i <= n; ++i) somme += v(i);
+    const double m = somme / double(n);
     double carres = 0;
-    for (size_t i = 1; i <= n; ++i) carres += (valeurs[i] - moyenne) * (valeurs[i] - moyenne);
-    ecart = std::sqrt(std::max(0.0, carres / double(n)));
+    for (size_t i = 1; i <= n; ++i) carres += (v(i) - m) * (v(i) - m);
+    moyenne = std::ldexp(m, echelle);
+    ecart = borne(std::ldexp(std::sqrt(std::max(0.0, carres / double(n))), echelle));
 }
-
-namespace {
-// A number as its 15-digit text reads back: the median of a pair is halved from there.
-double quinze_chiffres(double x) { return QString::number(x, 'g', 15).toDouble(); }
-} // namespace
 
 Quantiles Calcul_quantiles(const std::vector<double>& v) {
     Quantiles q;
@@ -78,13 +126,17 @@ Quantiles Calcul_quantiles(const std::vector<double>& v) {
     const int h = n / 2;
     q.mediane_ok = true;
     if (n % 2 == 1) q.mediane = v[size_t(h) + 1];
-    else q.mediane = quinze_chiffres(quinze_chiffres(v[size_t(h)]) + quinze_chiffres(v[size_t(h) + 1])) / 2;
+    else {
+        const double a = quinze_chiffres(v[size_t(h)]), b = quinze_chiffres(v[size_t(h) + 1]);
+        const double somme = a + b;
+        q.mediane = std::isfinite(somme) ? quinze_chiffres(somme) / 2 : a / 2 + b / 2;
+    }
     if (n >= 11) {
         const int k = n % 10 + 1;
         const int o = n / 10;
-        q.d1 = v[size_t(o)] + (v[size_t(o) + 1] - v[size_t(o)]) * k / 10;
+        q.d1 = interpole(v[size_t(o)], v[size_t(o) + 1], k);
         const int g = int(Vb::Int(9.0 * (n + 1) / 10));
-        q.d9 = v[size_t(g)] + (v[size_t(g) + 1] - v[size_t(g)]) * (10 - k) / 10;
+        q.d9 = interpole(v[size_t(g)], v[size_t(g) + 1], 10 - k);
         q.deciles_ok = true;
     }
     return q;

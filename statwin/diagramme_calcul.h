@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "base/analyse.h"
+
 namespace Diagramme {
 
 // The values of a series text "5,8;6;6,2;": one per ";", read with a decimal comma or
@@ -14,6 +16,15 @@ namespace Diagramme {
 // ignored. The result holds 0 at index 0 and the values, unsorted, at 1..k; nothing
 // when the text holds no ";" at all.
 std::optional<std::vector<double>> Valeurs_serie(const QString& serie);
+
+// The same reading with what it found: the values (nothing without a ";"), and each
+// piece that is not a number as a whole (empty, or text after the digits), with the line
+// of the text it stands on. Such a piece still reads as Val_decimal reads it.
+struct LectureSerie {
+    std::optional<std::vector<double>> valeurs;
+    Analyse::Problemes problemes;
+};
+LectureSerie Analyse_serie(const QString& serie);
 
 // Clipboard text made into a series text: line feeds dropped, carriage returns and
 // tabs made ";", points made commas.

@@ -34,11 +34,8 @@ QScrollBar* spinner(QWidget* parent, int left, int top, int min, int max, int va
 // A whole number typed in a box, rounded half to even; any other text is the
 // conversion error that the change handlers trap.
 int entier(const QString& texte) {
-    QString t = texte.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok) throw Vb::Erreur(Vb::ErrTypeIncompatible, "type mismatch");
+    double v = 0;
+    if (!Gen::Nombre_lu(texte, v)) throw Vb::Erreur(Vb::ErrTypeIncompatible, "type mismatch");
     return Vb::CLng(v);
 }
 

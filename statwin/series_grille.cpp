@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
+#include "base/gen.h"
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
 
 namespace SeriesGrille {
 
-bool Nombre(const QString& texte, double& v) {
-    QString t = texte.trimmed();
-    if (t.isEmpty()) return false;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    v = t.toDouble(&ok);
-    return ok;
-}
+bool Nombre(const QString& texte, double& v) { return Gen::Nombre_lu(texte, v); }
 
 namespace {
 int derniereLigne() { return std::min<int>(NbLignesGrille - 1, GrilleRef.Rows() - 1); }

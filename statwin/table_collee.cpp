@@ -1,6 +1,8 @@
 #include "statwin/table_collee.h"
 
-#include "statwin/series_grille.h"
+#include <algorithm>
+
+#include "base/gen.h"
 
 namespace TableCollee {
 
@@ -23,6 +25,16 @@ int Lecture::longueur() const {
     return n;
 }
 
+namespace {
+
+Lecture Refus_(Lecture& r, Refus refus, int ligne, const char* motif) {
+    r.refus = refus;
+    r.problemes.push_back({ligne, QString::fromLatin1(motif)});
+    return r;
+}
+
+} // namespace
+
 Lecture Lire_H(const QString& texte) {
     Lecture r;
     QStringList lignes = Lignes(texte);
@@ -30,8 +42,8 @@ Lecture Lire_H(const QString& texte) {
         r.seriesTronquees = true;
         lignes = lignes.mid(0, SeriesMax);
     }
-    for (const QString& ligne : lignes) {
-        const QStringList cellules = ligne.split(QLatin1Char('\t'));
+    for (int l = 0; l < lignes.size(); ++l) {
+        const QStringList cellules = lignes[l].split(QLatin1Char('\t'));
         std::vector<std::optional<double>> serie;
         for (const QString& c : cellules) {
             if (c.trimmed().isEmpty()) {
@@ -39,34 +51,22 @@ Lecture Lire_H(const QString& texte) {
                 continue;
             }
             double v;
-            if (!SeriesGrille::Nombre(c, v)) {
-                r.refus = Refus::DonneesIncorrectes;
-                return r;
-            }
+            if (!Gen::Nombre_lu(c, v)) return Refus_(r, Refus::DonneesIncorrectes, l + 1, "cellule non numérique");
             serie.emplace_back(v);
         }
         while (!serie.empty() && !serie.back()) serie.pop_back();
-        if (int(serie.size()) > ValeursMax) {
-            r.refus = Refus::TropDeValeurs;
-            return r;
-        }
+        if (int(serie.size()) > ValeursMax) return Refus_(r, Refus::TropDeValeurs, l + 1, "série trop longue");
         r.series.push_back(std::move(serie));
     }
-    if (r.longueur() == 0) r.refus = Refus::Vide;
+    if (r.longueur() == 0) return Refus_(r, Refus::Vide, int(lignes.size()) + 1, "aucune valeur");
     return r;
 }
 
 Lecture Lire_V(const QString& texte) {
     Lecture r;
     const QStringList lignes = Lignes(texte);
-    if (lignes.isEmpty()) {
-        r.refus = Refus::Vide;
-        return r;
-    }
-    if (lignes.size() > ValeursMax) {
-        r.refus = Refus::TropDeValeurs;
-        return r;
-    }
+    if (lignes.isEmpty()) return Refus_(r, Refus::Vide, 1, "aucune ligne complète");
+    if (lignes.size() > ValeursMax) return Refus_(r, Refus::TropDeValeurs, ValeursMax + 1, "série trop longue");
     int c = int(lignes.first().split(QLatin1Char('\t')).size());
     if (c > SeriesMax) {
         r.seriesTronquees = true;
@@ -77,10 +77,9 @@ Lecture Lire_V(const QString& texte) {
         const QStringList cellules = lignes[l].split(QLatin1Char('\t'));
         for (int j = 0; j < c; ++j) {
             double v;
-            if (j >= cellules.size() || !SeriesGrille::Nombre(cellules[j], v)) {
-                r.refus = Refus::ErreurLigne;
+            if (j >= cellules.size() || !Gen::Nombre_lu(cellules[j], v)) {
                 r.ligne = l;
-                return r;
+                return Refus_(r, Refus::ErreurLigne, l + 1, "cellule absente ou non numérique");
             }
             r.series[j].emplace_back(v);
         }

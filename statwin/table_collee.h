@@ -1,12 +1,15 @@
 #pragma once
 // Reading a table copied from a spreadsheet: tab-separated cells, lines ended by CR LF
-// or LF alone, numbers with a decimal comma or point. By rows, each line is a series;
-// by columns, each column of the first line is a series. Only the text before the last
-// line end counts, as a spreadsheet ends every line of its copy.
+// or LF alone, numbers with a decimal comma or point (Gen::Nombre_lu). By rows, each
+// line is a series; by columns, each column of the first line is a series. Only the
+// text before the last line end counts, as a spreadsheet ends every line of its copy.
+// The reading touches no grid: the paste buttons write what it gives.
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
+
+#include "base/analyse.h"
 
 namespace TableCollee {
 
@@ -28,8 +31,9 @@ struct Lecture {
     // Series by index; cell k of a series goes to grid row k + 1, an empty cell holds nothing.
     std::vector<std::vector<std::optional<double>>> series;
     Refus refus = Refus::Aucun;
-    int ligne = 0;              // the line at fault (ErreurLigne), counted from 0
+    int ligne = 0;              // the line at fault (ErreurLigne) as its message names it: from 0
     bool seriesTronquees = false;  // more than SeriesMax series: the first ones are kept
+    Analyse::Problemes problemes;  // the reason of a refusal, with its line from 1
     // The longest series, to its last value.
     int longueur() const;
 };

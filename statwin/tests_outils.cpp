@@ -2,16 +2,14 @@
 
 #include <cmath>
 
+#include "base/gen.h"
 #include "base/vb.h"
 
 namespace Saisie {
 
 double Nombre(const QString& texte) {
-    QString t = texte.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) throw Vb::Erreur(Vb::ErrTypeIncompatible, "Type mismatch");
+    double v = 0;
+    if (!Gen::Nombre_lu(texte, v)) throw Vb::Erreur(Vb::ErrTypeIncompatible, "Type mismatch");
     return v;
 }
 

@@ -135,6 +135,18 @@ TEST_F(Langue, MissingButtonIsSkippedAndReadingGoesOn) {
     EXPECT_FALSE(tav.bout.existe(99));
 }
 
+TEST_F(Langue, ButtonNumberBeyondSixteenBitsNamesNoButton) {
+    // 65543 cut to 16 bits is 7: the caption used to land on button 7.
+    ecrit("xx",
+          "BOUTONS ; buttons\r\n"
+          "#65543;wrapped\r\n"
+          "#-65529;wrapped too\r\n"
+          "#*;\r\n");
+    Prompts::Script script;
+    charge("xx");
+    EXPECT_EQ(s(tav.bout(7).Caption), "Voir Options");
+}
+
 TEST_F(Langue, MissingFileIsReportedAndTablesGiveTheCaptions) {
     Prompts::Script script;
     script.message("fichier de langue de non trouvé");

@@ -190,6 +190,14 @@ TEST_F(Parametres, ValuesOutsideTheirDomainAreIgnored) {
     EXPECT_EQ(FonctionDemarrage, 20);
 }
 
+TEST_F(Parametres, NumbersBeyondTheDoublesAreNoValue) {
+    // Such a number used to read as 0: the start-up function became "none", a tolerance 0.
+    lit_ligne("FONCTION_DEMARRAGE=2\r\nSTATDEF=2\r\nFONCTION_DEMARRAGE=1e400\r\nSTATDEF=-1e999");
+    EXPECT_EQ(FonctionDemarrage, 2);
+    EXPECT_EQ(NumFonction, 2);
+    EXPECT_EQ(StatDef, 2);
+}
+
 TEST_F(Parametres, LanguageCodeNamesTheFileItLoads) {
     Prompts::Script script;
     script.message("fichier de langue IT non trouvé");  // upper case is not "fr"

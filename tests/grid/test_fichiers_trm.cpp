@@ -277,6 +277,23 @@ TEST_F(FichierTrm, MalformedFilesLoadWhatIsSound) {
     EXPECT_EQ(NbLignesGrille, 4);
 }
 
+TEST_F(FichierTrm, RowCountAtTheSixteenBitLimitIsReportedNotThrown) {
+    // 32766.6 rows plus the title row round to 32768: the count's conversion raised an
+    // error that nothing caught, and the program stopped.
+    QByteArray octets = Octets(Golden(QStringLiteral("fonction01.trm")));
+    octets.replace("NBLIGNES= 3", "NBLIGNES= 32766,6");
+    const QString p = chemin(QStringLiteral("limite.trm"));
+    Ecrit_octets(p, octets);
+    {
+        Prompts::Script s;
+        s.message(QStringLiteral("ligne 3"));
+        Lit(p);
+    }
+    EXPECT_EQ(NumFonction, 1);
+    EXPECT_EQ(NbLignesGrille, 1);
+    Rien_au_dela();
+}
+
 TEST_F(FichierTrm, ScreenWidthResolutionModeAndMissingFile) {
     // A picture width written with a decimal comma is read whole; the calibrations follow it.
     QByteArray octets = Octets(Golden(QStringLiteral("fonction01.trm")));

@@ -198,6 +198,28 @@ TEST_F(Collage, UneTableHorsLimitesEstRefuseeSansRienChanger) {
     EXPECT_EQ(ExtraitListe, QStringLiteral("2;3;"));
 }
 
+TEST_F(Collage, UneValeurInfinieOuNonNumeriqueNEstPasCollee) {
+    // A spreadsheet's "inf" or "nan" used to land in the grid as a value no statistic can use.
+    grille_mesuree();
+    FenHisto& f = activer(3);
+    for (const char* v : {"inf", "NaN", "-Infinity", "1e400"}) {
+        SCOPED_TRACE(v);
+        coller(QStringLiteral("1\t") + QLatin1String(v) + QStringLiteral("\n2\t3\n"));
+        {
+            Prompts::Script script;
+            script.message(Lib_Stat[1] + Lib_Stat[2]);
+            EXPECT_FALSE(f.Excel_Coller_H());
+        }
+        {
+            Prompts::Script script;
+            script.message(QStringLiteral(" erreur ligne 0"));
+            EXPECT_FALSE(f.Excel_Coller_V());
+        }
+        EXPECT_EQ(GrilleRef.TextMatrix(1, 1), QStringLiteral("10"));
+        EXPECT_EQ(NumFonction, 2);
+    }
+}
+
 TEST_F(Collage, SeptLignesDonnentSixSeries) {
     FenHisto& f = activer(3);
     QString t;

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <cmath>
+#include <limits>
 
 #include "base/etat_demarrage.h"
 #include "base/messages.h"
@@ -182,6 +183,51 @@ TEST_F(ResumeDiagramme, EcartTypeDeValeursProchesEtSerieSansPointVirgule) {
     calculer(f, "42");
     EXPECT_EQ(f.NbValeursDiag, 3);
     EXPECT_EQ(S(resume(f)[1]), "3 données");
+}
+
+TEST(CalculDiagramme, ValeursProchesDuPlusGrandDouble) {
+    // Sums and differences of such values pass the largest double: every figure used to
+    // come out infinite. By hand: the mean and median of 1e308 and 1.7e308 are 1.35e308,
+    // the deviation (divisor N) 0.35e308; D1 of -1.5e308 and ten times 1.5e308 lies at
+    // position 1.2, so -1.5e308 + 0.2 x 3e308 = -0.9e308, and D9 at 10.8 is 1.5e308.
+    std::vector<double> v = {0, 1e308, 1.7e308};
+    double m = 0, e = 0;
+    Diagramme::Moyenne_ecart(v, m, e);
+    EXPECT_NEAR(m / 1.35e308, 1.0, 1e-15);
+    EXPECT_NEAR(e / 0.35e308, 1.0, 1e-15);
+    EXPECT_NEAR(Diagramme::Calcul_quantiles(v).mediane / 1.35e308, 1.0, 1e-14);
+    v = {0, std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    EXPECT_EQ(Diagramme::Calcul_quantiles(v).mediane, std::numeric_limits<double>::max());
+    Diagramme::Moyenne_ecart(v, m, e);
+    EXPECT_EQ(m, std::numeric_limits<double>::max());
+    EXPECT_EQ(e, 0);
+
+    v.assign(12, 1.5e308);
+    v[0] = 0;
+    v[1] = -1.5e308;
+    const Diagramme::Quantiles q = Diagramme::Calcul_quantiles(v);
+    ASSERT_TRUE(q.deciles_ok);
+    EXPECT_NEAR(q.d1 / -0.9e308, 1.0, 1e-15);
+    EXPECT_EQ(q.d9, 1.5e308);
+    Diagramme::Moyenne_ecart(v, m, e);
+    // Mean (10 - 1) x 1.5e308 / 11; deviation 1.5e308 x sqrt(1 - (9/11)^2) = 2 sqrt(10) / 11 x 1.5e308.
+    EXPECT_NEAR(m / (1.5e308 / 11 * 9), 1.0, 1e-14);
+    EXPECT_NEAR(e / (1.5e308 / 11 * 2 * std::sqrt(10.0)), 1.0, 1e-14);
+    const Diagramme::Fenetre w = Diagramme::Fenetre_donnees(-1.5e308, 1.5e308);
+    EXPECT_TRUE(std::isfinite(w.xmin) && std::isfinite(w.xmax));
+    EXPECT_LT(w.xmin, -1.5e308);
+    EXPECT_GT(w.xmax, 1.5e308);
+}
+
+TEST_F(ResumeDiagramme, GrandesValeursSansInfini) {
+    FenHisto& f = ouvrir();
+    calculer(f, "1e308;1,7e308;");
+    EXPECT_NEAR(f.MoyenneDiag / 1.35e308, 1.0, 1e-15);
+    // The median, the mean and both deviations: finite, written in full.
+    const QStringList l = resume(f).mid(7, 4);
+    ASSERT_EQ(l.size(), 4);
+    EXPECT_TRUE(l[0].startsWith(QStringLiteral(" Médiane = 13499999999999999"))) << S(l[0]);
+    for (const QString& x : l) EXPECT_FALSE(x.contains(QLatin1String("Inf")) || x.contains(QLatin1String("NaN"))) << S(x);
 }
 
 } // namespace

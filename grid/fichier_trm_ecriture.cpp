@@ -1,0 +1,64 @@
+#include "grid/fichier_trm_ecriture.h"
+
+#include <algorithm>
+
+#include "base/vb.h"
+#include "platform/textfile.h"
+
+namespace Trm {
+
+namespace {
+
+QString entier(long long n) { return QString::number(n); }
+
+// A number as the file's print statement writes it: a blank in the sign position of a
+// positive number, the locale's decimal separator, and a trailing blank.
+QString nombre_imprime(const QString& chiffres, bool negatif) {
+    return (negatif ? QString() : QStringLiteral(" ")) + chiffres + QLatin1Char(' ');
+}
+
+QString double_imprime(double v) { return nombre_imprime(Vb::CStr(v), v < 0); }
+
+// Single-precision values print with at most 7 significant digits.
+QString simple_imprime(float v) {
+    QString s = QString::number(double(v), 'g', 7);
+    s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
+    return nombre_imprime(s, v < 0);
+}
+
+} // namespace
+
+QStringList Lignes_fichier(const Contenu& c) {
+    const int images = int(c.calibrages.size());
+    const int valeurs = std::clamp(c.valeurs, 0, 16);
+    QStringList l;
+    l << QStringLiteral("INDPRES=") + (c.indResolution ? QStringLiteral("True") : QStringLiteral("False"));
+    l << QStringLiteral("NBIMAGES= ") + entier(images);
+    l << QStringLiteral("NBLIGNES= ") + entier(qsizetype(c.lignes.size()));
+    l << QStringLiteral("NBLGMAX =") + entier(c.tailleGrille);
+    l << QStringLiteral("FONCTION= ") + entier(c.fonction);
+    l << QStringLiteral("CALIBRAGE= ");
+    for (const double x : c.calibrages) l << double_imprime(x);
+    l << QStringLiteral("RESH = ") + simple_imprime(c.largeurEcran);
+    l << QStringLiteral("PCTSW = ") + simple_imprime(c.largeurImage);
+    l << QStringLiteral("IMAGES= ");
+    for (int i = 0; i < images; ++i) l << (i < c.images.size() ? TextFile::uneLigne(c.images[i]) : QString());
+    if (!c.extraits.isEmpty()) l << QStringLiteral("EXTRAITS= ") + TextFile::uneLigne(c.extraits);
+    l << QStringLiteral("COMMENT= ");
+    for (size_t k = 0; k < c.lignes.size(); ++k)
+        l << entier(qsizetype(k + 1)) + QLatin1Char(';') +
+                 (qsizetype(k) < c.commentaires.size() ? TextFile::uneLigne(c.commentaires[qsizetype(k)]) : QString());
+    l << QStringLiteral("FIN");
+    l << QStringLiteral("TRAME= ");
+    for (const LigneTrame& t : c.lignes) {
+        QString ligne = entier(t.Zoom) + QLatin1Char(';') + entier(t.Image) + QLatin1Char(';');
+        for (int k = 1; k <= valeurs; ++k) {
+            const SegmentTrame& s = t.Segments[k];
+            for (long long v : {s.x1, s.y1, s.x2, s.y2}) ligne += entier(v) + QLatin1Char(';');
+        }
+        l << ligne;
+    }
+    return l;
+}
+
+} // namespace Trm

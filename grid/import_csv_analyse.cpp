@@ -1,0 +1,67 @@
+#include "grid/import_csv_analyse.h"
+
+namespace Csv {
+
+namespace {
+
+bool Cellules_vides(const QStringList& cellules) {
+    for (const QString& c : cellules)
+        if (!c.trimmed().isEmpty()) return false;
+    return true;
+}
+
+// The cells of one list line as the grid takes them: the separators' blanks and tabs
+// dropped, and the comment, in the last column, whole even when it holds a ";".
+QStringList Cellules_grille(const QStringList& cellules, int colonnes) {
+    QStringList out;
+    for (int c = 0; c < cellules.size() && c < colonnes; ++c) {
+        if (c == colonnes - 1 && cellules.size() > colonnes) {
+            // The report ends every cell with its separator, so the last piece is empty.
+            const int fin = cellules.last().trimmed().isEmpty() ? int(cellules.size()) - 1 : int(cellules.size());
+            out << cellules.mid(c, fin - c).join(QLatin1Char(';')).trimmed();
+        } else {
+            out << cellules[c].trimmed();
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+Lecture Analyse_csv(const QStringList& lignes, const std::vector<Fonction>& fonctions) {
+    Lecture lu;
+    int debut = -1;
+    for (int i = 0; i < lignes.size(); ++i) {
+        const QString& l = lignes[i];
+        if (l.contains(QStringLiteral("Fonction :"))) {
+            lu.code = 0;
+            for (const Fonction& f : fonctions)
+                if (!f.titre.isEmpty() && l.contains(f.titre)) lu.code = f.code;
+        }
+        if (l.startsWith(QStringLiteral("LISTE"))) {
+            debut = i;
+            break;
+        }
+    }
+
+    // The grid takes the named function's columns; a table of unknown origin gets eight.
+    lu.colonnes = 0;
+    for (const Fonction& f : fonctions)
+        if (lu.code != 0 && f.code == lu.code) lu.colonnes = f.colonnes;
+    if (lu.colonnes < 4) lu.colonnes = 8;
+
+    // A file without a list is no report: the empty grid it leaves is said.
+    if (debut < 0) lu.problemes.push_back({int(lignes.size()) + 1, QStringLiteral("pas de ligne LISTE")});
+    for (int i = debut + 1; debut >= 0 && i < lignes.size(); ++i) {
+        const QStringList cellules = lignes[i].split(QLatin1Char(';'));
+        if (Cellules_vides(cellules)) break;
+        if (lu.liste.size() > LignesImportMax) {
+            lu.problemes.push_back({i + 1, QStringLiteral("plus de lignes que la grille")});
+            break;
+        }
+        lu.liste << Cellules_grille(cellules, lu.colonnes);
+    }
+    return lu;
+}
+
+} // namespace Csv

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The parsers' fuzz targets, built with clang in build/fuzz (instrumented for libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer).
+#   tools/fuzz.sh rejoue                replays every target over its seed corpus (CI)
+#   tools/fuzz.sh campagne [s] [cibles] fuzzes every target (or those named, "trm csv")
+#                                       side by side for s seconds (300)
+# A campaign works on a copy of the seeds (with tests/fuzz/dict/<target>.dict when there is one) in build/fuzz/campagne/<target>; what it finds
+# (crash-*, leak-*, timeout-*) lands in build/fuzz/trouvailles/<target>: each finding is
+# a bug to mend, then a file of tests/fuzz/corpus/<target> and a test of tests/parsers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mode="${1:-rejoue}"
+build=build/fuzz
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIREL_FUZZ=ON >/dev/null
+cmake --build "$build" --target fuzz
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+case "$mode" in
+rejoue)
+  ctest --test-dir "$build" --output-on-failure -R '^fuzz_'
+  ;;
+campagne)
+  # The targets run side by side, one core each.
+  secondes="${2:-300}"
+  cibles="${3:-$(cd tests/fuzz/corpus && ls)}"
+  for cible in $cibles; do
+    travail="$build/campagne/$cible"
+    trouvailles="$build/trouvailles/$cible"
+    mkdir -p "$travail" "$trouvailles"
+    cp -n tests/fuzz/corpus/"$cible"/* "$travail"/ 2>/dev/null || true
+    dictionnaire=()
+    [ -f tests/fuzz/dict/"$cible".dict ] && dictionnaire=(-dict=tests/fuzz/dict/"$cible".dict)
+    "$build/fuzz_$cible" "$travail" "${dictionnaire[@]}" -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
+      -max_len=8192 -print_final_stats=1 -artifact_prefix="$trouvailles/" \
+      >"$build/campagne/$cible.log" 2>&1 &
+  done
+  echo "fuzzing $(echo $cibles | wc -w) targets for $secondes s each..."
+  wait || true
+  for cible in $cibles; do
+    journal="$build/campagne/$cible.log"
+    executions=$(grep -o "stat::number_of_executed_units: *[0-9]*" "$journal" | grep -o "[0-9]*$" || echo "?")
+    couverture=$(grep -o "cov: [0-9]*" "$journal" | tail -1 || true)
+    printf "%-11s %10s runs  %-9s corpus %4s  findings %s\n" "$cible" "$executions" "$couverture" \
+      "$(ls "$build/campagne/$cible" | wc -l)" "$(ls "$build/trouvailles/$cible" | wc -l)"
+  done
+  ;;
+*)
+  echo "usage: $0 rejoue | campagne [seconds] [target]" >&2
+  exit 2
+  ;;
+esac
