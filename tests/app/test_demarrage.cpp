@@ -44,7 +44,7 @@ TEST_F(Demarrage, ValeursDeDepartEnVigueur) {
     EXPECT_EQ(AutoRetrace, -1);
     EXPECT_EQ(ModePalmer, 2);
     EXPECT_EQ(DemiGuide, DemiGuideDefaut);
-    EXPECT_EQ(DemiGuideDefaut, Vb::CInt(LargeurVueInitiale / 5.0));  // the start-up layout's width
+    EXPECT_EQ(DemiGuideDefaut, Vb::CInt(Tav::instance()->Picture1.Width / 5.0));  // the laid-out view
     EXPECT_EQ(PositionPanneau, 1);
     EXPECT_EQ(SauveAuto, 10);
     EXPECT_EQ(AutoPdms, -1);

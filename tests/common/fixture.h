@@ -14,6 +14,11 @@ private:
     QLocale locale_;
 };
 
+// The user widens or narrows the measuring window until its view is `largeur` twips
+// across inside (the width a measurement file was written with), through the window's
+// own resize handler.
+void Redimensionne_vue_a(double largeur);
+
 // Sets the default locale for the duration of a scope (the decimal separator on output).
 class LocaleScope {
 public:

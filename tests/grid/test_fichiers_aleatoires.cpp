@@ -55,6 +55,7 @@ protected:
     }
     void Recommence() {
         Etat::Demarrage_test(dir_.path());
+        Redimensionne_vue_a(9000);
         Tav::instance()->picbase.Width = 15000;
         EchelleAffichage = 1.0;
     }

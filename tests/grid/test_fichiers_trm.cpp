@@ -51,7 +51,7 @@ protected:
         Tav& tav = *Tav::instance();
         // A base picture 1000 pixels wide (scale 1) shown at display scale 1, no zoom:
         // a length is the distance between the points times the image's calibration.
-        ASSERT_EQ(tav.Picture1.ScaleWidth, 9000);
+        Redimensionne_vue_a(9000);
         tav.picbase.Width = 15000;
         EchelleAffichage = 1.0;
         for (const char* image : {"spores.jpg", "spores a.jpg", "spores b.jpg", "cystides.jpg", "asques.jpg",

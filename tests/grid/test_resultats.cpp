@@ -68,7 +68,7 @@ protected:
     // The segment grid of the hand-written measurement file, its image shown.
     QString Grille_segment() {
         Tav& tav = *Tav::instance();
-        tav.Picture1.ScaleWidth = 9000;
+        Redimensionne_vue_a(9000);
         tav.picbase.Width = 15000;
         EchelleAffichage = 1.0;
         QByteArray octets = Octets(Donnees(QStringLiteral("fonction01.trm")));

@@ -52,6 +52,7 @@ protected:
     void SetUp() override {
         VueStat::SetUp();
         Tav& tav = *Tav::instance();
+        Redimensionne_vue_a(9000);
         tav.picbase.Width = 15000;
         EchelleAffichage = 1.0;
         for (const char* image : {"spores a.jpg", "spores b.jpg"}) {
