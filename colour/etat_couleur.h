@@ -3,6 +3,7 @@
 // memory, the values read from the standard and scanner files and the correction curves
 // built from them. Flags hold 0 (False) or -1 (True).
 #include "base/etat_struct.h"
+#include "colour/lecture_couleur_analyse.h"
 
 // Rows 1 to 255 of a standard or scanner file: column 1 the line number, columns 2 to 10
 // fields 1 to 9 of the line.
@@ -35,8 +36,6 @@ ETAT_GROUPE(EtatCouleur, etat_couleur, CHAMPS_ETAT_COULEUR)
 #define ETAT_INSTANCE_COURANTE etat_couleur
 CHAMPS_ETAT_COULEUR(ETAT_REFERENCE_CHAMP)
 #undef ETAT_INSTANCE_COURANTE
-
-inline constexpr int NbCouleursMax = 256;
 
 // Swatch s (1 to NbCouleurs): columns 1, 2, 3 R, V, B; 4, 5, 6 L*, a*, b*.
 using TableNuancier = TableauFixe<TableauFixe<float, 7>, NbCouleursMax + 1>;

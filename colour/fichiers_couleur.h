@@ -5,10 +5,9 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <vector>
 
 #include "colour/etat_couleur.h"
+#include "colour/lecture_couleur_analyse.h"
 
 class Grille;
 
@@ -22,19 +21,6 @@ QString Chemin_fichier_couleur(const QString& nom);
 QString Nom_fichier_couleur(const QString& chemin);
 
 // --- chart
-struct NuanceLue {
-    std::array<float, 7> valeurs{};   // 1 to 6: R, V, B, L*, a*, b*
-    QString nom;
-};
-struct LectureNuancier {
-    bool liste = false;               // a "LISTE=" line opened a value list
-    bool calibrageVu = false;         // a "CALIBRAGECOL=" line was met
-    bool calibrage = false;           // the value of the last one
-    std::vector<NuanceLue> nuances;   // at most 256
-    std::vector<int> lignesIgnorees;  // 1-based lines of the list that were not swatches
-};
-// Reads the lines of a chart file; no state is touched.
-LectureNuancier Analyse_nuancier(const QStringList& lignes);
 // Reads a chart file into the chart. A file without a value list is refused with
 // message 230/231 and leaves the chart as it was; swatch lines that cannot be read (fewer
 // than seven fields, past 256 swatches) are skipped and named once. Returns whether a
@@ -42,21 +28,6 @@ LectureNuancier Analyse_nuancier(const QStringList& lignes);
 bool Lit_Nuancier(const QString& chemin);
 
 // --- standard and scanner files
-struct LigneRef {
-    int ligne = 0;                    // f, the value line's rank
-    int colonnes = 0;                 // columns 1 to `colonnes` written
-    std::array<double, 11> valeurs{};
-};
-struct LectureRef {
-    bool nbMesuresVu = false;
-    short nbMesures = 0;              // the last NBMESURES value
-    std::vector<LigneRef> lignes;     // what goes into the table, in order
-    int lues = 0;                     // value lines of the last list
-    bool faute = false;               // the reading stopped on a fault: no line counts
-};
-// Reads the lines of a standard or scanner file, `compte` being the NBMESURES the caller
-// holds (a file without one keeps it). The end of the file ends a reading normally.
-LectureRef Analyse_fichier_ref(const QStringList& lignes, short compte);
 // Reads a standard or scanner file into `table` and `compte`; returns the number of
 // value lines read, also left in NbPointsCorrection (0 after a missing or faulty file).
 int Lit_FichierRef(const QString& chemin, TableMesuresRef& table, short& compte);

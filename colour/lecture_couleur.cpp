@@ -26,54 +26,6 @@ QString Nom_fichier_couleur(const QString& chemin) {
     return chemin;
 }
 
-namespace {
-
-bool Vide(const QString& ligne) { return ligne.trimmed().isEmpty(); }
-
-// "1" or any other non-zero number is True; so is the word the original wrote for it.
-bool Valeur_logique(const QString& texte) {
-    const QString t = texte.trimmed();
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
-        t.compare(QLatin1String("vrai"), Qt::CaseInsensitive) == 0)
-        return true;
-    return Gen::Val_decimal(t) != 0;
-}
-
-} // namespace
-
-LectureNuancier Analyse_nuancier(const QStringList& lignes) {
-    LectureNuancier l;
-    qsizetype i = 0;
-    for (; i < lignes.size(); ++i) {
-        const QString& ligne = lignes[i];
-        if (Vide(ligne)) continue;
-        if (ligne.contains(QLatin1String("CALIBRAGECOL="), Qt::CaseInsensitive)) {
-            l.calibrageVu = true;
-            l.calibrage = Valeur_logique(ligne.mid(ligne.indexOf(QLatin1Char('=')) + 1));
-        }
-        if (ligne.contains(QLatin1String("LISTE="), Qt::CaseInsensitive)) {
-            l.liste = true;
-            ++i;
-            break;
-        }
-    }
-    if (!l.liste) return l;
-    for (; i < lignes.size(); ++i) {
-        if (Vide(lignes[i])) continue;
-        const QStringList champs = lignes[i].split(QLatin1Char(';'));
-        const qsizetype u = champs.size() - 1;
-        if (u < 6 || l.nuances.size() >= NbCouleursMax) {
-            l.lignesIgnorees.push_back(int(i + 1));
-            continue;
-        }
-        NuanceLue n;
-        for (int j = 1; j <= 6; ++j) n.valeurs[j] = float(Gen::Val_decimal(champs[j]));
-        n.nom = champs[u - 1];
-        l.nuances.push_back(n);
-    }
-    return l;
-}
-
 bool Lit_Nuancier(const QString& chemin) {
     QStringList lignes;
     if (!Gen::Fichier_existe(chemin) || !TextFile::readLines(chemin, lignes)) return false;
@@ -105,47 +57,6 @@ bool Lit_Nuancier(const QString& chemin) {
     }
     if (!l.lignesIgnorees.empty()) Lecture::Signale_faute(chemin, l.lignesIgnorees.front());
     return true;
-}
-
-LectureRef Analyse_fichier_ref(const QStringList& lignes, short compte) {
-    LectureRef l;
-    l.nbMesures = compte;
-    qsizetype i = 0;
-    const qsizetype n = lignes.size();
-    try {
-        while (i < n) {
-            const QString ligne = lignes[i++];
-            if (Vide(ligne)) continue;
-            const qsizetype egal = ligne.indexOf(QLatin1Char('='));
-            if (egal < 0) continue;
-            const QString cle = ligne.left(egal).trimmed().toUpper();
-            const QString valeur = ligne.mid(egal + 1).trimmed();
-            if (cle == QLatin1String("NBMESURES")) {
-                l.nbMesures = Vb::CInt(Vb::Val(valeur));
-                l.nbMesuresVu = true;
-            } else if (cle == QLatin1String("LISTE")) {
-                int f = 0;
-                while (f < l.nbMesures && i < n) {
-                    const QStringList champs = lignes[i++].split(QLatin1Char(';'));
-                    const qsizetype u = champs.size() - 1;
-                    if (u <= 1) break;
-                    // Rows 1 to 255 and fields 0 to 9 fit the table; a file beyond is refused.
-                    if (f + 1 > 255 || u > 10) throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range");
-                    LigneRef r;
-                    r.ligne = ++f;
-                    r.colonnes = int(u);
-                    for (qsizetype j = 0; j < u; ++j) r.valeurs[j + 1] = Gen::Val_decimal(champs[j]);
-                    r.valeurs[1] = f;
-                    l.lignes.push_back(r);
-                }
-                l.lues = f;
-            }
-        }
-    } catch (const Vb::Erreur&) {
-        l.faute = true;
-        l.lues = 0;
-    }
-    return l;
 }
 
 int Lit_FichierRef(const QString& chemin, TableMesuresRef& table, short& compte) {
