@@ -49,7 +49,6 @@ protected:
         return QStringLiteral("05/03/2024  Image : ") + SautLigne + QStringLiteral("Nuancier : details12.Nua") + SautLigne +
                donnees + SautLigne + titre + SautLigne;
     }
-    static QString Rvb(int r, int v, int b) { return QStringLiteral("%1;%2;%3").arg(r).arg(v).arg(b); }
 
     Ajustement& aj = *Ajustement::instance();
 };
