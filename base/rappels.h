@@ -43,5 +43,9 @@ inline std::function<void()> Ecrit_nuancier_scanner = [] {};
 // A press on the picture while the chart frame is shown: the full-size picture of the view
 // and the point in view units.
 inline std::function<void(const QImage&, double, long)> Mesure_Zone = [](const QImage&, double, long) {};
+// The adjustment window: opened by the measuring window's "Ajuster", and its chart details
+// listed without showing it.
+inline std::function<void()> Ouvre_Ajustement = [] {};
+inline std::function<void()> Details_nuancier = [] {};
 
 } // namespace Rappels

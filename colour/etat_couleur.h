@@ -30,7 +30,9 @@ using TablePointsCorrection = TableauFixe<TableauFixe<T, 4>, 257>;
     X(short, PointsConstruits, 0)        /* N of the curves built; 0: no curve to apply */        \
     X(TablePointsCorrection<short>, NumeroLigne)     /* line of the files behind each point */    \
     X(TablePointsCorrection<double>, ValeurScanner)  /* abscissa: the scanner's value */          \
-    X(TablePointsCorrection<double>, ValeurEtalon)   /* ordinate: the standard's value */
+    X(TablePointsCorrection<double>, ValeurEtalon)   /* ordinate: the standard's value */        \
+    X(short, LigneComparee, 0)           /* grid row the adjustment window compares: the last filled */ \
+    X(short, EtatAjustement, 0)          /* set to 0 when the adjustment window loads */
 
 ETAT_GROUPE(EtatCouleur, etat_couleur, CHAMPS_ETAT_COULEUR)
 #define ETAT_INSTANCE_COURANTE etat_couleur

@@ -1,4 +1,5 @@
 #include "base/rappels.h"
+#include "colour/ajustement.h"
 #include "colour/fichiers_couleur.h"
 #include "colour/services_couleur.h"
 #include "colour/zone.h"
@@ -9,6 +10,8 @@ void Installe_rappels() {
     Rappels::Init_Couleur = &Vistrane::Init_Couleur;
     Rappels::Ecrit_nuancier_scanner = &BGr::Ecrit_nuancier_scanner;
     Rappels::Mesure_Zone = &Vistrane::Mesure_Zone;
+    Rappels::Ouvre_Ajustement = &Ajustement::Ouvre;
+    Rappels::Details_nuancier = [] { Ajustement::instance()->Comm_nuancier_Click(); };
 }
 
 } // namespace Couleur

@@ -38,9 +38,9 @@ QString texte(const Controle& c) {
                           "BackColor=%8 ForeColor=%9 ")
                .arg(texte(c.Visible), texte(c.Enabled), texte(c.Checked), texte(c.Value), texte(c.Caption),
                     texte(c.Text), texte(c.ToolTipText), texte(c.BackColor), texte(c.ForeColor)) +
-           QStringLiteral("Left=%1 Top=%2 Width=%3 Height=%4 ScaleWidth=%5 ScaleHeight=%6 ScaleMode=%7")
+           QStringLiteral("Left=%1 Top=%2 Width=%3 Height=%4 ScaleWidth=%5 ScaleHeight=%6 ScaleMode=%7 Min=%8 Max=%9")
                .arg(texte(c.Left), texte(c.Top), texte(c.Width), texte(c.Height), texte(c.ScaleWidth),
-                    texte(c.ScaleHeight), texte(c.ScaleMode));
+                    texte(c.ScaleHeight), texte(c.ScaleMode), texte(c.Min), texte(c.Max));
 }
 
 QString texte(TableauControles& t) {
@@ -100,6 +100,8 @@ void derange(Controle& c) {
     derange(c.ScaleWidth);
     derange(c.ScaleHeight);
     c.ScaleMode = c.ScaleMode == 1 ? 3 : 1;
+    derange(c.Min);
+    derange(c.Max);
 }
 
 void derange(TableauControles& t) {
