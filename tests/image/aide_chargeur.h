@@ -41,13 +41,14 @@ protected:
         EtatPropre::TearDown();
     }
 
-    // A picture of w x h pixels written to the test folder (a sub-folder is made).
+    // A picture of w x h pixels written to the test folder (a sub-folder is made), in PNG
+    // whatever its name says: the reader tells pictures by their content.
     QString Image(const QString& nom, int w = 64, int h = 48, QColor couleur = QColor(200, 40, 40)) {
         const QString p = chemin(nom);
         QDir().mkpath(QFileInfo(p).absolutePath());
         QImage i(w, h, QImage::Format_RGB32);
         i.fill(couleur);
-        EXPECT_TRUE(i.save(p, QFileInfo(p).suffix().isEmpty() ? "PNG" : nullptr)) << p.toStdString();
+        EXPECT_TRUE(i.save(p, "PNG")) << p.toStdString();
         return p;
     }
     // A file that holds no picture.
