@@ -29,11 +29,13 @@ public:
         items_ << text;
         choisis_ << false;
     }
+    // The selection stays on its item; removing the selected item leaves none selected.
     void RemoveItem(int index) {
         check(index);
         items_.removeAt(index);
         choisis_.removeAt(index);
-        if (index_ >= items_.size()) index_ = int(items_.size()) - 1;
+        if (index_ == index) index_ = -1;
+        else if (index_ > index) --index_;
     }
     int ListCount() const { return int(items_.size()); }
     QString List(int index) const { check(index); return items_[index]; }

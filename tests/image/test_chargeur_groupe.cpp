@@ -59,6 +59,9 @@ TEST_F(Groupe, LesBoutonsFontEntrerEtSortirLesImages) {
     EXPECT_EQ(ListImgMC.items(), QStringList{p[0]});
     EXPECT_EQ(ListImgIdx.items(), QStringList{"0"});
     EXPECT_EQ(Drapeaux(4), (QList<short>{-1, 0, 0, 0}));
+    // The entry gone, none is selected: a second press removes nothing more.
+    Bouton(1);
+    EXPECT_EQ(ListImgMC.items(), QStringList{p[0]});
 
     // ">>" twice gives the whole loader once, in its order.
     Bouton(2);

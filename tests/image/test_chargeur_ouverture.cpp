@@ -23,6 +23,21 @@ protected:
     unsigned Vue(int x, int y) const { return tav.Picture1.Image().pixel(x, y) & 0xFFFFFF; }
 };
 
+TEST_F(Ouverture, AuDemarrageLaVueMontreLImageParDefautDuProgramme) {
+    // Our own picture, 640 x 480, light grey with the program's name written dark.
+    const QImage& base = tav.picbase.Image();
+    ASSERT_EQ(base.size(), QSize(640, 480));
+    EXPECT_EQ(base.pixel(2, 2) & 0xFFFFFF, 0xC0C0C0u);
+    int sombres = 0;
+    for (int x = 180; x < 460; ++x)
+        if (qGray(base.pixel(x, 240)) < 120) ++sombres;
+    EXPECT_GT(sombres, 20);
+    EXPECT_EQ(ListIMGchar.ListCount(), 0);
+    EXPECT_EQ(IndexImageActive, 0);
+    short autre = 2;
+    EXPECT_THROW(Gen::Affiche_image_liste(autre), Vb::Erreur);
+}
+
 TEST_F(Ouverture, UneNouvelleImagePrendLeNumeroSuivantEtLeCalibrageEnVigueur) {
     const QString a = Image(QStringLiteral("a.png"));
     Prompts::Script script;
