@@ -70,7 +70,7 @@ void Retire(int index) {
     for (int k = ListImgIdx.ListCount() - 1; k >= 0; --k) {
         const int i = Index_groupe(k);
         if (i == index) {
-            ListImgMC.RemoveItem(k);
+            if (k < ListImgMC.ListCount()) ListImgMC.RemoveItem(k);
             ListImgIdx.RemoveItem(k);
         } else if (i > index) {
             ListImgIdx.setList(k, QString::number(i - 1));
@@ -99,7 +99,7 @@ void Quitte_groupe(int k) {
     const int i = Index_groupe(k);
     if (i >= 0) ImageMC[i] = 0;
     ListImgMC.RemoveItem(k);
-    ListImgIdx.RemoveItem(k);
+    if (k < ListImgIdx.ListCount()) ListImgIdx.RemoveItem(k);
 }
 
 void Vide_groupe() {
@@ -109,6 +109,7 @@ void Vide_groupe() {
 }
 
 int Index_groupe(int k) {
+    if (k < 0 || k >= ListImgIdx.ListCount()) return -1;
     const double v = Vb::Val(ListImgIdx.List(k));
     if (v < 0 || v >= Nombre() || v != double(int(v))) return -1;
     return int(v);

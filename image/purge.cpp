@@ -4,6 +4,7 @@
 #include "base/gen.h"
 #include "base/grilles.h"
 #include "base/tav.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "image/chargeur.h"
 #include "image/etat_image.h"
@@ -27,6 +28,20 @@ void Renumerote_lignes(short numero) {
     }
 }
 
+// Removes the images of `ImagesAEffacer`, one at a time.
+void Efface_images() {
+    for (int j = 0; j <= Chargeur::Capacite && ImagesAEffacer[j] >= 0; ++j) {
+        const short r = ImagesAEffacer[j];
+        // The list may be older than the last measure or selection: an image in use stays.
+        if (r >= ListIMGchar.ListCount() || Chargeur::Image_utilisee(short(r + 1))) continue;
+        Renumerote_lignes(short(r + 1));
+        Chargeur::Retire(r);
+        // The images still to remove keep naming the same pictures.
+        for (int k = j + 1; k <= Chargeur::Capacite && ImagesAEffacer[k] >= 0; ++k)
+            if (ImagesAEffacer[k] > r) ImagesAEffacer[k] = short(ImagesAEffacer[k] - 1);
+    }
+}
+
 } // namespace
 
 void Tav::AffListeImgUT() {
@@ -41,15 +56,9 @@ void Tav::AffListeImgUT() {
 }
 
 void Tav::RepEffaceLigne() {
-    for (int j = 0; j <= Chargeur::Capacite && ImagesAEffacer[j] >= 0; ++j) {
-        const short r = ImagesAEffacer[j];
-        // The list may be older than the last measure or selection: an image in use stays.
-        if (r >= ListIMGchar.ListCount() || Chargeur::Image_utilisee(short(r + 1))) continue;
-        Renumerote_lignes(short(r + 1));
-        Chargeur::Retire(r);
-        // The images still to remove keep naming the same pictures.
-        for (int k = j + 1; k <= Chargeur::Capacite && ImagesAEffacer[k] >= 0; ++k)
-            if (ImagesAEffacer[k] > r) ImagesAEffacer[k] = short(ImagesAEffacer[k] - 1);
+    try {
+        Efface_images();
+    } catch (const Vb::Erreur&) {
     }
     AffListeImgUT();
     if (FraListeImg.Visible) aff_liste_images();
