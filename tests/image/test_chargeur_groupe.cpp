@@ -106,13 +106,16 @@ TEST_F(Groupe, LeCadreSOuvreSeFermeEtLeModeRegleSesCommandes) {
     EXPECT_FALSE(tav.Mntool(6).Enabled);
     EXPECT_FALSE(tav.FraMC(0).Visible);
 
-    // "OK" closes the frame and the list frame with it.
+    // "OK" closes the frame and the list frame with it, ending the text frame's dialogue.
     Quatre_images();
     Montre_cadre_liste();
+    tav.MnuEDit_Click(1);
+    ASSERT_TRUE(tav.Frame(10).Visible);
     tav.cmdChargeMC_Click();
     Bouton(4);
     EXPECT_FALSE(tav.FraMC(0).Visible);
     EXPECT_FALSE(tav.FraListeImg.Visible);
+    EXPECT_FALSE(tav.Frame(10).Visible);
 }
 
 TEST_F(Groupe, LeCadreDeListeMontreLeGroupeEtGardeLeCadrage) {
