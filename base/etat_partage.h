@@ -7,7 +7,7 @@
 #include "base/etat_struct.h"
 #include "base/liste.h"
 
-using DrapeauxImages = TableauFixe<short, 51>;      // 1 to 50, one per image
+using DrapeauxImages = TableauFixe<short, 51>;      // 0 to 50, one per list index
 using FacteursImages = TableauFixe<double, 51>;     // 0 a copy of the current factor, 1 to 50 per image
 using ValeursCouleur = TableauFixe<float, 4>;       // 1 to 3
 
@@ -15,10 +15,10 @@ using ValeursCouleur = TableauFixe<float, 4>;       // 1 to 3
     X(QString, NomImageActive)           /* full path of the image shown, empty when none */      \
     X(short, IndexImageActive, 0)        /* image number (1-based) of the image shown */          \
     X(double, EchelleAffichage, 0)       /* base picture width / picture scale width */           \
-    X(DrapeauxImages, ImageMC)           /* multilayer flag per image */                          \
-    X(Liste, ListIMGchar)                /* full paths of the loaded images (at most 50) */       \
+    X(DrapeauxImages, ImageMC)           /* by list index: -1 in the multilayer group, else 0 */  \
+    X(Liste, ListIMGchar, Liste::Multiple) /* full paths of the loaded images (at most 50) */     \
     X(Liste, ListImgAff)                 /* displayed image names */                              \
-    X(Liste, ListImgIdx)                 /* entry k holds the text of k */                        \
+    X(Liste, ListImgIdx)                 /* the list index of each group entry, as text */        \
     X(Liste, ListImgMC)                  /* images of the multilayer group */                     \
     X(int, OrigineX, 0)                  /* offset of the displayed part of the image */          \
     X(int, OrigineY, 0)                                                                           \

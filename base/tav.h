@@ -51,7 +51,7 @@
     X(TableauControles, MnuFonc) /* functions menu */ \
     X(TableauControles, Mncp) /* counting submenu */ \
     X(TableauControles, MnuOpt) /* options menu */ \
-    X(TableauControles, Mntool) /* tools menu */ \
+    X(TableauControles, Mntool, {6, {.Enabled = false}}) /* tools menu: 6 the calibration to the group, in multilayer mode only */ \
     X(TableauControles, Mnuaide) /* help menu */ \
     X(TableauControles, MnLang) /* language menu: 1 fr, 2 it, 3 es, 4 de, 5 en */ \
     X(TableauControles, mnFormat) /* results export format: 0 CSV, 1 TXT */ \
@@ -78,14 +78,22 @@
     X(Controle, OptnVistrane) \
     X(TableauControles, Czoom) /* zoom buttons Z+, Z-, Z1, << */ \
     X(TableauControles, Bout_C) /* compact copies of some command-bar buttons */ \
-    X(TableauControles, chkMC) /* multilayer mode check box */ \
+    X(TableauControles, chkMC, {1, {.Enabled = false}}) /* multilayer check boxes: 0 "mode MC", 1 "Img MC" (in mode MC only) */ \
+    X(TableauControles, BoutMC) /* multilayer frame's buttons: 0 ">", 1 "<", 2 ">>", 3 "<<", 4 "OK" */ \
     X(TableauControles, Label6) /* 1: the scanner file */ \
     X(Controle, cmdStat) \
     X(Controle, cmdChargeMC) \
     X(Controle, cmd_Ch) \
     X(Controle, CheckExpert) \
     X(Controle, FraListeImg) /* image-list frame */ \
+    X(Controle, lblFichier, .Visible = false) /* the image under the keyboard cursor of the image list */ \
+    X(Controle, listImgTxt) /* the path chosen in the image-list frame */ \
     X(Controle, FraRep) /* folder pane */ \
+    X(Liste, RepDrive) /* the pane's volumes */ \
+    X(Liste, RepDir) /* the pane's folder list: ".." and the subfolders of Path */ \
+    X(Liste, ListRep, Liste::Multiple) /* the pane's files or unused images */ \
+    X(Controle, repText1) /* the pane's chosen folder or file */ \
+    X(TableauControles, cmdRep) /* the pane's buttons 0 to 2 */ \
     X(BoiteImage, PLoupePic, 3000, 3000) /* magnifier */ \
     X(BoiteImage, VignP, 2500, 1875) /* thumbnail */ \
     X(Controle, Text4, .Text = QStringLiteral("1")) /* comment scroll controls: the row being commented */ \
@@ -163,9 +171,36 @@ public:
     void Optn_Click(short index);
     void Vmouse(short code);
     void Bout_Click(short index);
-    void appel_img_listchar(const QString& chemin);
-    void Gest_FraRep(short objet);
     void TTrace_Click(short index);
+
+    // --- the image loader: the list frame, the multilayer group and the folder pane
+    // Shows the loader's selected entry (whose path the caller passes) with its calibration.
+    void appel_img_listchar(const QString& NomImg);
+    // Refills the list frame's names: the group's in multilayer mode, else the loader's.
+    void aff_liste_images();
+    void ListIMGchar_DblClick();
+    void ListImgMC_DblClick();
+    void ListImgAff_Click();
+    void ListIMGchar_KeyDown(short KeyCode, short Shift);
+    void ListIMGchar_KeyUp(short KeyCode, short Shift);
+    void chkMC_Click(short Index);
+    void cmdChargeMC_Click();
+    void BoutMC_Click(short Index);
+    void Mntool_Click(short index);
+    // The folder pane, laid out for 0 the image folder, 1 a block of files, 2 the purge.
+    void Gest_FraRep(short Fn_Index);
+    void NouveauRep(const QString& repAncien, short NumRepIdx);
+    // Lists the loaded images no row refers to.
+    void AffListeImgUT();
+    // Removes from the loader the images chosen for removal, renumbering the rows.
+    void RepEffaceLigne();
+    void MnuCharg_Click(short Index);
+    void cmdRep_Click(short Index);
+    void ListRep_Click();
+    void RepDir_Click();
+    // The folder list's own answer to a double click: it lists the highlighted folder.
+    void RepDir_DblClick();
+    void RepDrive_Change();
 
     // --- shell: language, help and welcome texts, settings, state report, layout, menus
     // Menus, each an indexed array of items or a single top menu.

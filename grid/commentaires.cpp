@@ -201,6 +201,7 @@ void Tav::Bout_dial_Click(short index) {
         TBox(3).Text.clear();
         break;
     default:
+        fin_commune(short(index - 28));
         break;
     }
 }

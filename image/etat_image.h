@@ -1,9 +1,18 @@
 #pragma once
-// The image handling's own state: the folder pane, the zoom steps, thumbnail and magnifier
-// sizes, the drawing colours, the view keys, annotations and the reference picture.
+// The image handling's own state: the folder pane and the purge, the zoom steps, thumbnail
+// and magnifier sizes, the drawing colours, the view keys, annotations, the reference
+// picture and the width the loaded pictures are compared with.
 #include "base/etat_struct.h"
 
 using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
+using IndexImages = TableauFixe<short, 51>;         // loader list indexes, -1 after the last
+
+// A list of loader indexes holding none.
+inline IndexImages Aucune_image() {
+    IndexImages l;
+    l.fill(-1);
+    return l;
+}
 
 #define CHAMPS_ETAT_IMAGE(X)                                                                     \
     X(QString, RepAncien)                /* image folder before the last search */                \
@@ -36,7 +45,10 @@ using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
     X(QString, NomImageReference)        /* the reference picture's name; nothing assigns it */   \
     X(QStringList, TabExtImage, QStringList{QStringLiteral("BMP"), QStringLiteral("JPG")})        \
     X(short, FormatImage, 0)             /* save format of pictures: 0 BMP, 1 JPG */              \
-    X(short, LargeurRefAbsente, -1)
+    X(short, LargeurRefAbsente, -1)      /* no picture opened or pasted yet */                    \
+    X(short, LargeurRef, 0)              /* width in pixels of the first picture opened or pasted */\
+    X(IndexImages, ImagesInutilisees, Aucune_image()) /* the loader index of each purge line */  \
+    X(IndexImages, ImagesAEffacer, Aucune_image())    /* the loader indexes to remove, ascending */
 
 ETAT_GROUPE(EtatImage, etat_image, CHAMPS_ETAT_IMAGE)
 #define ETAT_INSTANCE_COURANTE etat_image

@@ -13,10 +13,19 @@ void Affiche_image_liste(short& numero);
 // The stored path when the file exists, else the image folder + its file name (with a
 // message when that is missing too). Also replaces the argument.
 QString Cherche_image(QString& chemin);
+// The file menu's "Ouvrir Image": the chosen picture is shown at "Z1" and joins the loader.
 void Ouvre_image();
+// The file menu's paste: the clipboard's picture is shown; it joins no list.
 void Colle_image_presse_papier();
 // Sets every calibration factor of the image list back to 1.
 void Init_calibrages();
+// Takes every image of the loader out of the multilayer group (the flags only).
+void RAZ_images_marquees();
+// Gives every picture of the multilayer group the calibration of the image shown, after
+// confirmation.
+void Calibrage_vers_groupe();
+// Removes the images chosen in the folder pane's purge list.
+void Efface_images_choisies();
 void Copie_ecran(const QString& base, float contexte);
 } // namespace Gen
 

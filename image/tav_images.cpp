@@ -12,6 +12,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
+#include "image/chargeur.h"
 #include "image/services_image.h"
 #include "platform/prompts.h"
 
@@ -30,7 +31,7 @@ void Tav::RAZ_Grille_total() {
     Gen::Change_fonction();
     Gen::RAZ_trame();
     Gen::Init_calibrages();
-    ListIMGchar.Clear();
+    Chargeur::Vide();
     Gen::Couleur_grille();
     ImageRestauree = 0;
 }

@@ -6,6 +6,7 @@
 #include "base/tav.h"
 #include "base/vb.h"
 #include "image/etat_image.h"
+#include "image/images_integrees.h"
 #include "image/services_image.h"
 #include "image/vue.h"
 #include "platform/lecture_image.h"
@@ -52,18 +53,6 @@ void Echelles_picture() {
     EchelleAffichage = wh / tav.Picture1.ScaleWidth;
 }
 
-// The built-in pictures of the window. Picture 1, shown at start-up and when an open
-// fails, is a plain light grey field of a common camera size.
-QImage Image_integree(int n) {
-    if (n != 1) throw Vb::Erreur(Vb::ErrIndice, "subscript out of range");
-    static const QImage defaut = [] {
-        QImage i(640, 480, QImage::Format_RGB32);
-        i.fill(QColor(192, 192, 192));
-        return i;
-    }();
-    return defaut;
-}
-
 } // namespace
 
 namespace BGr {
@@ -98,7 +87,7 @@ QString Erreur_chargement() { return derniere_erreur; }
 namespace Gen {
 
 void Affiche_image_liste(short& numero) {
-    const QImage image = Image_integree(numero);
+    const QImage image = Chargeur::Image_integree(numero);
     OrigineX = 0;
     OrigineY = 0;
     Tient_picture(image);

@@ -22,7 +22,12 @@ QString texte(const T& v) requires std::is_arithmetic_v<T> {
 
 QString texte(const QString& v) { return '"' + v + '"'; }
 QString texte(const QStringList& v) { return '[' + v.join('|') + ']'; }
-QString texte(const Liste& v) { return texte(v.items()) + QStringLiteral(" @") + texte(v.ListIndex()); }
+QString texte(const Liste& v) {
+    QString choix;
+    for (int i = 0; i < v.ListCount(); ++i) choix += v.Selected(i) ? QLatin1Char('x') : QLatin1Char('-');
+    return texte(v.items()) + QStringLiteral(" @") + texte(v.ListIndex()) + QStringLiteral(" choix=") + choix +
+           QStringLiteral(" Visible=") + texte(v.Visible) + QStringLiteral(" Path=") + texte(v.Path);
+}
 
 QString texte(const Grille& g) {
     QString t = QStringLiteral("%1x%2 @%3,%4 fond %5").arg(g.Rows()).arg(g.Cols()).arg(g.Row()).arg(g.Col()).arg(g.BackColor());
@@ -70,6 +75,9 @@ void derange(QStringList& v) { v << Marque; }
 void derange(Liste& v) {
     v.AddItem(Marque);
     v.setListIndex(v.ListCount() - 1);
+    if (v.MultiSelect()) v.setSelected(0, !v.Selected(0));
+    derange(v.Visible);
+    derange(v.Path);
 }
 
 void derange(Grille& g) {
