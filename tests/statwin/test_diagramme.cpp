@@ -25,7 +25,12 @@ TEST(SerieDiagramme, LectureEtCollage) {
     EXPECT_EQ(v("5,8;6.25;-1,5;"), (D{0, 5.8, 6.25, -1.5}));
     EXPECT_EQ(v("12,5"), (D{-9}));             // no ";": nothing to read
     EXPECT_EQ(S(Diagramme::Texte_colle("1.5\r\n2.5\t3")), "1,5;2,5;3");
-    EXPECT_EQ(S(Diagramme::Texte_colle("1,5\t\t2\n")), "1,5;;2");
+    // Each line end is one ";", whichever program ended the lines.
+    EXPECT_EQ(S(Diagramme::Texte_colle("1,5\t\t2\n")), "1,5;;2;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("6,22\n10,16\n")), "6,22;10,16;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("6,22\r\n10,16\r\n")), "6,22;10,16;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("6,22\r10,16\r")), "6,22;10,16;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("\n\r\n\r")), ";;;");
 }
 
 class SourcesDiagramme : public DiagrammeTest {};
