@@ -7,6 +7,7 @@
 
 #include "base/etat_demarrage.h"
 #include "base/messages.h"
+#include "platform/pressepapier.h"
 #include "statwin/diagramme_calcul.h"
 #include "tests/statwin/test_diagramme_commun.h"
 #include "base/etat_partage.h"
@@ -48,6 +49,24 @@ TEST_F(SourcesDiagramme, CollerPuisCalculer) {
     EXPECT_EQ(S(resume(f).mid(1, 3)), (std::vector<std::string>{"2 données", " Minimum = 1,5", " Maximum = 2,5"}));
     f.MCommand3_Click(2);
     EXPECT_EQ(S(QGuiApplication::clipboard()->text()), "1,5;2,5;3");
+}
+
+TEST_F(SourcesDiagramme, CollerDesDeuxPressePapiers) {
+    // A table copied from a Linux spreadsheet ends its lines with LF alone, one copied on
+    // Windows with CR LF: the same four values either way, the last of a line kept apart
+    // from the first of the next.
+    FenHisto& f = ouvrir();
+    PressePapier::Simule presse;
+    for (const char* fin : {"\n", "\r\n"}) {
+        SCOPED_TRACE(fin[0] == '\n' ? "LF" : "CR LF");
+        presse.texte = QStringLiteral("5,8\t6,22") + QLatin1String(fin) + QStringLiteral("10,16\t7.5") + QLatin1String(fin);
+        f.MCommand3(4).click();
+        EXPECT_EQ(S(f.MText3->text()), "5,8;6,22;10,16;7,5;");
+        f.MCommand3(6).click();
+        EXPECT_EQ(S(resume(f).mid(1, 3)),
+                  (std::vector<std::string>{"4 données", " Minimum = 5,8", " Maximum = 10,16"}));
+        EXPECT_NEAR(f.MoyenneDiag, (5.8 + 6.22 + 10.16 + 7.5) / 4, 1e-12);
+    }
 }
 
 TEST_F(SourcesDiagramme, ColonneDeLaGrilleHorsModeStatistique) {
