@@ -2,6 +2,7 @@
 // the extract), how it is read, and the summary written from it.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -155,6 +156,18 @@ TEST_F(SourcesDiagramme, CascadesSansRetourInutile) {
 // --- the summary
 
 class ResumeDiagramme : public DiagrammeTest {};
+
+TEST_F(ResumeDiagramme, DateEtHeureDuSysteme) {
+    // The first line: the date and the time as the system writes them, no time zone.
+    FenHisto& f = ouvrir();
+    LocaleScope anglais(QLocale::English, QLocale::UnitedStates);
+    calculer(f, QStringLiteral("1;2;3;"));
+    const QString premiere = f.Texte_MText1().split(QStringLiteral("\r\n")).first();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d\\d - \\d{1,2}:\\d\\d:\\d\\d [AP]M$"))
+                    .match(premiere)
+                    .hasMatch())
+        << S(premiere);
+}
 
 TEST_F(ResumeDiagramme, SerieExemple) {
     FenHisto& f = ouvrir();
