@@ -27,8 +27,6 @@ bool coupe(QPointF& a, QPointF& b) {
         return std::fabs(p.x()) <= LimitePixels && std::fabs(p.y()) <= LimitePixels;
     };
     if (dedans(a) && dedans(b)) return true;
-    // Liang-Barsky on the square of the range, in a frame centred on a's place so that
-    // infinite ends still give a direction.
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     if (!std::isfinite(dx) || !std::isfinite(dy)) {
         // An infinite end: the segment runs from the finite end along the infinite one's
@@ -43,6 +41,7 @@ bool coupe(QPointF& a, QPointF& b) {
         if (std::isfinite(b.x()) && std::isfinite(b.y())) return coupe(b, a);
         return false;
     }
+    // Liang-Barsky: the parameters at which the segment enters and leaves the square.
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {a.x() + LimitePixels, LimitePixels - a.x(), a.y() + LimitePixels, LimitePixels - a.y()};

@@ -43,8 +43,8 @@ double Borne(const Classes& c, int k) {
 }
 
 int Classe(double x, const Classes& c) {
-    // The quotient gives the class but for rounding: (1.2 - 1) / 0.2 is 0.99999... A
-    // value is then set against the bounds themselves, as they are printed.
+    // The quotient gives the class but for rounding: (1.2 - 1) / 0.2 is 0.99999... The
+    // value is then set against the bounds themselves, as decimals.
     const double q = (x - c.mini) / c.largeur;
     int k = std::isfinite(q) ? int(std::clamp(std::floor(q), 0.0, double(c.n - 1))) : (q > 0 ? c.n - 1 : 0);
     while (k < c.n - 1 && x >= Borne(c, k + 1)) ++k;
