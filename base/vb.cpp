@@ -83,7 +83,7 @@ QChar SeparateurDecimal() {
 }
 
 QString Heure(const QTime& t) {
-    // The long format names the time zone ("t"); the original's times never did.
+    // The long format names the time zone ("t"), which the program's times never show.
     const QString f = QLocale().timeFormat(QLocale::LongFormat);
     QString sans;
     bool cite = false;
