@@ -1,10 +1,10 @@
 // A table pasted as a user pastes it (a spreadsheet's copy on the clipboard, then the
 // paste button of the "Texte" source) reaches every panel: the diagram's column spinner,
 // both test frames and the grid's deciles offer its second series, whichever program
-// ended its lines. Hand figures of the test series (Part of the homogeneity and
-// Shapiro-Wilk edge cases): 5.1, 5.3, 5.2, 5.0, 7.9, 8.1, 8.0, 8.2 splits after its
-// fourth value, Amax = 20.6²/4 + 32.2²/4 = 365.3, bound (5.3 + 7.9) / 2 = 6.60; W from
-// scipy 1.10: shapiro([5.1,5.3,5.2,5.0,7.9,8.1,8.0,8.2]).statistic = 0.7332384.
+// ended its lines. Hand figures of the second series: 5.1, 5.3, 5.2, 5.0, 7.9, 8.1, 8.0,
+// 8.2 splits after its fourth value, Amax = 20.6²/4 + 32.2²/4 = 365.3, bound
+// (5.3 + 7.9) / 2 = 6.60; W from scipy 1.10:
+//   shapiro([5.1,5.3,5.2,5.0,7.9,8.1,8.0,8.2]).statistic = 0.7332384
 #include <QTest>
 
 #include "base/etat_demarrage.h"
