@@ -55,6 +55,7 @@ void Controles_de_depart() {
     GrilleRefP.setRows(12);
     BGr::Dispose_depart();
     tav.MNSav(1).Checked = true;
+    tav.NoTexp(5).Checked = true;  // the results are written "d1, Dominante, d9" until another is chosen
     tav.bout(41).Enabled = false;
     tav.MnuNuancierOptions.Visible = false;
     tav.Lrg_Click(3);

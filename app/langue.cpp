@@ -70,7 +70,7 @@ const Legendes kPopOrg = {{1, "Longueur"}, {2, "Reprendre"}, {3, "Cumul"}, {4, "
 const Legendes kMNSav = {{0, "Non"}, {1, "10"}, {2, "20"}};
 const Legendes kNoTexp = {{1, "D1,9"}, {2, "D1,5,9"}, {3, "m ± sigma"}, {4, "m ±1.96 sigma"},
                           {5, "d1, Dominante, d9"}};
-const Legendes kTgrilleMax = {{0, "63 mesures"}, {1, "127 mesures"}, {2, "255 mesures"}};
+const Legendes kTgrilleMax = {{0, "63"}, {1, "127"}, {2, "255"}};
 const Legendes kLrg = {{1, "8x8"}, {2, "16x16"}, {3, "32x32"}, {4, "64x64"}, {5, "128x128"}, {6, "256x256"}};
 
 bool Existe(const Legendes& liste, int index) {

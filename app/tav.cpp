@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/bgr.h"
+#include "app/parametres.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
 #include "base/messages.h"
@@ -23,7 +24,8 @@
 void Tav::Form_Load() { PGr::Demarrage_fenetre(); }
 
 void Tav::Form_Activate() {
-    Check(2).Value = AutoRetrace ? 1 : 0;
+    // The box shows the setting the file kept, which is what the settings writer saves.
+    Check(2).Value = AutoRetraceParam ? 1 : 0;
     if (!ActivationFaite) {
         // The first showing sets the grid up for the function held in NumFonction.
         Gen::Change_fonction();

@@ -74,7 +74,8 @@ bool Lit_valeur(Reglage& r, const QString& valeur) {
         // A calibration is a length per pixel: zero or less would turn every measure to nothing.
         return Gen::Nombre_lu(valeur, r.nombre) && r.nombre > 0;
     }
-    case Cle::FonctionDemarrage: n = Entier_parmi(valeur, {0, 1, 2, 3, 4, 5, 6, 20}); break;
+    // No function (0), or any function of the function table.
+    case Cle::FonctionDemarrage: n = Entier_parmi(valeur, {0, 1, 2, 3, 4, 5, 6, 10, 11, 13, 14, 15, 16, 20}); break;
     case Cle::StatDef: n = Entier_entre(valeur, 1, 4); break;
     case Cle::Clic: {
         // The tolerance is kept in tenths of a pixel.

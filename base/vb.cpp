@@ -82,6 +82,19 @@ QChar SeparateurDecimal() {
     return p.isEmpty() ? QChar('.') : p[0];
 }
 
+QString Heure(const QTime& t) {
+    // The long format names the time zone ("t"), which the program's times never show.
+    const QString f = QLocale().timeFormat(QLocale::LongFormat);
+    QString sans;
+    bool cite = false;
+    for (QChar c : f) {
+        if (c == QLatin1Char('\'')) cite = !cite;
+        if (!cite && c == QLatin1Char('t')) continue;
+        sans += c;
+    }
+    return QLocale().toString(t, sans.simplified());
+}
+
 QString Format(double value, const QString& pattern) {
     if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");
     // Locate the digit section: from the first to the last placeholder.

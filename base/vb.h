@@ -3,6 +3,7 @@
 // reals to whole numbers, Val-style parsing, numeric format patterns, 16-bit limits,
 // and the run-time errors that callers trap.
 #include <QString>
+#include <QTime>
 #include <cstdint>
 #include <stdexcept>
 
@@ -37,6 +38,9 @@ double Val(const QString& text);
 
 // The locale's decimal separator, used on output.
 QChar SeparateurDecimal();
+// A time as the system writes it: the locale's long time format, without a time zone
+// ("14:03:22", "2:03:22 PM").
+QString Heure(const QTime& t);
 
 // A numeric format pattern such as "###0.00", "0.000" or "00000.0000": '0' a digit
 // always shown, '#' a digit shown when significant, '.' the decimal separator (the

@@ -127,8 +127,8 @@ bool Etape_ligne(const Trm::LigneLue& lue, bool recalcule) {
         switch (NumFonction) {
         case 2:
             if (V[2] != 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2], FormatDecimal));
-            // The volume column keeps one decimal, as recording and the statistics show it.
-            Ecrit_cellule(i, m + 2, Formate(V[1] * V[2] * V[2] * 3.14159 / 6, QStringLiteral("###0.0")));
+            // The volume is read back with the display pattern, like every other column.
+            Ecrit_cellule(i, m + 2, Formate(V[1] * V[2] * V[2] * 3.14159 / 6, FormatDecimal));
             break;
         case 3:
             if (V[2] > 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2], FormatDecimal));

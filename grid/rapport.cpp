@@ -72,7 +72,7 @@ QString Texte_rapport() {
     const QLocale locale;
     QStringList l;
     l << QStringLiteral(" Résultat des mesures du ") + locale.toString(QDate::currentDate(), QLocale::ShortFormat) +
-             QStringLiteral(" à ") + locale.toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
+             QStringLiteral(" à ") + Vb::Heure(QTime::currentTime());
     l << (IndResolution ? QStringLiteral("indépendance Résolution") : QStringLiteral("indépendance Dimension"));
     l << QStringLiteral("Fonction : ") + NomFonction;
     // The reference image's name is never set: the line ends after " : ".

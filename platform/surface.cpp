@@ -6,8 +6,60 @@
 #include <cmath>
 
 namespace {
+// Pixel coordinates are held within this many pixels of the picture's origin: far
+// beyond any picture, yet small enough that whole numbers and the painter's own fixed
+// point arithmetic cannot overflow. A value a user types may map anywhere ("1e308").
+constexpr double LimitePixels = 1 << 20;
+
+double borne(double v) {
+    if (std::isnan(v)) return -LimitePixels;  // no place at all: off the picture
+    return std::clamp(v, -LimitePixels, LimitePixels);
+}
+
 // Device pixels are whole: a coordinate maps to the nearest pixel centre.
-int pixel(double v) { return int(std::floor(v + 0.5)); }
+int pixel(double v) { return int(std::floor(borne(v) + 0.5)); }
+
+// The part of the segment a-b within the held range, so that a far end keeps the
+// segment's direction; false when no part of it lies there.
+bool coupe(QPointF& a, QPointF& b) {
+    if (std::isnan(a.x()) || std::isnan(a.y()) || std::isnan(b.x()) || std::isnan(b.y())) return false;
+    const auto dedans = [](const QPointF& p) {
+        return std::fabs(p.x()) <= LimitePixels && std::fabs(p.y()) <= LimitePixels;
+    };
+    if (dedans(a) && dedans(b)) return true;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    if (!std::isfinite(dx) || !std::isfinite(dy)) {
+        // An infinite end: the segment runs from the finite end along the infinite one's
+        // side, or it is a point at infinity.
+        const auto signe = [](double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); };
+        if (std::isfinite(a.x()) && std::isfinite(a.y())) {
+            b = QPointF(std::isfinite(b.x()) ? borne(b.x()) : signe(b.x()) * LimitePixels,
+                        std::isfinite(b.y()) ? borne(b.y()) : signe(b.y()) * LimitePixels);
+            a = QPointF(borne(a.x()), borne(a.y()));
+            return true;
+        }
+        if (std::isfinite(b.x()) && std::isfinite(b.y())) return coupe(b, a);
+        return false;
+    }
+    // Liang-Barsky: the parameters at which the segment enters and leaves the square.
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() + LimitePixels, LimitePixels - a.x(), a.y() + LimitePixels, LimitePixels - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, r);
+        else t1 = std::min(t1, r);
+        if (t0 > t1) return false;
+    }
+    const QPointF debut(a.x() + t0 * dx, a.y() + t0 * dy), fin(a.x() + t1 * dx, a.y() + t1 * dy);
+    a = QPointF(borne(debut.x()), borne(debut.y()));
+    b = QPointF(borne(fin.x()), borne(fin.y()));
+    return true;
+}
 } // namespace
 
 Surface::Surface(int largeurPx, int hauteurPx)
@@ -62,7 +114,12 @@ void Surface::ScaleTwips() {
 }
 
 QPointF Surface::versPixels(double x, double y) const {
-    return {(x - left_) * image_.width() / width_, (y - top_) * image_.height() / height_};
+    double px = (x - left_) * image_.width() / width_, py = (y - top_) * image_.height() / height_;
+    // A scale of huge numbers ("1e308" typed) overflows the product on its way to a
+    // pixel that exists: the quotient first keeps it within the doubles.
+    if (!std::isfinite(px)) px = (x - left_) / width_ * image_.width();
+    if (!std::isfinite(py)) py = (y - top_) / height_ * image_.height();
+    return {px, py};
 }
 
 QPointF Surface::versUnites(double px, double py) const {
@@ -107,10 +164,12 @@ void Surface::Cls() {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, long c, Trait trait) {
-    const QPointF a = versPixels(x1, y1), b = versPixels(x2, y2);
+    QPointF a = versPixels(x1, y1), b = versPixels(x2, y2);
+    // A box's corners are held each on its own; a segment keeps its direction.
+    const bool trace = trait != Segment || coupe(a, b);
     const QPoint pa(pixel(a.x()), pixel(a.y())), pb(pixel(b.x()), pixel(b.y()));
     const QColor col = crayon(c);
-    {
+    if (trace) {
         QPainter p(&cible());
         preparer(p, DrawMode);
         QPen pen(col, std::max(1, DrawWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
@@ -143,7 +202,8 @@ void Surface::Circle(double x, double y, double rayon, long c, std::optional<dou
                      std::optional<double> fin, double aspect) {
     const QPointF centre = versPixels(x, y);
     const QPointF ctr(pixel(centre.x()), pixel(centre.y()));
-    double rx = std::abs(rayon * pixelsParUniteX()), ry = rx;
+    double rx = std::min(std::abs(rayon * pixelsParUniteX()), LimitePixels), ry = rx;
+    if (std::isnan(rx)) rx = ry = 0;
     if (aspect < 1) ry = rx * aspect;
     else if (aspect > 1) rx = rx / aspect;
     {

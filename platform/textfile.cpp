@@ -34,19 +34,41 @@ QString decode1252(const QByteArray& bytes) {
     return out;
 }
 
+namespace {
+// The Windows-1252 byte of a character; false when the code page has none.
+bool octet1252(char16_t u, char& octet) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        octet = char(u);
+        return true;
+    }
+    for (int i = 0; i < 32; ++i)
+        if (k1252High[i] == u && u != 0) {
+            octet = char(0x80 + i);
+            return true;
+        }
+    return false;
+}
+} // namespace
+
 QByteArray encode1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
     for (QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) { out.append(char(u)); continue; }
-        char mapped = '?';
-        for (int i = 0; i < 32; ++i)
-            if (k1252High[i] == u && u != 0) { mapped = char(0x80 + i); break; }
-        out.append(mapped);
+        char octet = '?';
+        octet1252(ch.unicode(), octet);
+        out.append(octet);
     }
     return out;
 }
+
+bool encodable1252(const QString& text) {
+    char octet;
+    for (QChar ch : text)
+        if (!octet1252(ch.unicode(), octet)) return false;
+    return true;
+}
+
+QByteArray encode(const QString& text) { return encodable1252(text) ? encode1252(text) : text.toUtf8(); }
 
 QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -89,7 +111,7 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-bool write(const QString& path, const QString& text) { return ByteFile::write(path, encode1252(text)); }
+bool write(const QString& path, const QString& text) { return ByteFile::write(path, encode(text)); }
 
 bool writeLines(const QString& path, const QStringList& lines) {
     QString text;

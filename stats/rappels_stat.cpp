@@ -16,6 +16,7 @@ QString Texte_Stat(int n) {
     case 1: return QStringLiteral("données ");
     case 2: return QStringLiteral("incorrectes");
     case 3: return QStringLiteral("insuffisantes");
+    case 5: return QStringLiteral("risque =");
     default: return QString();
     }
 }

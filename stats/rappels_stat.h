@@ -20,7 +20,7 @@ extern std::function<void()> Bip;
 // Passes a refusal to Signale when it is set.
 void Signaler(const QString& texte);
 // Entry n of the statistics texts: Table_Stat's, or the built-in French one (entries 1
-// "données ", 2 "incorrectes" and 3 "insuffisantes"; any other is empty).
+// "données ", 2 "incorrectes", 3 "insuffisantes" and 5 "risque ="; any other is empty).
 QString Texte_Stat(int n);
 
 } // namespace Mstat

@@ -35,6 +35,11 @@ double facteur_b(int n, double ro) {
 }
 } // namespace
 
+bool Risque_valide(const QString& risque) {
+    double r = 0;
+    return Gen::Nombre_lu(risque, r) && r > 0 && r < 100;
+}
+
 QString Test_Homogeneite(std::vector<double>& x) {
     const long n = long(x.size()) - 1;
     if (n < 2) throw Vb::Erreur(Vb::ErrDivisionZero, "Division by zero");
@@ -69,6 +74,10 @@ QString Test_Homogeneite(std::vector<double>& x) {
     double brutBas = 0, brutHaut = 0;
     for (long i = 1; i <= n; ++i) (i <= pm ? brutBas : brutHaut) += x[std::size_t(i)];
     const double amaxBrut = brutHaut * brutHaut / double(n - pm) + brutBas * brutBas / double(pm);
+    // Sums beyond the doubles leave no split to find: every A reads as infinite and the
+    // first one would win.
+    if (!std::isfinite(Q) || !std::isfinite(amax) || !std::isfinite(amaxBrut))
+        throw Vb::Erreur(Vb::ErrDepassement, "Overflow");
 
     double g = 1;
     for (long k = 1; k <= n - 2; ++k) g = double(k) / g;
@@ -102,6 +111,13 @@ Sortie_Test Lance_Test(const Entree_Test& entree) {
     const long n = long(x.size()) - 1;
     if (n <= 4) {
         Signaler(QStringLiteral("nb de mesures insuffisant"));
+        return sortie;
+    }
+    if (entree.Code == Code_Shapiro_Wilk && !Risque_valide(entree.Risque)) {
+        // The verdict weighs the p-value against the risk: without a risk between 0 and
+        // 100 % there is no verdict to give.
+        Signaler(Texte_Stat(5) + QLatin1Char(' ') + entree.Risque.trimmed() + QStringLiteral(" : ") +
+                 donnees_incorrectes());
         return sortie;
     }
     try {

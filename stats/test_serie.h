@@ -31,9 +31,14 @@ struct Sortie_Test {
 // Reads the series (pieces after the last ";" and empty pieces are not values; a piece
 // that is no number counts as 0), refuses 4 values or fewer with "nb de mesures
 // insuffisant", and runs the test. A series the test cannot treat (all values equal,
-// a value <= 0 under "Log-normale", a risk that is no number) gives the message
-// "données incorrectes" and leaves the result label as it was.
+// sums beyond the doubles, a value <= 0 under "Log-normale") gives the message "données
+// incorrectes", and a Shapiro-Wilk risk outside 0..100 % the message "risque =", the
+// risk and "données incorrectes"; either leaves the result label as it was.
 Sortie_Test Lance_Test(const Entree_Test& entree);
+
+// A Shapiro-Wilk risk as the risk box holds it: a number of percent strictly between 0
+// and 100 (decimal comma or point).
+bool Risque_valide(const QString& risque);
 
 // The homogeneity test on x[1..n] (n the last index; x[0] is not read), which it sorts
 // in place. Returns the result lines. All values equal raise Vb::Erreur.

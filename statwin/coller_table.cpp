@@ -39,6 +39,9 @@ void Ecrire_table(const TableCollee::Lecture& t, bool parColonnes) {
     NumFonction = 0;
     Gen::RAZ_trame();
     NbValeursLigne = short(s + 1);
+    // Every pasted series is a result column: the diagram, the tests and the deciles
+    // offer and summarise columns 1 to s.
+    NbColonnesStat = short(s);
 
     const int colonnes = s + 3;  // row number, the series, "img" and the comment
     GrilleRef.setCols(colonnes);

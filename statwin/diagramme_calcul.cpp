@@ -42,9 +42,12 @@ LectureSerie Analyse_serie(const QString& serie) {
 QString Texte_colle(const QString& presse) {
     QString serie;
     serie.reserve(presse.size());
-    for (QChar c : presse) {
-        if (c == QLatin1Char('\n')) continue;
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\t')) serie += QLatin1Char(';');
+    for (qsizetype i = 0; i < presse.size(); ++i) {
+        const QChar c = presse[i];
+        // A line ends with CR LF, CR or LF alone (a copy from a Linux program): each
+        // line end is one ";", so that the last value of a line never joins the next.
+        if (c == QLatin1Char('\n') && i > 0 && presse[i - 1] == QLatin1Char('\r')) continue;
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) serie += QLatin1Char(';');
         else if (c == QLatin1Char('.')) serie += QLatin1Char(',');
         else serie += c;
     }

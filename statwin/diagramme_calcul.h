@@ -26,8 +26,8 @@ struct LectureSerie {
 };
 LectureSerie Analyse_serie(const QString& serie);
 
-// Clipboard text made into a series text: line feeds dropped, carriage returns and
-// tabs made ";", points made commas.
+// Clipboard text made into a series text: each line end (CR LF, CR or LF) and each tab
+// made ";", points made commas.
 QString Texte_colle(const QString& presse);
 
 // One stick of the diagram: the abscissa of the first value of a group and the size

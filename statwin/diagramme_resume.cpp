@@ -15,7 +15,7 @@ void PanneauDiagramme::Msto_texte() {
     try {
         const QDateTime maintenant = QDateTime::currentDateTime();
         texte = QLocale().toString(maintenant.date(), QLocale::ShortFormat) + QStringLiteral(" - ") +
-                maintenant.time().toString(QStringLiteral("HH:mm:ss")) + SautLigne;
+                Vb::Heure(maintenant.time()) + SautLigne;
         texte += QStringLiteral("col ") + MText4->text() + QStringLiteral(" : ") + NmColonne->text() + SautLigne;
         const int n = NbValeursDiag;
         texte += Vb::CStr(n) + QStringLiteral(" données") + SautLigne;

@@ -8,6 +8,7 @@
 #include "base/gen.h"
 #include "base/vb.h"
 #include "stats/fenstat.h"
+#include "statwin/compteur.h"
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
 
@@ -50,13 +51,7 @@ void PanneauDiagramme::construire_options(FenHisto& f) {
 
     const int barres[3][4] = {{3, 1, 100, 11}, {4, 1, 1000, 50}, {5, 0, 8, 0}};
     for (const auto& b : barres) {
-        auto* s = cree<QScrollBar>(options, 2010, 795 + (b[0] - 3) * 345, 195, 315);
-        s->setOrientation(Qt::Vertical);
-        s->setRange(b[1], b[2]);
-        s->setValue(b[3]);
-        s->setInvertedAppearance(true);
-        s->setInvertedControls(true);
-        MVScroll2.ajouter(b[0], s);
+        MVScroll2.ajouter(b[0], cree_compteur(options, 2010, 795 + (b[0] - 3) * 345, 195, 315, b[1], b[2], b[3]));
     }
     cree<QLabel>(options, 90, 1515, 900, 255, QStringLiteral("résolution"));
     groupe = cree<QLabel>(options, 1050, 1515, 900, 255, QStringLiteral("pixel"));

@@ -122,7 +122,7 @@ void PanneauTests::CSVexportGrille(short mode) {
         const QLocale locale;
         l << QStringLiteral(" Extrait du Résultat des mesures du ") +
                  locale.toString(QDate::currentDate(), QLocale::ShortFormat) + QStringLiteral(" à ") +
-                 locale.toString(QTime::currentTime(), QStringLiteral("HH:mm:ss"));
+                 Vb::Heure(QTime::currentTime());
         l << (IndResolution ? QStringLiteral("indépendance Résolution") : QStringLiteral("indépendance Dimension"));
         l << QStringLiteral("Fonction : ") + NomFonction;
         l << Lib_Langue[131] + QStringLiteral(" : ");

@@ -1,7 +1,11 @@
 #include "statwin/histogramme_classes.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
+#include "base/gen.h"
 #include "base/vb.h"
 
 namespace Histogramme {
@@ -10,10 +14,43 @@ std::optional<QString> Correction_nombre_classes(const QString& texte) {
     const double v = Vb::Val(texte);
     if (v < 2) return QStringLiteral("2");
     if (v > ClassesMax) return QString::number(ClassesMax);
+    // Letters after the digits ("2b") are no count: the box shows the count it draws.
+    double lu = 0;
+    if (!Gen::Nombre_lu(texte, lu)) return QString::number(Nombre_classes(texte));
     return std::nullopt;
 }
 
 int Nombre_classes(const QString& texte) { return std::clamp<int>(Vb::CInt(Vb::Val(texte)), 2, ClassesMax); }
+
+double Borne(const Classes& c, int k) {
+    const double b = c.mini + k * c.largeur;
+    const double echelle = std::max(std::fabs(c.mini), std::fabs(c.mini + c.n * c.largeur));
+    if (!std::isfinite(b) || !std::isfinite(echelle) || !(echelle > 0)) return b;
+    // The bound to 15 significant digits of the column's largest bound: 1.2 for
+    // 1 + 0.2, 0 for -0.001 + 0.001 however the sums round.
+    const int e = int(std::floor(std::log10(echelle))) - 14;
+    double r;
+    if (e < 0) {
+        // An exact decimal rounding, in the C library's own number form both ways.
+        char texte[512];
+        std::snprintf(texte, sizeof texte, "%.*f", std::min(-e, 400), b);
+        r = std::strtod(texte, nullptr);
+    } else {
+        const double quantum = std::pow(10.0, e);
+        r = std::round(b / quantum) * quantum;
+    }
+    return std::isfinite(r) ? r : b;
+}
+
+int Classe(double x, const Classes& c) {
+    // The quotient gives the class but for rounding: (1.2 - 1) / 0.2 is 0.99999... The
+    // value is then set against the bounds themselves, as decimals.
+    const double q = (x - c.mini) / c.largeur;
+    int k = std::isfinite(q) ? int(std::clamp(std::floor(q), 0.0, double(c.n - 1))) : (q > 0 ? c.n - 1 : 0);
+    while (k < c.n - 1 && x >= Borne(c, k + 1)) ++k;
+    while (k > 0 && x < Borne(c, k)) --k;
+    return k;
+}
 
 std::optional<Classes> Classes_colonne(const std::vector<SeriesGrille::Valeur>& valeurs, int n) {
     Classes c;
@@ -29,10 +66,7 @@ std::optional<Classes> Classes_colonne(const std::vector<SeriesGrille::Valeur>& 
     c.mini = mini;
     c.largeur = (maxi - mini) / n;
     c.comptes.assign(size_t(n), 0);
-    for (const auto& x : valeurs) {
-        const int k = std::clamp(int(Vb::Int((x.v - mini) / c.largeur)), 0, n - 1);
-        ++c.comptes[size_t(k)];
-    }
+    for (const auto& x : valeurs) ++c.comptes[size_t(Classe(x.v, c))];
     c.pas = Vb::CInt(850.0 / n);
     c.unite = Vb::CInt(750.0 * n / (2.0 * c.N));
     return c;

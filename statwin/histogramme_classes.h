@@ -14,7 +14,8 @@ namespace Histogramme {
 inline constexpr int ClassesMax = 21;
 
 // The text the class-count box must be set to when it asks for fewer than 2 classes
-// ("2") or more than ClassesMax ("21"); nothing when its count is allowed.
+// ("2"), more than ClassesMax ("21"), or holds text that is no number after its digits
+// (the count it draws); nothing when its count is allowed.
 std::optional<QString> Correction_nombre_classes(const QString& texte);
 // The class count of the box: its number rounded half to even, held within 2..ClassesMax.
 int Nombre_classes(const QString& texte);
@@ -29,6 +30,14 @@ struct Classes {
     int pas = 0;                    // plot units from one class tick to the next
     int unite = 0;                  // plot units of bar height for one value
 };
+
+// Bound k of the classes (0 the lowest value, n the highest) as a decimal of 15
+// significant digits at the scale of the column's extremes: a value typed as the bound
+// lies on it, whatever the rounding of mini + k width.
+double Borne(const Classes& c, int k);
+// The class of a value, 0 to n - 1: the one whose lower bound it reaches and whose upper
+// bound it stays below; the highest value falls in the last class.
+int Classe(double x, const Classes& c);
 
 // Counts a column's values into n classes from its smallest to its largest value, the
 // largest in the last class. A constant column gets a unit range around its value, so

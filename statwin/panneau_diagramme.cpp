@@ -13,6 +13,7 @@
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
 #include "stats/series.h"
+#include "statwin/compteur.h"
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
 #include "platform/pressepapier.h"
@@ -20,15 +21,9 @@
 FenHisto& PanneauDiagramme::fen() { return static_cast<FenHisto&>(*this); }
 
 namespace {
-// A spinner: a small vertical bar whose upper arrow raises the value.
+// A spinner beside a number box.
 QScrollBar* spinner(QWidget* parent, int left, int top, int min, int max, int valeur) {
-    auto* b = cree<QScrollBar>(parent, left, top, 195, 315);
-    b->setOrientation(Qt::Vertical);
-    b->setRange(min, max);
-    b->setValue(valeur);
-    b->setInvertedAppearance(true);
-    b->setInvertedControls(true);
-    return b;
+    return cree_compteur(parent, left, top, 195, 315, min, max, valeur);
 }
 
 // A whole number typed in a box, rounded half to even; any other text is the

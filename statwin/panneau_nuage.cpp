@@ -2,6 +2,7 @@
 
 #include <QStyle>
 
+#include "statwin/compteur.h"
 #include "statwin/fenhisto.h"
 
 FenHisto& PanneauNuage::fen() { return static_cast<FenHisto&>(*this); }
@@ -44,12 +45,7 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     Text1histo = cree<QLineEdit>(Frame3, 885, 45, 360, 285);
     Text1histo->setAlignment(Qt::AlignRight);
     QObject::connect(Text1histo, &QLineEdit::textChanged, &f, [this] { Text1histo_Change(); });
-    VScroll1Hist = cree<QScrollBar>(Frame3, 1245, 30, 195, 315);
-    VScroll1Hist->setOrientation(Qt::Vertical);
-    VScroll1Hist->setRange(2, ClassesMax);
-    VScroll1Hist->setValue(5);
-    VScroll1Hist->setInvertedAppearance(true);
-    VScroll1Hist->setInvertedControls(true);
+    VScroll1Hist = cree_compteur(Frame3, 1245, 30, 195, 315, 2, ClassesMax, 5);
     QObject::connect(VScroll1Hist, &QScrollBar::valueChanged, &f, [this] { VScroll1Hist_Change(); });
 
     Frame2 = cree<QGroupBox>(cadre, 8760, 3480, 1572, 612);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QRegion>
 
+#include "statwin/compteur.h"
 #include "statwin/fenhisto.h"
 
 FenHisto& PanneauTests::fen() { return static_cast<FenHisto&>(*this); }
@@ -28,15 +29,9 @@ QLabel* resultat(QWidget* parent, int left, int top, int width, int height, cons
     return l;
 }
 
-// A spinner whose upper arrow raises the value.
+// A spinner beside a number box.
 QScrollBar* compteur(QWidget* parent, int left, int top, int mini, int maxi, int valeur) {
-    auto* b = cree<QScrollBar>(parent, left, top, 195, 315);
-    b->setOrientation(Qt::Vertical);
-    b->setRange(mini, maxi);
-    b->setValue(valeur);
-    b->setInvertedAppearance(true);
-    b->setInvertedControls(true);
-    return b;
+    return cree_compteur(parent, left, top, 195, 315, mini, maxi, valeur);
 }
 
 // An option button's Click runs when it becomes selected, by code or by the user, and

@@ -1,10 +1,13 @@
 // The tests panel: the "Tests" menu, and the two movable frames from which the
 // homogeneity test (code 2) and the Shapiro-Wilk test (code 3) run on the series box.
 #include <QApplication>
+#include <algorithm>
 
 #include "base/etat_demarrage.h"
+#include "base/messages.h"
 #include "base/vb.h"
 #include "grid/etat_grille.h"
+#include "platform/prompts.h"
 #include "statwin/fenhisto.h"
 #include "statwin/tests_outils.h"
 
@@ -57,18 +60,24 @@ void PanneauTests::Ttxt1_Change(short index) {
     if (NbLignesGrille == 1) return;
     FenHisto& f = fen();
     try {
-        // The box names a result column: beyond the last one it takes the last one.
+        // The box names a result column: column 0 holds the row numbers and the columns
+        // after the results hold no series. Below 1 is no column (the spinner's range
+        // refuses it); beyond the last one it takes the last one.
         const double v = Saisie::Nombre(Ttxt1(index).text());
-        if (v < 1) throw Vb::Erreur(Vb::ErrArgument, "Invalid property value");
-        if (v > NbColonnesStat) {
-            {
-                const QSignalBlocker bloque(&Ttxt1(index));
-                Ttxt1(index).setText(QString::number(NbColonnesStat));
-            }
-            setValeur(*f.MVScroll1, NbColonnesStat);
-        } else {
-            setValeur(*f.MVScroll1, Vb::CInt(v));
+        if (Vb::ArrondiPair(v) < 1) throw Vb::Erreur(Vb::ErrArgument, "Invalid property value");
+        if (NbColonnesStat < 1) {
+            Prompts::msgBox(Lib_Stat[1] + Lib_Stat[3], Prompts::OkOnly);
+            return;
         }
+        const short colonne = short(std::min<double>(Vb::ArrondiPair(v), NbColonnesStat));
+        if (v > NbColonnesStat) {
+            const QSignalBlocker bloque(&Ttxt1(index));
+            Ttxt1(index).setText(QString::number(colonne));
+        }
+        // A table pasted since the frame was opened may have brought more columns.
+        TVScroll1(index).setMaximum(std::max<int>(TVScroll1(index).minimum(), NbColonnesStat));
+        f.MVScroll1->setRange(1, NbColonnesStat);
+        setValeur(*f.MVScroll1, colonne);
         f.MText3_2_MstrData_test(index);
         Lance_Test(index);
     } catch (const std::exception&) {

@@ -80,6 +80,12 @@ TEST_F(Demarrage, ControlesDeDepart) {
     EXPECT_TRUE(tav.TTrace(2).Checked);
     EXPECT_EQ(tav.Label8(0).Caption, "dim Ech.");
     EXPECT_EQ(GrilleRefP.Rows(), 12);
+    // The results are written "d1, Dominante, d9" until the user picks another notation.
+    for (short i = 1; i <= 5; ++i) EXPECT_EQ(tav.NoTexp(i).Checked, i == 5) << i;
+    // The grid-size items name the rows they hold.
+    EXPECT_EQ(tav.TgrilleMax(0).Caption, "63");
+    EXPECT_EQ(tav.TgrilleMax(1).Caption, "127");
+    EXPECT_EQ(tav.TgrilleMax(2).Caption, "255");
 }
 
 TEST_F(Demarrage, TableVideInitiale) {

@@ -55,7 +55,7 @@ TEST_F(Rapport, LinesWithNoImageLoaded) {
         "num image active = 0", "REP. IMAGE *: " + d, "REP. DATA *:" + d, "REP. PROG *:" + d,
         "", "Fonction = 0", "FONCTION DEMARRAGE *= 0", "Format Décimal *:###0.00",
         "FDecimAuto * =Faux", "Autotrace * =1", "Palmer * =Vrai", "Tol. Clic * =2,5",
-        "Sauvegarde Auto* = 10", "Taille grille * =256", "notation éclair : ",
+        "Sauvegarde Auto* = 10", "Taille grille * =256", "notation éclair : d1, Dominante, d9",
         "Extension image export * = BMP", "", "Fichier étalon *:  (0)", "Fichier Scanner *:  (0)",
         "Fichier nuancier *: ", ""};
     EXPECT_EQ(l, attendu);
@@ -71,6 +71,7 @@ TEST_F(Rapport, ImagesNotationAndColourFiles) {
     NomImageActive = QStringLiteral("/photos/b.bmp");
     IndexImageActive = 2;
     CalibrageImage[2] = 0.75;
+    tav.NoTexp(5).Checked = false;  // the start's notation given up for two others
     tav.NoTexp(2).Checked = true;
     tav.NoTexp(4).Checked = true;
     ASSERT_TRUE(TextFile::write(chemin("etalon.txt"), "x\r\n"));

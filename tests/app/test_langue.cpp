@@ -75,6 +75,8 @@ TEST_F(Langue, CommentsSectionsAndCaseInsensitiveKeys) {
     EXPECT_EQ(s(tav.Cyst(2).Caption), "4 mesures***");
     EXPECT_EQ(s(tav.Bout_C(6).Caption), "Retrace");
     EXPECT_EQ(s(tav.Mnuaide(3).Caption), "documentation");
+    // Entry 186 names the documentation item: the key memo keeps its own caption.
+    EXPECT_EQ(s(tav.Mnuaide(2).Caption), "Liste clés");
     // Untouched entries keep the built-in French, blanks included.
     EXPECT_EQ(s(Lib_Langue[177]), " introuvable");
 }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
             VERIFIE(r.texte.size() == 2 && !r.texte.contains(QLatin1Char('/')) && !r.texte.contains(QLatin1Char('.')));
             break;
         case Cle::Calibrage: VERIFIE(std::isfinite(r.nombre) && r.nombre > 0); break;
-        case Cle::FonctionDemarrage: VERIFIE((n >= 0 && n <= 6) || n == 20); break;
+        case Cle::FonctionDemarrage: VERIFIE((n >= 0 && n <= 6) || n == 10 || n == 11 || (n >= 13 && n <= 16) || n == 20); break;
         case Cle::StatDef: VERIFIE(n >= 1 && n <= 4); break;
         case Cle::Clic: VERIFIE(n >= 1); break;
         case Cle::TGrille: VERIFIE(n == 64 || n == 128 || n == 256); break;

@@ -44,6 +44,12 @@ void Verifie(const QString& texte) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t taille) {
     const QString texte = Texte(data, taille);
     Verifie(texte);
-    Verifie(Diagramme::Texte_colle(texte));
+    const QString colle = Diagramme::Texte_colle(texte);
+    Verifie(colle);
+    // A pasted text gives one ";" per ";", tab and line end (CR LF, CR or LF) it holds.
+    const qsizetype finsDeLigne = texte.count(QLatin1Char('\r')) + texte.count(QLatin1Char('\n')) -
+                                  texte.count(QStringLiteral("\r\n"));
+    VERIFIE(colle.count(QLatin1Char(';')) ==
+            texte.count(QLatin1Char(';')) + texte.count(QLatin1Char('\t')) + finsDeLigne);
     return 0;
 }

@@ -96,13 +96,13 @@ struct Cas {
 TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
     // Lengths by hand: distance between the points × the image's calibration, with the
     // display pattern "###0.00" and a decimal comma. Spores 2D: Q = L / l, V = L·l²·π/6
-    // with one decimal (5 · 2.5² · 3.14159 / 6 = 16.36; 6.25 · 3.75² · 3.14159 / 6 = 46.02).
+    // with the display pattern too (5 · 2.5² · 3.14159 / 6 = 16.362; 6.25 · 3.75² · 3.14159 / 6 = 46.020).
     // Functions 10 to 16 keep the file rules: their points are read back as lengths, the
     // polygon's area and perimeter (×1000 in segment 2) give 12, 14, and F = 14/12 = 1.17.
     const Cas cas[] = {
         {"fonction01.trm", 1, 64, {{"5,00", "1", ""}, {"6,50", "1", "hyphe cloisonnée"}, {"2,50", "1", ""}}},
         {"fonction02.trm", 2, 128,
-         {{"5,00", "2,50", "2,00", "16,4", "1", "ovoïde, paroi épaisse"}, {"6,25", "3,75", "1,67", "46,0", "2", ""}}},
+         {{"5,00", "2,50", "2,00", "16,36", "1", "ovoïde, paroi épaisse"}, {"6,25", "3,75", "1,67", "46,02", "2", ""}}},
         {"fonction03.trm", 3, 256, {{"17,00", "10,00", "5,00", "1,70", "3,40", "1", "vue de profil"}}},
         {"fonction04.trm", 4, 256, {{"2,50", "5,00", "6,50", "1", ""}}},
         {"fonction05.trm", 5, 256, {{"2,50", "5,00", "6,50", "8,50", "1", ""}}},
@@ -195,7 +195,7 @@ TEST_F(FichierTrm, BothDecimalSeparatorsRoundTrip) {
     EXPECT_EQ(l[7], QStringLiteral(" 0.25 "));
     Recommence();
     Lit(p);
-    EXPECT_EQ(Ligne(2), (QStringList{"6,25", "3,75", "1,67", "46,0", "2", ""}));
+    EXPECT_EQ(Ligne(2), (QStringList{"6,25", "3,75", "1,67", "46,02", "2", ""}));
     EXPECT_EQ(GrilleRef.TextMatrix(1, 6), QStringLiteral("ovoïde, paroi épaisse"));
 }
 

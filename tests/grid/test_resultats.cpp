@@ -202,6 +202,21 @@ TEST_F(Resultats, ReportMatchesTheHandWrittenFiles) {
     }
 }
 
+TEST_F(Resultats, ReportTimeInTheSystemsFormat) {
+    // The time as the system writes it: 24 hours in French, 12 with AM or PM in American
+    // English, never a time zone.
+    const auto premiere = [] { return Gen::Texte_rapport().split(QStringLiteral("\r\n")).first(); };
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ Résultat des mesures du \\d\\d/\\d\\d/\\d{4} à \\d\\d:\\d\\d:\\d\\d$"))
+                    .match(premiere())
+                    .hasMatch())
+        << premiere().toStdString();
+    LocaleScope anglais(QLocale::English, QLocale::UnitedStates);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ Résultat des mesures du \\d{1,2}/\\d{1,2}/\\d\\d à \\d{1,2}:\\d\\d:\\d\\d [AP]M$"))
+                    .match(premiere())
+                    .hasMatch())
+        << premiere().toStdString();
+}
+
 TEST_F(Resultats, FullGridReportHasItsClosingLine) {
     Tav::instance()->TgrilleMax_Click(0);
     Suite(1, 63);

@@ -75,4 +75,28 @@ TEST(AnalyseParametres, ValuesOutsideTheirDomainAreProblemsOfTheirLine) {
     EXPECT_EQ(Cherche(lu, Cle::Langue)->texte, QStringLiteral("IT"));
 }
 
+TEST(AnalyseParametres, EveryFunctionOfTheTableAndTheLargestCalibration) {
+    for (int code : {0, 1, 2, 3, 4, 5, 6, 10, 11, 13, 14, 15, 16, 20}) {
+        const FichierParametres::Lecture lu = FichierParametres::Analyse_parametres(
+            {QStringLiteral("FONCTION_DEMARRAGE= %1").arg(code)});
+        ASSERT_EQ(lu.reglages.size(), 1u) << code;
+        EXPECT_EQ(lu.reglages[0].entier, code);
+    }
+    // The largest double as the settings writer gives it, with its 17 digits.
+    const FichierParametres::Lecture lu =
+        FichierParametres::Analyse_parametres({QStringLiteral("CALIBRAGE =  1,7976931348623157E+308")});
+    ASSERT_EQ(lu.reglages.size(), 1u);
+    EXPECT_EQ(lu.reglages[0].nombre, 1.7976931348623157e308);
+}
+
+TEST(AnalyseParametres, AUtf8FileKeepsItsFolders) {
+    // A file written in UTF-8 for its Cyrillic folder, read from its bytes.
+    const QStringList lignes = Lignes_source(QStringLiteral("tests/fuzz/corpus/parametres/cyrillique.dat"));
+    const FichierParametres::Lecture lu = FichierParametres::Analyse_parametres(lignes);
+    EXPECT_TRUE(lu.problemes.empty());
+    EXPECT_EQ(Cherche(lu, Cle::RepData)->texte, QStringLiteral("/home/mycologue/Данные грибов"));
+    EXPECT_EQ(Cherche(lu, Cle::RepImage)->texte, QStringLiteral("/фото/récolte"));
+    EXPECT_EQ(Cherche(lu, Cle::Utilisateur)->texte, QStringLiteral("Gérard"));
+}
+
 } // namespace

@@ -28,11 +28,16 @@ TEST(AnalyseSerie, ValuesAndPiecesThatAreNoNumber) {
 }
 
 TEST(AnalyseSerie, PastedTextBecomesASeries) {
-    const QString serie = Diagramme::Texte_colle(QStringLiteral("1.5\r\n2,5\t3\r\n"));
-    const Diagramme::LectureSerie lu = Diagramme::Analyse_serie(serie);
-    ASSERT_TRUE(lu.valeurs);
-    EXPECT_EQ(*lu.valeurs, (std::vector<double>{0, 1.5, 2.5, 3}));
-    EXPECT_TRUE(lu.problemes.empty());
+    // A Windows copy (CR LF), a Linux one (LF alone) and an old Mac one (CR alone) give
+    // the same values: the last of a line never joins the first of the next.
+    for (const char* fin : {"\r\n", "\n", "\r"}) {
+        const QString serie = Diagramme::Texte_colle(QStringLiteral("1.5") + QLatin1String(fin) + QStringLiteral("2,5\t3") +
+                                                     QLatin1String(fin));
+        const Diagramme::LectureSerie lu = Diagramme::Analyse_serie(serie);
+        ASSERT_TRUE(lu.valeurs);
+        EXPECT_EQ(*lu.valeurs, (std::vector<double>{0, 1.5, 2.5, 3}));
+        EXPECT_TRUE(lu.problemes.empty());
+    }
 }
 
 } // namespace

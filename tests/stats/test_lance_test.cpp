@@ -97,11 +97,37 @@ TEST_F(LanceTest, ValeursToutesEgales) {
     EXPECT_TRUE(signale.recus().isEmpty());
 }
 
+TEST_F(LanceTest, SommesAuDelaDesReels) {
+    // 1e160 squared passes the largest double: every A would read as infinite and the
+    // first split win. Such a series is refused; a smaller outlier splits after the fourth
+    // value, with Amax = (1e150)² / 1 + 10² / 4 = 1e300 (to 15 digits).
+    for (const char* serie : {"1;2;3;4;1e160;", "1;2;3;4;-1e160;", "1e155;1;2;3;4;5;"}) {
+        Signalements signale;
+        EXPECT_FALSE(lance(Code_Homogeneite, QString::fromUtf8(serie)).Resultat_Change) << serie;
+        EXPECT_EQ(signale.prendre(), QStringList{QStringLiteral("données incorrectes")}) << serie;
+    }
+    const Sortie_Test s = lance(Code_Homogeneite, QStringLiteral("1;2;3;4;1e150;"));
+    ASSERT_TRUE(s.Resultat_Change);
+    EXPECT_TRUE(s.Resultat.contains(QStringLiteral(" Pm=  4"))) << s.Resultat.toStdString();
+    EXPECT_NEAR(nombre_apres(s.Resultat, QStringLiteral(" Amax=  ")) / 1e300, 1.0, 1e-14);
+}
+
 TEST_F(LanceTest, RisqueIllisible) {
-    Signalements signale;
-    const Sortie_Test s = lance(Code_Shapiro_Wilk, QStringLiteral("1;2;3;4;5;"), false, QStringLiteral("cinq"));
-    EXPECT_FALSE(s.Resultat_Change);
-    EXPECT_EQ(signale.recus(), QStringList{QStringLiteral("données incorrectes")});
+    // No verdict without a risk between 0 and 100 %: the test says which risk it refuses.
+    for (const char* risque : {"cinq", "1e50", "0", "100", "-5", ""}) {
+        SCOPED_TRACE(risque);
+        Signalements signale;
+        const Sortie_Test s = lance(Code_Shapiro_Wilk, QStringLiteral("1;2;3;4;5;"), false, QString::fromUtf8(risque));
+        EXPECT_FALSE(s.Resultat_Change);
+        EXPECT_EQ(signale.recus(), QStringList{QStringLiteral("risque = ") + QString::fromUtf8(risque) +
+                                               QStringLiteral(" : données incorrectes")});
+    }
+    // A risk within the range reads with either separator.
+    for (const char* risque : {"2,5", "2.5", "99"}) {
+        Signalements signale;
+        EXPECT_TRUE(lance(Code_Shapiro_Wilk, QStringLiteral("1;2;3;4;5;"), false, QString::fromUtf8(risque)).Resultat_Change);
+        EXPECT_TRUE(signale.recus().isEmpty());
+    }
 }
 
 // The words of the refusals come from the window layer's table when it gives one, so

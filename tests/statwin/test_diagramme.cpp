@@ -2,11 +2,13 @@
 // the extract), how it is read, and the summary written from it.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
 #include "base/etat_demarrage.h"
 #include "base/messages.h"
+#include "platform/pressepapier.h"
 #include "statwin/diagramme_calcul.h"
 #include "tests/statwin/test_diagramme_commun.h"
 #include "base/etat_partage.h"
@@ -25,7 +27,12 @@ TEST(SerieDiagramme, LectureEtCollage) {
     EXPECT_EQ(v("5,8;6.25;-1,5;"), (D{0, 5.8, 6.25, -1.5}));
     EXPECT_EQ(v("12,5"), (D{-9}));             // no ";": nothing to read
     EXPECT_EQ(S(Diagramme::Texte_colle("1.5\r\n2.5\t3")), "1,5;2,5;3");
-    EXPECT_EQ(S(Diagramme::Texte_colle("1,5\t\t2\n")), "1,5;;2");
+    // Each line end is one ";", whichever program ended the lines.
+    EXPECT_EQ(S(Diagramme::Texte_colle("1,5\t\t2\n")), "1,5;;2;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("6,22\n10,16\n")), "6,22;10,16;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("6,22\r\n10,16\r\n")), "6,22;10,16;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("6,22\r10,16\r")), "6,22;10,16;");
+    EXPECT_EQ(S(Diagramme::Texte_colle("\n\r\n\r")), ";;;");
 }
 
 class SourcesDiagramme : public DiagrammeTest {};
@@ -43,6 +50,24 @@ TEST_F(SourcesDiagramme, CollerPuisCalculer) {
     EXPECT_EQ(S(resume(f).mid(1, 3)), (std::vector<std::string>{"2 données", " Minimum = 1,5", " Maximum = 2,5"}));
     f.MCommand3_Click(2);
     EXPECT_EQ(S(QGuiApplication::clipboard()->text()), "1,5;2,5;3");
+}
+
+TEST_F(SourcesDiagramme, CollerDesDeuxPressePapiers) {
+    // A table copied from a Linux spreadsheet ends its lines with LF alone, one copied on
+    // Windows with CR LF: the same four values either way, the last of a line kept apart
+    // from the first of the next.
+    FenHisto& f = ouvrir();
+    PressePapier::Simule presse;
+    for (const char* fin : {"\n", "\r\n"}) {
+        SCOPED_TRACE(fin[0] == '\n' ? "LF" : "CR LF");
+        presse.texte = QStringLiteral("5,8\t6,22") + QLatin1String(fin) + QStringLiteral("10,16\t7.5") + QLatin1String(fin);
+        f.MCommand3(4).click();
+        EXPECT_EQ(S(f.MText3->text()), "5,8;6,22;10,16;7,5;");
+        f.MCommand3(6).click();
+        EXPECT_EQ(S(resume(f).mid(1, 3)),
+                  (std::vector<std::string>{"4 données", " Minimum = 5,8", " Maximum = 10,16"}));
+        EXPECT_NEAR(f.MoyenneDiag, (5.8 + 6.22 + 10.16 + 7.5) / 4, 1e-12);
+    }
 }
 
 TEST_F(SourcesDiagramme, ColonneDeLaGrilleHorsModeStatistique) {
@@ -131,6 +156,18 @@ TEST_F(SourcesDiagramme, CascadesSansRetourInutile) {
 // --- the summary
 
 class ResumeDiagramme : public DiagrammeTest {};
+
+TEST_F(ResumeDiagramme, DateEtHeureDuSysteme) {
+    // The first line: the date and the time as the system writes them, no time zone.
+    FenHisto& f = ouvrir();
+    LocaleScope anglais(QLocale::English, QLocale::UnitedStates);
+    calculer(f, QStringLiteral("1;2;3;"));
+    const QString premiere = f.Texte_MText1().split(QStringLiteral("\r\n")).first();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d\\d - \\d{1,2}:\\d\\d:\\d\\d [AP]M$"))
+                    .match(premiere)
+                    .hasMatch())
+        << S(premiere);
+}
 
 TEST_F(ResumeDiagramme, SerieExemple) {
     FenHisto& f = ouvrir();
