@@ -19,6 +19,7 @@ struct Controle {
     int Left = 0, Top = 0, Width = 0, Height = 0;  // twips
     double ScaleWidth = 0, ScaleHeight = 0;
     int ScaleMode = 1;             // 1 twips, 3 pixels
+    int MousePointer = 0;          // 0 default, 5 size-all
     bool operator==(const Controle&) const = default;
 };
 
