@@ -2,9 +2,7 @@
 // and its cystidia menu.
 #include "base/declarations.h"
 #include "base/etat_partage.h"
-#include "base/gen.h"
 #include "base/tav.h"
-#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "measure/etat_mesure.h"
@@ -34,12 +32,10 @@ void Tav::Calcul_K_Resolution() {
         IndResolution = -1;
     }
     KZoomCal = 1.0;
-    if (!IndResolution) {
-        // Under independence of the picture's dimension a length is counted in thousandths
-        // of the picture's width; the width in pixels comes back from its HIMETRIC extent.
-        const double pixels = picbase.LargeurHimetric * 96.0 / 2540.0;
-        KZoomCal = Gen::Val_decimal(Vb::CStr(pixels)) * 0.001;
-    }
+    // Under independence of the picture's dimension a length is counted in thousandths of
+    // the picture's width in pixels (the holder takes 15 twips a pixel).
+    const double pixels = picbase.Width / 15.0;
+    if (!IndResolution && pixels > 0) KZoomCal = pixels * 0.001;
 }
 
 void Tav::Cyst_Click(short index) {
