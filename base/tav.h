@@ -45,7 +45,7 @@
     X(Controle, MnuNuancierOptions) /* colour-chart options menu */ \
     X(Controle, VScroll3) /* colour-sample scroll bar */ \
     X(TableauControles, Mnusurf) /* surface menu: 2 "Polygone auto", 3 "Polygone ouvert" */ \
-    X(Controle, FraCharte) /* colour-chart frame */ \
+    X(Controle, FraCharte, .Visible = false) /* colour-chart frame: shown while colour mode lasts */ \
     X(TableauControles, MnuFIC) /* file menu */ \
     X(TableauControles, MnuEDit) /* edit menu */ \
     X(TableauControles, MnuFonc) /* functions menu */ \
