@@ -245,3 +245,45 @@ TEST_F(Segments, DesLongueursAuDelaDeSeizeBits) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace AideMesure;
+
+class Reglages : public MesureTest {};
+
+TEST_F(Reglages, InsereDimEcritLaLongueurLeLongDuSegment) {
+    tav.Affmesure.Value = 1;
+    Fonction(1);
+    Glisse(1500, 2500, 4500, 2500);
+    EXPECT_EQ(cell(1, 1), "1500,00");
+    // The text runs along the segment from its left end, under it.
+    int trace = 0;
+    for (int y = 168; y < 184; ++y)
+        for (int x = 100; x < 200; ++x) trace += Px(Vue(), x, y) == Trace0;
+    EXPECT_GT(trace, 20);
+    EXPECT_TRUE(Sortie(Vue(), QStringLiteral("mesure_insere_dim")));
+}
+
+TEST_F(Reglages, LeMenuDesCystidesGardeLaGrilleDeSaFonction) {
+    Fonction(5);
+    Glisse(1500, 1500, 2100, 1500);
+    tav.Cyst_Click(2);   // the function in use: no question, nothing cleared
+    EXPECT_EQ(cell(1, 1), "300,00");
+    EXPECT_EQ(EtapeMesure, 2);
+}
+
+TEST_F(Reglages, LaGrillePleineArreteLesMesures) {
+    tav.TgrilleMax_Click(0);
+    Fonction(1);
+    for (int i = 0; i < 63; ++i) Glisse(1500, 1500, 2100, 1500);
+    EXPECT_EQ(NbLignesGrille, 64);
+    Prompts::Script script;
+    script.message(QStringLiteral("grille pleine"));
+    Glisse(1500, 1500, 2100, 1500);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_EQ(NbLignesGrille, 64);
+    EXPECT_FALSE(TraceOrigine || MesureBloquee);
+}
+
+} // namespace
