@@ -43,15 +43,15 @@ CHAMPS_ETAT_VUE(ETAT_REFERENCE_CHAMP)
     X(short, TypeCalibrage, 0)                                                                    \
     X(short, NbMesuresCalibrage, 0)                                                               \
     X(short, InitFaite, -1)              /* the picture accepts measuring clicks */               \
-    X(short, ModePoly, 0)                /* a measure was started with the polygon check box */   \
+    X(short, ModePoly, 0)                /* "Poly" ticked: lengths are measured as chains */      \
     X(short, ModeComptage, 0)            /* count mode on */                                      \
     X(short, ModeDensite, 0)                                                                      \
     X(short, ImageRestauree, 0)                                                                   \
     X(short, ChoixPopSegment, 0)                                                                  \
     X(short, PolygoneCercles, 0)                                                                  \
     X(short, ModePolygone, 0)            /* a polygon is being measured */                        \
-    X(short, LongueurPixels, 0)          /* length just measured, image pixels */                 \
-    X(double, LongueurPolygone, 0)       /* the polygon's length before its first value */
+    X(int, LongueurPixels, 0)            /* length just measured, image pixels (32 bits) */       \
+    X(double, LongueurPolygone, 0)       /* a closed chain's length in microns, its first value */
 
 ETAT_GROUPE(EtatMesurePartage, etat_mesure_partage, CHAMPS_ETAT_MESURE_PARTAGE)
 #define ETAT_INSTANCE_COURANTE etat_mesure_partage

@@ -30,11 +30,10 @@ inline std::function<void(short)> PasCalibr = [](short) {};
 inline std::function<void()> Restaure_image = [] {};
 inline std::function<void()> RAZ_etats_trace = [] {};
 // A length in image pixels in microns, and the distance between two points in image pixels.
-inline std::function<double(short)> Pixels_en_microns = [](short) { return 0.0; };
-inline std::function<double(short, short, short, short)> Distance_points = [](short, short, short, short) {
-    return 0.0;
-};
-inline std::function<void(short, short, short&, short)> Clic_Mesure = [](short, short, short&, short) {};
+inline std::function<double(int)> Pixels_en_microns = [](int) { return 0.0; };
+inline std::function<double(int, int, int, int)> Distance_points = [](int, int, int, int) { return 0.0; };
+// A press (1) or a release (0) on the picture: view point, button.
+inline std::function<void(int, int, short&, short)> Clic_Mesure = [](int, int, short&, short) {};
 inline std::function<void(int, int)> Croix_Image = [](int, int) {};
 
 // --- colour

@@ -45,7 +45,7 @@
     X(Controle, MnuNuancierOptions) /* colour-chart options menu */ \
     X(Controle, VScroll3) /* colour-sample scroll bar */ \
     X(TableauControles, Mnusurf) /* surface menu: 2 "Polygone auto", 3 "Polygone ouvert" */ \
-    X(Controle, FraCharte) /* colour-chart frame */ \
+    X(Controle, FraCharte, .Visible = false) /* colour-chart frame: shown while colour mode lasts */ \
     X(TableauControles, MnuFIC) /* file menu */ \
     X(TableauControles, MnuEDit) /* edit menu */ \
     X(TableauControles, MnuFonc) /* functions menu */ \
@@ -56,7 +56,7 @@
     X(TableauControles, MnLang) /* language menu: 1 fr, 2 it, 3 es, 4 de, 5 en */ \
     X(TableauControles, mnFormat) /* results export format: 0 CSV, 1 TXT */ \
     X(TableauControles, Pclic) /* click tolerance, 1 to 4 */ \
-    X(TableauControles, PopOrg) /* segment pop-up menu */ \
+    X(TableauControles, PopOrg, {2, {.Enabled = false}}, {3, {.Enabled = false}}) /* segment pop-up: 2 and 3 unavailable */ \
     X(TableauControles, PopExt) /* width/thickness pop-up menu */ \
     X(TableauControles, NoTexp) /* quick notation, 1 to 5 */ \
     X(TableauControles, Cyst) \
@@ -100,7 +100,10 @@
     X(Controle, VScroll2) /* comment scroll controls */ \
     X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
     X(short, WindowState, 0) /* 0 normal, 1 minimised, 2 maximised */ \
-    X(TableauControles, Bout_dial) /* comment frame: 28 "Valider", 29 "annuler", 30 "Raz commentaire" */
+    X(TableauControles, Bout_dial) /* comment frame: 28 "Valider", 29 "annuler", 30 "Raz commentaire" */ \
+    X(Controle, Check2, .BackColor = 0x8000000F) /* "Poly": lengths measured as chains; red while ticked */ \
+    X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
+    X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */
 
 // The window holds no widget. Its handlers keep their names and take the arguments the
 // original events carried.
@@ -161,6 +164,20 @@ public:
     // Waits about `delai` seconds while events run, then hides the panel.
     void Flash_ferme(short delai);
     void cmdFlash_Click();
+
+    // --- measuring: mouse and keys on the view, a click on the window's background, the
+    // hand mode, the "Poly" box and the cystidia menu. Mouse handlers take the button (1
+    // left, 2 right), the shift state (1 Shift, 2 Ctrl, 4 Alt) and x, y in view units.
+    void Picture1_MouseDown(short Button, short Shift, float X, float Y);
+    void Picture1_MouseUp(short Button, short Shift, float X, float Y);
+    void Picture1_KeyDown(short KeyCode, short Shift);
+    void Picture1_KeyUp(short KeyCode, short Shift);
+    void Form_MouseDown(short Button, short Shift, float X, float Y);
+    void DeplaceMain();
+    void DeplaceMain_bis();
+    void Check2_Click();
+    void Cyst_Click(short index);
+    void Calcul_K_Resolution();
 
     // --- measuring and image services used by the grid and statistics parts
     void Retrace(short mode);

@@ -35,6 +35,8 @@ inline IndexImages Aucune_image() {
     X(int, RelacheX, 0)                  /* release that ends the scale-bar drag */               \
     X(int, RelacheY, 0)                                                                           \
     X(short, IllusReferenceValeur, 0)    /* the scale bar's value is being entered */             \
+    X(short, IllusReferenceOrientee, 0)  /* the oriented scale bar waits for its drag */          \
+    X(short, EtatSaisie, 0)              /* step of the annotation dialogue */                    \
     X(short, ToucheZoom, 0)                                                                       \
     X(short, ToucheDeplacement, 0)                                                                \
     X(short, ModeDeplace, 0)                                                                      \

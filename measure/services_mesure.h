@@ -1,22 +1,74 @@
 #pragma once
-// The measuring and calibration procedures the grid and statistics parts call. They
-// stand here with the interfaces those parts rely on, doing the least they need.
+// The measuring: what a press, a release, a move or a key on the view does, the click
+// dispatcher, the builders of segments, spores, cystidia and chains, and the geometry
+// they share. View points are in view units (twips of Picture1), held in 32 bits.
 
 namespace PGr {
+// Abandons the item being drawn: the view comes back from ImageMem (unless annotations go
+// to the reference copy), ImageRestauree is set and the drawing flags are cleared.
 void Restaure_image();
+// Clears TraceOrigine, TraceEnCours, TraceSecondPoint and TraceLargeur together.
 void RAZ_etats_trace();
-// Distance in full-image pixels between two picture points.
-double Distance_points(short x1, short y1, short x2, short y2);
+// Distance in full-image pixels between two view points:
+// |P1 P2| x FacteurZoom / DiviseurEchelle x KZoomCal.
+double Distance_points(int x1, int y1, int x2, int y2);
 // A length in image pixels converted to microns with the current calibration.
-double Pixels_en_microns(short longueur);
+double Pixels_en_microns(int longueur);
+// The rubber band of a length from the origin to (x, y), with its live value; in the
+// width step of a two-axis item, the width guide.
+void Trace_elastique(int x, int y);
+// The width guide through (x, y) and the width from the origin to its foot point.
+void Trace_perpendiculaire(int x, int y);
+// The width's foot point for the mouse at (x, y): on the perpendicular to the length axis
+// through the width's origin, level with (x, y) along the axis.
+void Pied_perpendiculaire(int x, int y, int& fx, int& fy);
+// Slope and guide extent of the length axis SegmentsEcran(1).
+void Parametres_axe();
+
+// The builders; each takes the step by reference, the view point, the button (1 left,
+// 2 right) and press (1 a press, 0 a release).
+void Mesure_segment(short& EtapeMesure, int X, int Y, short& Button, short Appui);
+void Mesure_spore(short& EtapeMesure, int X, int Y, short& Button, short Appui);
+void Mesure_ligne_brisee(short& EtapeMesure, int X, int Y, short& Button, short Appui);
+// The scale bar's drag, while the oriented scale bar waits for it or is being valued.
+void Debut_echelle(short& EtapeMesure, int X, int Y, short& Button, short Appui);
+// Nothing: the view procedures call it after a redraw.
+void Procedure_vide();
 } // namespace PGr
 
 namespace Mstat {
-void Clic_Mesure(short x, short y, short& bouton, short mode);
+// A press (1) or a release (0) on the view, handed to the measure it belongs to.
+void Clic_Mesure(int X, int Y, short& Button, short press);
+// The cross of +-100 view units marking a clicked point, in a colour (&HBBGGRR) or in
+// the current drawing colour.
+void Croix_Image_Couleur(int x, int y, long couleur);
 void Croix_Image(int x, int y);
 } // namespace Mstat
 
+namespace Gen {
+// A point of the view, in view units.
+struct PointVue {
+    int x = 0, y = 0;
+};
+// The surface in square microns of the triangle PQR (Heron's formula).
+double Surface_triangle(const PointVue& P, const PointVue& Q, const PointVue& R);
+// The angle at the vertex P of the triangle PQR, in radians from 0 to pi. S, the
+// triangle's surface, is not needed: the angle comes from the sides' directions.
+double Calcul_angle(double S, const PointVue& P, const PointVue& Q, const PointVue& R);
+} // namespace Gen
+
+namespace BGr {
+// The routing of the view's events, in the order of the window's handlers.
+void Souris_enfoncee(short Button, short Shift, float X, float Y);
+void Souris_deplacee(short Button, short Shift, float X, float Y);
+void Souris_relachee(short Button, short Shift, float X, float Y);
+void Touche_enfoncee(short KeyCode, short Shift);
+void Touche_relachee(short KeyCode);
+// A click on the window's background: moves the thumbnail (V held) or the magnifier (W).
+void Place_cadre_clic(short Button, short Shift, float X, float Y);
+} // namespace BGr
+
 namespace Mesure {
-// Puts the measuring's procedures in the hooks the grid calls.
+// Puts the measuring's procedures in the hooks the lower parts call.
 void Installe_rappels();
 } // namespace Mesure

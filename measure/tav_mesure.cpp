@@ -1,29 +1,60 @@
-// The measuring window's procedures of the measuring part that other parts call: the
-// redraw, the calibration steps, the option buttons and the pointer speed.
+// The measuring window's option buttons of the measuring (resolution, measuring style)
+// and its cystidia menu.
+#include "base/declarations.h"
 #include "base/etat_partage.h"
 #include "base/tav.h"
+#include "grid/etat_grille.h"
+#include "grid/fonction.h"
 #include "measure/etat_mesure.h"
-#include "platform/souris.h"
-
-void Tav::Retrace(short) {}
-void Tav::PasCalibr(short) {}
-void Tav::Calibrage_Ouvre(short) {}
+#include "platform/prompts.h"
 
 void Tav::Optn_Click(short index) {
     switch (index) {
-    case 1: IndResolution = 0; KZoomCal = 1.0; break;
-    case 2: IndResolution = -1; KZoomCal = 1.0; break;
-    case 5: ModePalmer = 2; break;
+    case 1:
+    case 2: Calcul_K_Resolution(); break;
+    case 5:
+        ModePalmer = 2;
+        TraceOrigine = 0;
+        TraceEnCours = 0;
+        TraceSecondPoint = 0;
+        break;
     case 6: ModePalmer = 1; break;
     default: break;
     }
 }
 
-void Tav::Vmouse(short code) {
-    switch (code) {
-    case 0: Souris::setVitesse(10); break;
-    case 1: Souris::setVitesse(2); break;
-    case 2: Souris::setVitesse(VitesseSouris); break;
-    default: break;
+void Tav::Calcul_K_Resolution() {
+    if (Optn(1).Value) {
+        Optn(2).Value = 0;
+        IndResolution = 0;
+    } else {
+        Optn(1).Value = 0;
+        IndResolution = -1;
     }
+    KZoomCal = 1.0;
+    // Under independence of the picture's dimension a length is counted in thousandths of
+    // the picture's width in pixels (the holder takes 15 twips a pixel).
+    const double pixels = picbase.Width / 15.0;
+    if (!IndResolution && pixels > 0) KZoomCal = pixels * 0.001;
+}
+
+void Tav::Cyst_Click(short index) {
+    if (index < 1 || index > 3) return;
+    MnuFonc(6).Enabled = true;
+    MnuFonc(7).Enabled = true;
+    const short fonction = short(index + 3);
+    // Choosing the function already in use keeps its grid.
+    if (NumFonction == fonction) return;
+    if (NbLignesGrille > 0) {
+        Declarations::Init_TableFonctions();
+        if (Prompts::msgBox(Declarations::QuestionsFonctions[1], Prompts::YesNo | Prompts::IconQuestion) !=
+            Prompts::Yes)
+            return;
+    }
+    Gen::Change_fonction();
+    Gen::RAZ_boutons_fonction();
+    ImageRestauree = 0;
+    NumFonction = fonction;
+    PGr::Choix_fonction();
+    Retrace(0);
 }

@@ -20,6 +20,7 @@ struct Controle {
     double ScaleWidth = 0, ScaleHeight = 0;
     int ScaleMode = 1;             // 1 twips, 3 pixels
     int Min = 0, Max = 32767;      // scroll bars: the range of Value
+    int MousePointer = 0;          // 0 default, 5 size-all
     bool operator==(const Controle&) const = default;
 };
 

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QCursor>
 #include <QRegularExpression>
 
 namespace Prompts {
@@ -12,7 +14,7 @@ Script* current = nullptr;
 std::function<void(const QString&)> failureHook;
 
 QString describe(const Request& r) {
-    static const char* names[] = {"message", "input", "open dialog", "save dialog"};
+    static const char* names[] = {"message", "input", "open dialog", "save dialog", "pop-up menu"};
     return QStringLiteral("unexpected %1: \"%2\"").arg(names[int(r.kind)], r.text);
 }
 
@@ -43,6 +45,11 @@ Script& Script::open(std::optional<QString> path, const QString& contains) {
 }
 Script& Script::save(std::optional<QString> path, const QString& contains) {
     steps_.push_back({Kind::Save, contains, Ok, path.value_or(QString()), !path});
+    return *this;
+}
+
+Script& Script::popup(std::optional<int> item, const QString& contains) {
+    steps_.push_back({Kind::Popup, contains, item.value_or(0), {}, !item});
     return *this;
 }
 
@@ -130,6 +137,28 @@ std::optional<QString> openFile(const QString& title, const QString& folder, con
 std::optional<QString> saveFile(const QString& title, const QString& folder, const QString& filter,
                                 const QString& proposedName) {
     return fileDialog(Kind::Save, title, folder, filter, proposedName);
+}
+
+std::optional<int> popupMenu(const QString& name, const std::vector<MenuItem>& items) {
+    if (current) {
+        QStringList captions;
+        for (const MenuItem& i : items) captions << i.caption;
+        const Step s = current->take({Kind::Popup, captions.join(QLatin1Char('|')), 0, name, {}, {}, {}});
+        if (s.cancel) return std::nullopt;
+        for (const MenuItem& i : items)
+            if (i.index == s.answer && i.enabled) return s.answer;
+        if (failureHook) failureHook(QStringLiteral("pop-up menu %1 offers no item %2").arg(name).arg(s.answer));
+        return std::nullopt;
+    }
+    QMenu menu;
+    for (const MenuItem& i : items) {
+        QAction* a = menu.addAction(i.caption);
+        a->setEnabled(i.enabled);
+        a->setData(i.index);
+    }
+    const QAction* choisie = menu.exec(QCursor::pos());
+    if (!choisie) return std::nullopt;
+    return choisie->data().toInt();
 }
 
 } // namespace Prompts

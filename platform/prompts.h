@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <deque>
+#include <vector>
 
 namespace Prompts {
 
@@ -31,14 +32,25 @@ std::optional<QString> openFile(const QString& title, const QString& folder,
 std::optional<QString> saveFile(const QString& title, const QString& folder,
                                 const QString& filter, const QString& proposedName = QString());
 
+// One item of a pop-up menu: its index in the menu's array, its caption, and whether it
+// can be chosen (an unavailable item shows greyed). Hidden items are not passed at all.
+struct MenuItem {
+    int index = 0;
+    QString caption;
+    bool enabled = true;
+};
+// A pop-up menu at the pointer: the index of the item chosen, or nothing when the user
+// dismissed the menu. `name` names the menu for the script.
+std::optional<int> popupMenu(const QString& name, const std::vector<MenuItem>& items);
+
 // Turns "Label|*.a;*.b|Other|*.c" into the Qt form "Label (*.a *.b);;Other (*.c)".
 QString qtFilter(const QString& filter);
 
 // What a prompt asked, as the script sees it.
-enum class Kind { Message, Input, Open, Save };
+enum class Kind { Message, Input, Open, Save, Popup };
 struct Request {
     Kind kind;
-    QString text;      // message, input prompt, or dialog title
+    QString text;      // message, input prompt, dialog title, or pop-up's captions ("a|b|c")
     int style = 0;
     QString title;
     QString folder;    // file dialogs
@@ -50,9 +62,9 @@ struct Request {
 struct Step {
     Kind kind;
     QString contains;
-    int answer = Ok;                 // message boxes
+    int answer = Ok;                 // message boxes; the item chosen in a pop-up menu
     QString reply;                   // input and file dialogs
-    bool cancel = false;             // the user cancelled the input or file dialog
+    bool cancel = false;             // the user cancelled the dialog or dismissed the pop-up
 
     std::optional<QString> result() const { return cancel ? std::nullopt : std::optional<QString>(reply); }
 };
@@ -70,6 +82,9 @@ public:
     Script& input(const QString& contains, std::optional<QString> reply);
     Script& open(std::optional<QString> path, const QString& contains = QString());
     Script& save(std::optional<QString> path, const QString& contains = QString());
+    // A pop-up menu: the index of the item to choose, or nothing to dismiss it. The item
+    // must be one the menu offers and can be chosen.
+    Script& popup(std::optional<int> item, const QString& contains = QString());
 
     // Steps not yet consumed.
     int remaining() const { return int(steps_.size()); }

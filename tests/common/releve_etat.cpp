@@ -45,7 +45,8 @@ QString texte(const Controle& c) {
                     texte(c.Text), texte(c.ToolTipText), texte(c.BackColor), texte(c.ForeColor)) +
            QStringLiteral("Left=%1 Top=%2 Width=%3 Height=%4 ScaleWidth=%5 ScaleHeight=%6 ScaleMode=%7 Min=%8 Max=%9")
                .arg(texte(c.Left), texte(c.Top), texte(c.Width), texte(c.Height), texte(c.ScaleWidth),
-                    texte(c.ScaleHeight), texte(c.ScaleMode), texte(c.Min), texte(c.Max));
+                    texte(c.ScaleHeight), texte(c.ScaleMode), texte(c.Min), texte(c.Max)) +
+           QStringLiteral(" MousePointer=%1").arg(texte(c.MousePointer));
 }
 
 QString texte(TableauControles& t) {
@@ -110,6 +111,7 @@ void derange(Controle& c) {
     c.ScaleMode = c.ScaleMode == 1 ? 3 : 1;
     derange(c.Min);
     derange(c.Max);
+    derange(c.MousePointer);
 }
 
 void derange(TableauControles& t) {

@@ -1,0 +1,93 @@
+// Times of the measuring in a view of 1600 x 1000 pixels: from the release that ends a
+// segment to its grid row written (grid frame shown, no automatic save), over the 255 rows
+// of a full grid, and one mouse move of the rubber band while a length is drawn.
+// Run the Release build: build/release/bench_mesure
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/etat.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/grilles.h"
+#include "base/tav.h"
+#include "grid/etat_grille.h"
+#include "image/vue.h"
+
+namespace {
+
+double mediane(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double maximum(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+// A picture with some texture, so that the view is not a flat colour.
+QImage Image_test(int w, int h) {
+    QImage i(w, h, QImage::Format_RGB32);
+    QPainter p(&i);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor(30, 60, 90));
+    g.setColorAt(1, QColor(200, 180, 120));
+    p.fillRect(i.rect(), g);
+    for (int k = 0; k < 400; ++k) p.drawEllipse((k * 997) % w, (k * 571) % h, 40, 30);
+    return i;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    Etat::Demarrage_test(dir.path());
+    Tav& tav = *Tav::instance();
+    // A window whose view is 24000 x 15000 twips inside: 1600 x 1000 pixels.
+    tav.Fenetre.Width = 27180;
+    tav.Fenetre.ScaleWidth = 27060;
+    tav.Fenetre.Height = 17060;
+    tav.Fenetre.ScaleHeight = 16060;
+    tav.WindowState = 0;
+    tav.Form_Resize();
+    std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
+
+    const QString chemin = dir.filePath(QStringLiteral("image.png"));
+    if (!Image_test(4000, 3000).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
+    BGr::Efface_vue();
+    IndexImageActive = 1;   // as selecting the loader's first image does
+    SauveAuto = 0;
+    tav.MnuFonc_Click(1);
+    tav.Frame(6).Visible = true;
+
+    std::vector<double> relachements, mouvements;
+    for (int ligne = 1; ligne <= 255; ++ligne) {
+        const float x0 = float(1500 + (ligne % 40) * 500), y0 = float(1500 + (ligne % 20) * 600);
+        tav.Picture1_MouseDown(1, 0, x0, y0);
+        for (int k = 1; k <= 4; ++k) {
+            QElapsedTimer e;
+            e.start();
+            tav.Picture1_MouseMove(1, 0, x0 + 300 * k, y0 + 100 * k);
+            mouvements.push_back(e.nsecsElapsed() / 1e6);
+        }
+        QElapsedTimer e;
+        e.start();
+        tav.Picture1_MouseUp(1, 0, x0 + 1200, y0 + 400);
+        relachements.push_back(e.nsecsElapsed() / 1e6);
+    }
+    if (NbLignesGrille != 256 || GrilleRef.TextMatrix(255, 1).isEmpty()) {
+        std::printf("the grid was not filled: %d rows\n", NbLignesGrille - 1);
+        return 1;
+    }
+    std::printf("release to grid row written, median of %zu rows: %.3f ms (max %.3f ms; target <= 1 ms)\n",
+                relachements.size(), mediane(relachements), maximum(relachements));
+    std::printf("one rubber-band mouse move, median of %zu: %.3f ms (max %.3f ms)\n", mouvements.size(),
+                mediane(mouvements), maximum(mouvements));
+    return 0;
+}

@@ -1,0 +1,108 @@
+// The steps the builders share; see outils_mesure.h.
+#include "measure/outils_mesure.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/vb.h"
+#include "grid/enregistrement.h"
+#include "grid/etat_grille.h"
+#include "image/etat_image.h"
+#include "measure/services_mesure.h"
+#include "platform/prompts.h"
+
+namespace Mesure {
+
+namespace {
+[[noreturn]] void Hors_limites() { throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range"); }
+
+// The items a pop-up menu shows: the visible ones of its array, greyed when unavailable.
+std::vector<Prompts::MenuItem> Elements(TableauControles& menu, int dernier) {
+    std::vector<Prompts::MenuItem> items;
+    for (int i = 1; i <= dernier; ++i) {
+        const Controle& c = menu(i);
+        if (c.Visible) items.push_back({i, c.Caption, c.Enabled});
+    }
+    return items;
+}
+} // namespace
+
+void Copie_vue(BoiteImage& copie) { copie.Charge_picture(tav().Picture1.Image()); }
+
+void Restaure_vue(const BoiteImage& copie) { vue().restaurer(copie.Image()); }
+
+void Debut_segment(int X, int Y, bool deux_copies) {
+    if (TraceOrigine || TraceSecondPoint) return;
+    TraceOrigine = -1;
+    MesureBloquee = -1;
+    TraceEnCours = -1;
+    Mstat::Croix_Image_Couleur(X, Y, Couleur_trace(0));
+    Tav& t = tav();
+    Copie_vue(t.Image1);
+    if (deux_copies) Copie_vue(t.Image2);
+    PointDepartX = X;
+    PointDepartY = Y;
+}
+
+bool Relache_proche(int X, int Y) {
+    const long long d = std::llabs(X - (long long)PointDepartX) + std::llabs(Y - (long long)PointDepartY);
+    return d < TolClic;
+}
+
+SegmentVue& Segment_ecran(int e) {
+    if (e < 0 || e > SegmentsEcranMax) Hors_limites();
+    return SegmentsEcran[e];
+}
+
+void Stocke_segment(int e, int ax, int ay, double bx, double by, bool tronque) {
+    SegmentVue& s = Segment_ecran(e);
+    // The record has entries 0 to 16 and rows 0 to 256: checked before anything is written.
+    if (e > 16) Hors_limites();
+    LigneTrame& t = Trame(NbLignesGrille);
+    const double f = FacteurZoom * EchelleAffichage;
+    const auto image = [f, tronque](double v, int origine) {
+        return tronque ? Vb::CLng(Vb::Int(v * f) + origine) : Vb::CLng(v * f + origine);
+    };
+    const SegmentTrame enregistre{image(ax, OrigineX), image(ay, OrigineY), image(bx, OrigineX), image(by, OrigineY)};
+    s = {ax, ay, Vb::CLng(bx), Vb::CLng(by)};
+    t.Segments[e] = enregistre;
+    t.Zoom = NiveauZoom;
+    t.Image = IndexImageActive;
+}
+
+void Enregistre_segment() {
+    Mstat::Ajoute_Ligne_Grille_Mesure();
+    TraceOrigine = 0;
+    MesureBloquee = 0;
+    TraceEnCours = 0;
+    TraceSecondPoint = 0;
+    ImageRestauree = 0;
+}
+
+void Menu_PopEtalon() {
+    Tav& t = tav();
+    if (const auto choix = Prompts::popupMenu(QStringLiteral("PopEtalon"), Elements(t.PopOrg, 5)))
+        t.PopOrg_Click(short(*choix));
+}
+
+void Menu_pop3D() {
+    Tav& t = tav();
+    if (const auto choix = Prompts::popupMenu(QStringLiteral("pop3D"), Elements(t.PopExt, 2)))
+        t.PopExt_Click(short(*choix));
+}
+
+void Imprime_numero_ligne() { vue().Print(QString::number(NbLignesGrille)); }
+
+void Texte_longueur(const TexteNote& n) {
+    tav().SegmentTextIncline(Vb::Format(PGr::Pixels_en_microns(LongueurPixels), FormatDecimal), n.x1, n.y1, 1.0f,
+                             n.x2, n.y2);
+}
+
+long Couleur_trace(int i) {
+    if (i < 0 || i >= int(CouleursTrace.size())) Hors_limites();
+    return Surface::QBColor(int(CouleursTrace[i]));
+}
+
+} // namespace Mesure
