@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/tav.h"
 #include "colour/ajustement.h"
@@ -17,18 +18,7 @@
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 
-namespace {
-
-template <typename F>
-void mesure(const char* nom, int fois, F f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < fois; ++i) f(i);
-    const auto t1 = std::chrono::steady_clock::now();
-    const double us = std::chrono::duration<double, std::micro>(t1 - t0).count() / fois;
-    std::printf("%-64s %12.3f us/call\n", nom, us);
-}
-
-} // namespace
+using namespace Bench;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

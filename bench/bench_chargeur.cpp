@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_partage.h"
 #include "base/tav.h"
@@ -21,64 +22,14 @@
 #include "platform/prompts.h"
 #include "platform/waits.h"
 
-namespace {
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-// Milliseconds of `n` runs of `f` (each after `avant`, untimed), the median.
-double chrono(int n, const std::function<void()>& f, const std::function<void()>& avant = {}) {
-    std::vector<double> t;
-    for (int i = 0; i < n; ++i) {
-        if (avant) avant();
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(e.nsecsElapsed() / 1e6);
-    }
-    return mediane(t);
-}
-
-// A picture with gradients, edges and grain, so that its JPEG decodes as a photograph's does.
-bool Ecrit_jpeg(const QString& chemin, int w, int h) {
-    QImage i(w, h, QImage::Format_RGB32);
-    std::uint32_t graine = 12345;
-    for (int y = 0; y < h; ++y) {
-        QRgb* ligne = reinterpret_cast<QRgb*>(i.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            graine = graine * 1664525u + 1013904223u;
-            const int bruit = int(graine >> 28);
-            const int disque = ((x / 97 + y / 89) & 1) * 60;
-            ligne[x] = qRgb((x * 255 / w + bruit) & 255, (y * 255 / h + disque) & 255, (disque + bruit * 3) & 255);
-        }
-    }
-    QImageWriter writer(chemin, "JPEG");
-    writer.setQuality(90);
-    return writer.write(i);
-}
-
-// The program as it starts, its window laid out for a view of 24000 x 15000 twips inside.
-void Demarre(const QString& dossier) {
-    Etat::Demarrage_test(dossier);
-    Tav& tav = *Tav::instance();
-    tav.Fenetre.Width = 27180;
-    tav.Fenetre.ScaleWidth = 27060;
-    tav.Fenetre.Height = 17060;
-    tav.Fenetre.ScaleHeight = 16060;
-    tav.WindowState = 0;
-    tav.Form_Resize();
-}
-
-} // namespace
+using namespace Bench;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    Demarre(dir.path());
+    Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
     std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
 
@@ -104,7 +55,7 @@ int main(int argc, char** argv) {
             ouvert = ouvert && script.remaining() == 0 && IndexImageActive == 1;
         },
         [&] {
-            Demarre(dir.path());
+            Demarre_vue_1600(dir.path());
             decode_chrono();
         });
 

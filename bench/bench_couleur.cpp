@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "base/etat_demarrage.h"
 #include "colour/ajustement_calcul.h"
 #include "colour/ecarts.h"
@@ -16,18 +17,9 @@
 #include "colour/zone.h"
 #include "platform/textfile.h"
 
+using namespace Bench;
+
 namespace {
-
-volatile double puits = 0;
-
-template <typename F>
-void mesure(const char* nom, int fois, F f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < fois; ++i) puits = puits + f(i);
-    const auto t1 = std::chrono::steady_clock::now();
-    const double us = std::chrono::duration<double, std::micro>(t1 - t0).count() / fois;
-    std::printf("%-56s %12.3f us/call\n", nom, us);
-}
 
 struct Nuance {
     Ecarts::RVB rvb;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
@@ -29,6 +30,8 @@
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "colour/etat_couleur.h"
+
+using Bench::mediane;
 
 namespace {
 
@@ -70,11 +73,6 @@ double lancer(const QString& programme, const QString& mode) {
     p.start(programme, {mode});
     p.waitForFinished(60000);
     return p.readAllStandardOutput().trimmed().toDouble() - debut;
-}
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 void Grille_pleine() {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
@@ -19,14 +20,9 @@
 #include "grid/etat_grille.h"
 #include "image/vue.h"
 
+using namespace Bench;
+
 namespace {
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double maximum(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
 
 // A picture with some texture, so that the view is not a flat colour.
 QImage Image_test(int w, int h) {
@@ -47,15 +43,8 @@ int main(int argc, char** argv) {
     qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    Etat::Demarrage_test(dir.path());
+    Bench::Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
-    // A window whose view is 24000 x 15000 twips inside: 1600 x 1000 pixels.
-    tav.Fenetre.Width = 27180;
-    tav.Fenetre.ScaleWidth = 27060;
-    tav.Fenetre.Height = 17060;
-    tav.Fenetre.ScaleHeight = 16060;
-    tav.WindowState = 0;
-    tav.Form_Resize();
     std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
 
     const QString chemin = dir.filePath(QStringLiteral("image.png"));

@@ -1,4 +1,5 @@
 // Times of the statistics library's laws and tests, printed per call.
+#include "bench/outils_bench.h"
 #include "stats/loi_normale.h"
 #include "stats/loi_student.h"
 #include "stats/shapiro_wilk.h"
@@ -11,17 +12,9 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-volatile double puits = 0;
+using namespace Bench;
 
-template <typename F>
-void mesure(const char* nom, int fois, F f) {
-    const auto t0 = std::chrono::steady_clock::now();
-    for (int i = 0; i < fois; ++i) puits = puits + f(i);
-    const auto t1 = std::chrono::steady_clock::now();
-    const double us = std::chrono::duration<double, std::micro>(t1 - t0).count() / fois;
-    std::printf("%-52s %12.3f us/call\n", nom, us);
-}
+namespace {
 
 std::vector<double> echantillon(int n) {
     std::vector<double> x(std::size_t(n) + 1, 0.0);
