@@ -49,6 +49,14 @@ void Ajustement::Ouvre() {
     f.Form_Activate();
 }
 
+void Ajustement::Sources_par_defaut() {
+    Option1(0).Enabled = false;
+    Option1(1).Enabled = true;
+    Selectionne(Option1, 1);
+    Selectionne(Option3, 0);
+    Option3(1).Value = 0;
+}
+
 void Ajustement::Form_Load() {
     Charge = true;
     for (int i = 0; i <= 2; ++i) {
@@ -56,11 +64,7 @@ void Ajustement::Form_Load() {
         Text3(i).Enabled = false;
         Label2(i).Caption.clear();
     }
-    Option1(0).Enabled = false;
-    Option1(1).Enabled = true;
-    Selectionne(Option1, 1);
-    Selectionne(Option3, 0);
-    Option3(1).Value = 0;
+    Sources_par_defaut();
     Text1(0).Enabled = false;
     VScroll1(0).Enabled = false;
     EtatAjustement = 0;

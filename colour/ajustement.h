@@ -181,6 +181,8 @@ private:
     void Fixe_texte(Controle& boite, const QString& texte);
     void Fixe_valeur(Controle& barre, int valeur);
     void Selectionne(TableauControles& options, int index);
+    // The first source and the grid's mean chosen, the typed values' option offered.
+    void Sources_par_defaut();
     void Fixe_coche(Controle& caseACocher, int valeur);
     // The handler a change of the control runs, if any.
     void Change(Controle& c);

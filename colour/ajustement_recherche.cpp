@@ -54,11 +54,7 @@ void Ajustement::Check4_Click() {
             Text1(i).BackColor = CouleursAjustement::Automatique;
             Label2(i).Caption.clear();
         }
-        Option1(0).Enabled = false;
-        Option1(1).Enabled = true;
-        Selectionne(Option1, 1);
-        Selectionne(Option3, 0);
-        Option3(1).Value = 0;
+        Sources_par_defaut();
         Text4.BackColor = CouleursAjustement::Blanc;
         Text4.Enabled = true;
         VScroll2.Enabled = true;

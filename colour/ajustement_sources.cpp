@@ -29,27 +29,22 @@ void Ajustement::Grise_Text3() {
     }
 }
 
-void Ajustement::Copie_LigneGrille(short row, short col) {
+// The three values of a row of `grille` after column `col` into the boxes Text3, shown.
+static void Copie_ligne(Grille& grille, TableauControles& boites, short row, int col) {
     for (int i = 1; i <= 3; ++i) {
-        GrilleRef.setRow(row);
-        GrilleRef.setCol(col + i);
-        Controle& t = Text3(i - 1);
+        grille.setRow(row);
+        grille.setCol(col + i);
+        Controle& t = boites(i - 1);
         t.Visible = true;
         t.Enabled = true;
-        t.Text = GrilleRef.Text();
+        t.Text = grille.Text();
     }
 }
 
+void Ajustement::Copie_LigneGrille(short row, short col) { Copie_ligne(GrilleRef, Text3, row, col); }
+
 void Ajustement::Copie_LigneGrille_Mode(short row) {
-    const int decalage = Option2(1).Value ? 3 : 0;
-    for (int i = 1; i <= 3; ++i) {
-        GrilleRefP.setRow(row);
-        GrilleRefP.setCol(decalage + i);
-        Controle& t = Text3(i - 1);
-        t.Visible = true;
-        t.Enabled = true;
-        t.Text = GrilleRefP.Text();
-    }
+    Copie_ligne(GrilleRefP, Text3, row, Option2(1).Value ? 3 : 0);
     GrilleRef.setRow(row);
 }
 
