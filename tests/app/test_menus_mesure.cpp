@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 #include "app/parametres.h"
 #include "base/etat_programme.h"
@@ -22,8 +23,6 @@ std::string s(const QString& q) { return q.toStdString(); }
 
 const QString kQuestion = QStringLiteral("effacer");
 
-using Clic = void (Tav::*)(short);
-
 // The items of `menu` that carry a check mark.
 std::vector<int> Coches(TableauControles& menu) {
     std::vector<int> l;
@@ -34,23 +33,24 @@ std::vector<int> Coches(TableauControles& menu) {
 
 TEST_F(FenetreMesure, ChoiceMenusKeepOneCheckMarkAndTheirValue) {
     struct Menu {
-        Clic clic;
-        TableauControles Tav::*menu;
+        std::function<void(short)> clic;
+        TableauControles* menu;
         std::vector<int> items;
     };
     const std::vector<Menu> menus = {
-        {&Tav::Fdemarrage_Click, &Tav::Fdemarrage, {0, 1, 2, 3, 4, 5, 20}},
-        {&Tav::Mndecim_Click, &Tav::Mndecim, {0, 1, 2, 3}},
-        {&Tav::statdef_Click, &Tav::statdef, {1, 2, 3, 4}},
-        {&Tav::MNSav_Click, &Tav::MNSav, {0, 1, 2}},
-        {&Tav::NoTexp_Click, &Tav::NoTexp, {1, 2, 3, 4, 5}},
-        {&Tav::Mn_Copie_Ecran_Click, &Tav::Mn_Copie_Ecran, {1, 2}},
-        {&Tav::F_Img_Click, &Tav::F_Img, {0, 1}},
+        {[&](short i) { tav.Fdemarrage_Click(i); }, &tav.Fdemarrage, {0, 1, 2, 3, 4, 5, 20}},
+        {[&](short i) { tav.Mndecim_Click(i); }, &tav.Mndecim, {0, 1, 2, 3}},
+        {[&](short i) { tav.statdef_Click(i); }, &tav.statdef, {1, 2, 3, 4}},
+        {[&](short i) { tav.MNSav_Click(i); }, &tav.MNSav, {0, 1, 2}},
+        {[&](short i) { tav.NoTexp_Click(i); }, &tav.NoTexp, {1, 2, 3, 4, 5}},
+        {[&](short i) { tav.Mn_Copie_Ecran_Click(i); }, &tav.Mn_Copie_Ecran, {1, 2}},
+        {[&](short i) { tav.F_Img_Click(i); }, &tav.F_Img, {0, 1}},
     };
     for (const Menu& m : menus)
         for (int i : m.items) {
-            (tav.*m.clic)(short(i));
-            EXPECT_EQ(Coches(tav.*m.menu), std::vector<int>{i});
+            m.clic(short(i));
+            const std::vector<int> coches = Coches(*m.menu), attendu = {i};
+            EXPECT_EQ(coches, attendu);
         }
     // The values the last choices left: "Brastel", "2", "Tests", "20".
     EXPECT_EQ(FonctionDemarrage, 20);
@@ -207,24 +207,6 @@ TEST_F(FenetreMesure, OptionsChosenInTheMenusGoToTheSettingsFile) {
     EXPECT_TRUE(lignes.contains(QStringLiteral("DECIMAUTO= FAUX")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("STATDEF= 1")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("SAVAUTO= 20")));
-}
-
-TEST_F(FenetreMesure, IllustrationReferenceAndChartItems) {
-    tav.Bout_Symb.Visible = true;
-    tav.Illus_Click(1);
-    EXPECT_FALSE(tav.Bout_Symb.Visible);
-    EXPECT_EQ(IllusReference, -1);
-    EXPECT_EQ(s(tav.StatusBar.Text), "placer le curseur au début du segment de référence");
-    tav.Illus_Click(4);
-    EXPECT_EQ(IllusTexte, -1);
-    tav.Illus_Click(1);
-    EXPECT_EQ(IllusTexte, 0);
-
-    tav.CalSrc_Click(1);
-    EXPECT_EQ(ReferenceSurImage, -1);
-    tav.CalSrc_Click(3);  // any item of the array turns the reference over
-    EXPECT_EQ(ReferenceSurImage, 0);
-    EXPECT_FALSE(tav.CalSrc(1).Checked);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The measuring window's option check boxes, frames that follow a drag, text boxes whose
-// focus selects their text, and the start-up warning accepted by reading it to its end.
+// The measuring window's option check boxes, frames that follow a drag, and the start-up
+// warning accepted by reading it to its end.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -10,7 +10,6 @@
 #include "base/gen.h"
 #include "base/grilles.h"
 #include "image/etat_image.h"
-#include "platform/bip.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/app/aide_commandes.h"
@@ -126,23 +125,6 @@ TEST_F(FenetreMesure, FramesFollowTheDragButTheCalibrationMode) {
     const Controle avant = tav.Frame(8);
     tav.Frame_MouseMove(8, 2, 0, 100, 250);  // the right button does not drag
     EXPECT_EQ(tav.Frame(8), avant);
-}
-
-TEST_F(FenetreMesure, ValueBoxSelectsItsTextOnFocus) {
-    tav.TBox(5).Text = QStringLiteral("12,5");
-    tav.StatusBar.Text = QStringLiteral("ancien");
-    tav.TBox_GotFocus(5);
-    EXPECT_EQ(tav.TBoxSelStart[5], 0);
-    EXPECT_EQ(tav.TBoxSelLength[5], 4);
-    EXPECT_EQ(s(tav.StatusBar.Text), "");
-}
-
-TEST_F(FenetreMesure, ViewSnapshotButtons) {
-    const int bips = Bip::entendus();
-    tav.Command4_Click(1);
-    tav.Command4_Click(0);
-    EXPECT_EQ(Bip::entendus(), bips + 1);
-    EXPECT_EQ(s(tav.StatusBar.Text), " ***  Attention : faire 'retrace' avant de reprendre les mesures  ! ****");
 }
 
 } // namespace
