@@ -65,12 +65,3 @@ void Tav::TgrilleMax_Click(short index) {
     TailleGrille = short(64 << index);
     GrilleRef.setRows(TailleGrille + 1);
 }
-
-void Tav::Bout_Click(short index) {
-    // The buttons of the text frame and of the state report; the others are the
-    // measuring part's.
-    if (index == 7 || index == 33 || index == 34) {
-        StatusBar.Text.clear();
-        Bout_cadre_texte(index);
-    }
-}

@@ -109,19 +109,6 @@ void Tav::MnuFIC_Click(short index) {
     }
 }
 
-void Tav::Mntool_Click(short index) {
-    switch (index) {
-    case 3:
-        cmdChargeMC_Click();
-        break;
-    case 6:
-        Gen::Calibrage_vers_groupe();
-        break;
-    default:
-        break;
-    }
-}
-
 void Tav::MnuEDit_Click(short index) {
     switch (index) {
     case 1:

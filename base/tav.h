@@ -8,6 +8,9 @@
 #include "platform/controles.h"
 #include "platform/surface_boite.h"
 
+// The caret or selection of each text box, by the box's index.
+using CurseursTBox = TableauFixe<int, 11>;
+
 // The window's controls, as models the procedures read and write: X(type, name, design values).
 #define CONTROLES_TAV(X) \
     X(QString, Caption, QStringLiteral("Tavirel")) /* the window's caption */ \
@@ -50,7 +53,7 @@
     X(TableauControles, MnuEDit) /* edit menu */ \
     X(TableauControles, MnuFonc) /* functions menu */ \
     X(TableauControles, Mncp) /* counting submenu */ \
-    X(TableauControles, MnuOpt) /* options menu */ \
+    X(TableauControles, MnuOpt, {18, {.Checked = true}}) /* options menu: 18 "Machine rapide" */ \
     X(TableauControles, Mntool, {6, {.Enabled = false}}) /* tools menu: 6 the calibration to the group, in multilayer mode only */ \
     X(TableauControles, Mnuaide) /* help menu */ \
     X(TableauControles, MnLang) /* language menu: 1 fr, 2 it, 3 es, 4 de, 5 en */ \
@@ -103,7 +106,13 @@
     X(TableauControles, Bout_dial) /* comment frame: 28 "Valider", 29 "annuler", 30 "Raz commentaire" */ \
     X(Controle, Check2, .BackColor = 0x8000000F) /* "Poly": lengths measured as chains; red while ticked */ \
     X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
-    X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */
+    X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */ \
+    X(Controle, Bout_Symb, .Visible = false) /* writes the micron unit in a scale bar's value box, shown for it */ \
+    X(Controle, Check3) /* annotations also go onto the full-size copy */ \
+    X(TableauControles, Mndecim) /* decimals menu: 0 "auto", 1 to 3 fixed */ \
+    X(TableauControles, CalSrc) /* reference menu: 1 "active la référence sur image" */ \
+    X(CurseursTBox, TBoxSelStart) /* caret of each text box */ \
+    X(CurseursTBox, TBoxSelLength) /* selected length of each text box */
 
 // The window holds no widget. Its handlers keep their names and take the arguments the
 // original events carried.
@@ -262,6 +271,38 @@ public:
     // The row scroll bar moved: keeps the comment being edited, then loads the new row's.
     void VScroll2_Change();
     void Bout_dial_Click(short index);
+
+    // --- command bar, its compact copy and the micron button
+    void Bout_C_Click(short index);
+    void Bout_Symb_Click();
+
+    // --- function, option, tool and colour-chart menus
+    void MnDens_Click(short index);
+    void Mnusurf_Click(short index);
+    void Fdemarrage_Click(short index);
+    void Mndecim_Click(short index);
+    void statdef_Click(short index);
+    void MNSav_Click(short index);
+    void NoTexp_Click(short index);
+    void Mn_Copie_Ecran_Click(short index);
+    void MnuOpt_Click(short index);
+    void Illus_Click(short index);
+    void CalSrc_Click(short index);
+    void MnuChrt_Click(short index);
+
+    // --- option check boxes, single buttons, floating frames and text boxes
+    void Check_Click(short index);
+    void Check3_Click();
+    void CheckExpert_Click();
+    void cmd_Ch_Click();
+    void cmdAlerte_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click(short index);
+    void copie_Click();
+    void Frame_MouseMove(short index, short Button, short Shift, float X, float Y);
+    void TBox_Click(short index);
+    void TBox_GotFocus(short index);
 
 private:
     Tav() = default;

@@ -26,14 +26,16 @@ void Vider_valeurs(Grille& g, bool peindre) {
 
 namespace Gen {
 
-void RAZ_grille(short sans_question) {
-    const bool donnees = GrilleRef.Rows() > 1 && GrilleRef.Cols() > 1 && !GrilleRef.TextMatrix(1, 1).isEmpty();
+bool RAZ_grille(short sans_question) {
+    // A grid holds data when it has rows, whatever its first cell: a pasted table may
+    // start with a blank one.
+    const bool donnees = NbLignesGrille > 1;
     if (sans_question == 0 && donnees) {
         const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" ? "),
                                       Prompts::YesNo | Prompts::IconQuestion);
         if (r != Prompts::Yes) {
             ModeCalibrage = 0;
-            return;
+            return false;
         }
     }
     Vider_valeurs(GrilleRef, true);
@@ -43,6 +45,7 @@ void RAZ_grille(short sans_question) {
     EtapeMesure = 1;
     NbLignesGrille = 1;
     PointEnCours = 0;
+    return true;
 }
 
 void RAZ_grille_stat() {

@@ -3,8 +3,9 @@
 // the full clearing are procedures of the measuring window (app/tav.h).
 
 namespace Gen {
-// Empties the grid; with `sans_question` 0 a grid holding data is cleared only after Yes.
-void RAZ_grille(short sans_question);
+// Empties the grid; with `sans_question` 0 a grid holding rows is cleared only after Yes.
+// Returns false when the user kept the grid, so callers leave the rows' records alone.
+bool RAZ_grille(short sans_question);
 // Empties the statistics grid's values and the column summaries.
 void RAZ_grille_stat();
 // Zeroes the count, D1, median and D9 of every column.

@@ -3,5 +3,6 @@
 namespace Gen {
 
 void Copie_ecran(const QString&, float) {}
+void Sauve_image_twain(short) {}
 
 } // namespace Gen

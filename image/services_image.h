@@ -27,6 +27,8 @@ void Calibrage_vers_groupe();
 // Removes the images chosen in the folder pane's purge list.
 void Efface_images_choisies();
 void Copie_ecran(const QString& base, float contexte);
+// Saves the last acquired picture.
+void Sauve_image_twain(short mode);
 } // namespace Gen
 
 namespace Image {

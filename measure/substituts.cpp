@@ -18,6 +18,7 @@ namespace BGr {
 void Echelle_saisie() {}
 void Texte_saisie() {}
 void Echelle_valeur() {}
+void Commentaire_saisie() {}
 } // namespace BGr
 
 // The redraw of every recorded measurement, and the calibration's steps.

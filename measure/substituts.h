@@ -22,4 +22,6 @@ namespace BGr {
 void Echelle_saisie();
 void Texte_saisie();
 void Echelle_valeur();
+// The unit step of a scale bar, after OK on its value.
+void Commentaire_saisie();
 } // namespace BGr

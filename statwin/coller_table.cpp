@@ -22,14 +22,7 @@ QString texteColle() {
 }
 
 // Clears the grid after the user's consent; false when the user keeps it.
-bool Vider_grille() {
-    Gen::RAZ_grille(0);
-    try {
-        return GrilleRef.Rows() < 2 || GrilleRef.Cols() < 2 || GrilleRef.TextMatrix(1, 1).isEmpty();
-    } catch (const std::exception&) {
-        return true;
-    }
-}
+bool Vider_grille() { return Gen::RAZ_grille(0); }
 
 // Writes a table read from the clipboard into the grids, sized to hold it.
 void Ecrire_table(const TableCollee::Lecture& t, bool parColonnes) {

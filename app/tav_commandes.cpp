@@ -1,0 +1,294 @@
+// The measuring window's command bar: every button of the `bout` array comes here, the
+// compact copies of `Bout_C` forward here, and `Bout_Symb` writes the micron unit.
+#include "app/aide.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/grilles.h"
+#include "base/messages.h"
+#include "base/rappels.h"
+#include "base/tav.h"
+#include "grid/deciles.h"
+#include "grid/effacement.h"
+#include "grid/etat_grille.h"
+#include "grid/rapport.h"
+#include "grid/resultats.h"
+#include "image/etat_image.h"
+#include "measure/etat_mesure.h"
+#include "measure/services_mesure.h"
+#include "measure/substituts.h"
+#include "platform/pressepapier.h"
+#include "platform/surface.h"
+#include "platform/waits.h"
+#include "statwin/fenhisto.h"
+
+namespace {
+
+constexpr long kFaceBouton = 0x8000000F;  // the system's button face
+constexpr long kVertClair = 0xC0FFC0;     // a mode that is on
+constexpr long kRouge = 255;              // an operation under way
+
+// Every redraw of the command bar goes through the hook the measuring part installs, the
+// same road the grid and the image handling take to it.
+void Redessine() { Rappels::Retrace(0); }
+
+// The records of the first rows lose their image once the grid they belonged to is gone.
+void Oublie_images_trame() {
+    for (int i = 0; i <= 10; ++i) Trame(i).Image = 0;
+}
+
+// Deletes the grid's current row with its record, then detaches the first records.
+void Efface_ligne_courante(Tav& tav) {
+    short ligne = short(GrilleRef.Row());
+    tav.Efface_ligne(ligne);
+    Oublie_images_trame();
+}
+
+// OK of the annotation dialogue; false when no annotation is being entered, the OK then
+// being the calibration's.
+bool Ok_annotation(Tav& tav) {
+    if (IllusReferenceValeur) {
+        tav.Rappel_Ecran3();
+        if (EtatSaisie == 1) {
+            EtatSaisie = 2;
+            tav.Bout_Symb.Visible = true;
+            // The unit step works only on a simple reference; the oriented one borrows it.
+            IllusReference = -1;
+            BGr::Commentaire_saisie();
+            IllusReference = 0;
+            tav.bout(10).BackColor = kFaceBouton;
+            return true;
+        }
+        if (EtatSaisie == 3) {
+            Waits::processEvents();
+            BGr::Echelle_valeur();
+            TraceEnCours = 0;
+            return true;
+        }
+    }
+    if (IllusReference) {
+        if (EtatSaisie == 1) {
+            EtatSaisie = 2;
+            tav.Bout_Symb.Visible = true;
+            BGr::Commentaire_saisie();
+            tav.bout(10).BackColor = kFaceBouton;
+            return true;
+        }
+        if (EtatSaisie == 3) {
+            BGr::Echelle_saisie();
+            Waits::processEvents();
+            return true;
+        }
+    }
+    if (IllusTexte && EtatSaisie == 1) {
+        BGr::Texte_saisie();
+        Waits::processEvents();
+        return true;
+    }
+    return false;
+}
+
+// Cancel of the annotation dialogue: the active annotation hears it in its step 4.
+bool Annule_annotation() {
+    if (IllusReferenceOrientee || IllusReferenceValeur) {
+        EtatSaisie = 4;
+        BGr::Echelle_valeur();
+        return true;
+    }
+    if (IllusReference) {
+        EtatSaisie = 4;
+        BGr::Echelle_saisie();
+        return true;
+    }
+    if (IllusTexte) {
+        EtatSaisie = 4;
+        BGr::Texte_saisie();
+        return true;
+    }
+    return false;
+}
+
+// The pan toggle shared by `bout`(5) and `Bout_C`(5).
+void Bascule_main(Tav& tav) {
+    ModeDeplaceBascule = ModeDeplaceBascule ? 0 : -1;
+    ModeDeplace = 0;
+    if (ModeDeplaceBascule) {
+        ModeDeplace = -1;
+        tav.StatusBar.Text = Lib_Langue[65];
+    }
+}
+
+} // namespace
+
+void Tav::Bout_Click(short index) {
+    // The text frame's buttons and the state report keep their own ending.
+    if (index == 7 || index == 33 || index == 34) {
+        StatusBar.Text.clear();
+        Bout_cadre_texte(index);
+        return;
+    }
+    StatusBar.Text.clear();
+    if (index == 31 || index == 32) bout(10).BackColor = kFaceBouton;
+    if (index == 31) {
+        Bout_Symb.Visible = false;
+        if (Ok_annotation(*this)) return;
+    }
+    if (index == 32 && Annule_annotation()) return;
+
+    switch (index) {
+    case 1:
+        // Before any picture there is no bare view to go back to.
+        if (!Image2.Image().isNull()) Picture1.surface().restaurer(Image2.Image());
+        Redessine();
+        break;
+    case 2:
+        StatusBar.Text = Lib_Menu[7];
+        EffacE_1();
+        Calcul_stat();
+        Gen::Calcule_deciles();
+        break;
+    case 3:
+        StatusBar.Text = Lib_Menu[19];
+        GrilleRef.setRow(1);
+        GrilleRef.setCol(1);
+        // A grid without rows goes without a question; one with rows is kept whatever its
+        // first cell holds.
+        if (NbLignesGrille <= 1) {
+            Gen::RAZ_grille(1);
+            Efface_ligne_courante(*this);
+            Redessine();
+        }
+        if (Frame(6).Visible) {
+            Frame(6).Visible = false;
+            return;
+        }
+        Frame(6).Visible = true;
+        Calcul_stat();
+        break;
+    case 4:
+        LoupeVisible = LoupeVisible ? 0 : -1;
+        bout(4).BackColor = kFaceBouton;
+        PLoupePic.Visible = LoupeVisible != 0;
+        if (LoupeVisible) bout(4).BackColor = kVertClair;
+        break;
+    case 5:
+        Bascule_main(*this);
+        DeplaceMain();
+        break;
+    case 8:
+        FraListeImg.Visible = !FraListeImg.Visible;
+        aff_liste_images();
+        if (FraListeImg.Visible) StatusBar.Text = Lib_Langue[67];
+        break;
+    case 9:
+        ModeComptage = ModeComptage ? 0 : -1;
+        bout(9).BackColor = kFaceBouton;
+        if (ModeComptage) {
+            ClicArme = -1;
+            TBox(6).Text = QStringLiteral("0");
+            bout(9).BackColor = kVertClair;
+        }
+        break;
+    case 11: {
+        FenHisto* fen = FenHisto::instance();
+        fen->placer(1000, 500);
+        fen->montrer_modal();
+        break;
+    }
+    case 12:
+    case 13: {
+        const int k = index - 12;
+        CouleursTrace[k] = (CouleursTrace[k] + 1) % 16;
+        bout(index).BackColor = Surface::QBColor(int(CouleursTrace[k]));
+        Redessine();
+        break;
+    }
+    case 14:
+        Cherche_spore();
+        Frame(6).Visible = false;
+        if (AutoRetrace) Redessine();
+        break;
+    case 15: {
+        short ligne = short(GrilleRef.Row());
+        Efface_ligne(ligne);
+        Redessine();
+        break;
+    }
+    case 16:
+        // No to the question keeps the grid, and with it the selected row.
+        if (Gen::RAZ_grille(0)) Efface_ligne_courante(*this);
+        Redessine();
+        break;
+    case 17:
+        RAZ_Grille_total();
+        break;
+    case 18:
+        Frame(6).Visible = false;
+        break;
+
+    // ---- calibration: 6 the file's editor, 10 pointing, 19 to 27 and 44 the calibration
+    // frames, and the OK (31) and Annule (32) of its dialogue once no annotation took them.
+    case 6:
+    case 10:
+    case 19: case 20: case 21: case 22: case 23: case 24: case 25: case 26: case 27:
+    case 31:
+    case 32:
+    case 44:
+        break;
+    // ---- end of the calibration's buttons
+
+    case 37:
+        PressePapier::mettre_texte(TBox(8).Text);
+        break;
+    case 38:
+        Frame(12).Visible = false;
+        break;
+    case 39:
+        if (Frame(12).Visible) {
+            Frame(12).Visible = false;
+            return;
+        }
+        Gen::Affiche_resultats();
+        break;
+    case 40:
+        bout(40).BackColor = kRouge;
+        if (Gen::RAZ_grille(0)) Efface_ligne_courante(*this);
+        break;
+    case 41:
+        if (NbLignesGrille > 1) {
+            GrilleRef.setCol(GrilleRef.Cols() - 1);
+            GrilleRef.setRow(NbLignesGrille - 1);
+            GrilleRef.setColAlignment(GrilleRef.Cols() - 1, int(Qt::AlignLeft | Qt::AlignTop));
+            GrilleRef.setTextMatrix(NbLignesGrille - 1, GrilleRef.Cols() - 1, TBox(6).Text);
+            TBox(6).Text = QStringLiteral("0");
+            ComptageEnCours = -1;
+        }
+        break;
+    case 42:
+        Gen::Copie_texte_resultats();
+        Flash(0x00FF00, QStringLiteral("         Notation enregistrée"), 1);
+        break;
+    case 43:
+        Gen::Affiche_resultats();
+        break;
+    default:
+        break;
+    }
+
+    PGr::Restaure_image();
+    PGr::RAZ_etats_trace();
+    bout(40).BackColor = kFaceBouton;
+    if (!ReferenceSurImage) Redessine();
+}
+
+void Tav::Bout_C_Click(short index) {
+    if (index == 5) {
+        Bascule_main(*this);
+        DeplaceMain_bis();
+        return;
+    }
+    // The compact "retrace" redraws, as its caption says.
+    Bout_Click(index == 6 ? short(1) : index);
+}
+
+void Tav::Bout_Symb_Click() { TBox(5).Text = QStringLiteral(" µm"); }

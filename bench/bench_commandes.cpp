@@ -1,0 +1,106 @@
+// Times of the measuring window's menus on a full grid of 255 rows, in a view of
+// 1600 x 1000 pixels showing a 4000 x 3000 picture: a change of function from the menu
+// (question answered Yes, grid cleared, view repainted and redrawn), and "maj grille"
+// (the grid written to a file and read back from it).
+// Run the Release build: build/release/bench_commandes
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/etat.h"
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/grilles.h"
+#include "base/tav.h"
+#include "grid/enregistrement.h"
+#include "grid/etat_grille.h"
+#include "image/vue.h"
+#include "platform/prompts.h"
+
+namespace {
+
+double mediane(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double maximum(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+QImage Image_test(int w, int h) {
+    QImage i(w, h, QImage::Format_RGB32);
+    QPainter p(&i);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor(30, 60, 90));
+    g.setColorAt(1, QColor(200, 180, 120));
+    p.fillRect(i.rect(), g);
+    for (int k = 0; k < 400; ++k) p.drawEllipse((k * 997) % w, (k * 571) % h, 40, 30);
+    return i;
+}
+
+// The segment function with its 255 rows, as the measures record them.
+bool Grille_pleine(Tav& tav) {
+    tav.MnuFonc_Click(1);
+    for (int ligne = 1; ligne <= 255; ++ligne) {
+        LongueurPixels = 100 + ligne;
+        Mstat::Ajoute_Ligne_Grille_Mesure();
+    }
+    return NbLignesGrille == 256 && !GrilleRef.TextMatrix(255, 1).isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    Etat::Demarrage_test(dir.path());
+    Tav& tav = *Tav::instance();
+    tav.Fenetre.Width = 27180;
+    tav.Fenetre.ScaleWidth = 27060;
+    tav.Fenetre.Height = 17060;
+    tav.Fenetre.ScaleHeight = 16060;
+    tav.WindowState = 0;
+    tav.Form_Resize();
+    const QString chemin = dir.filePath(QStringLiteral("image.png"));
+    if (!Image_test(4000, 3000).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
+    BGr::Efface_vue();
+    IndexImageActive = 1;  // as selecting the loader's first image does
+    SauveAuto = 0;
+
+    constexpr int kFois = 10;
+    std::vector<double> changements, rafraichissements;
+    for (int k = 0; k < kFois; ++k) {
+        if (!Grille_pleine(tav)) {
+            std::printf("the grid was not filled: %d rows\n", NbLignesGrille - 1);
+            return 1;
+        }
+        QElapsedTimer e;
+        e.start();
+        tav.Mntool_Click(4);
+        rafraichissements.push_back(e.nsecsElapsed() / 1e6);
+        if (NbLignesGrille != 256) {
+            std::printf("the refresh lost rows: %d left\n", NbLignesGrille - 1);
+            return 1;
+        }
+        Prompts::Script script;
+        script.message(QStringLiteral("effacer"), Prompts::Yes);
+        e.start();
+        tav.MnDens_Click(1);
+        changements.push_back(e.nsecsElapsed() / 1e6);
+        if (NbLignesGrille != 1 || NumFonction != 13) {
+            std::printf("the function did not change\n");
+            return 1;
+        }
+    }
+    std::printf("function change from the menu on 255 rows, median of %d: %.3f ms (max %.3f ms)\n", kFois,
+                mediane(changements), maximum(changements));
+    std::printf("\"maj grille\" on 255 rows, median of %d: %.3f ms (max %.3f ms)\n", kFois, mediane(rafraichissements),
+                maximum(rafraichissements));
+    return 0;
+}
