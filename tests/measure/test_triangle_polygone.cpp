@@ -141,14 +141,20 @@ TEST_F(TrianglePolygone, UnGrandPolygoneSEnregistreEtSeRelit) {
     EXPECT_EQ(cell(1, 2), "7200");
     EXPECT_EQ(entree(1, 2).x1, 3240000000LL);
     EXPECT_EQ(entree(1, 2).y1, 7200000);
+    // A second polygon, whose line in the file holds the first one's closed flag.
+    Sommet(1500, 1500);
+    Sommet(1200, 1200);
+    Sommet(1800, 1200);
+    Sommet(0, 0, 2);
+    ASSERT_EQ(NbLignesGrille, 3);
 
     const QString p = chemin(QStringLiteral("grand.trm"));
     ASSERT_TRUE(Gen::Ecrit_trame(p));
     QStringList lignes;
     ASSERT_TRUE(TextFile::readLines(p, lignes));
-    EXPECT_TRUE(lignes.last().contains(QStringLiteral(";3240000000;7200000;")));
-    // Read back over the grid (the reader asks before clearing it), and an open polygon
-    // chosen meanwhile: the file's last flag says closed.
+    EXPECT_TRUE(lignes[lignes.size() - 2].contains(QStringLiteral(";3240000000;7200000;")));
+    // "Polygone ouvert" chosen meanwhile: the file's last flag says closed, and polygons
+    // go on closing after loading.
     Surface_menu(3);
     short statut = 0;
     Gen::Lit_trame(p, statut);
@@ -157,6 +163,7 @@ TEST_F(TrianglePolygone, UnGrandPolygoneSEnregistreEtSeRelit) {
     EXPECT_EQ(cell(1, 2), "7200");
     EXPECT_EQ(cell(1, 3), "900");
     EXPECT_EQ(cell(1, 4), "0");
+    EXPECT_TRUE(PolygoneCercles);
 }
 
 } // namespace
