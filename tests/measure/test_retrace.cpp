@@ -155,4 +155,38 @@ TEST_F(Retrace, UnGroupeSArreteAuPremierRangSansImage) {
     EXPECT_EQ(Px(Vue(), 120, 100), Gris);   // another image's row, without "Img MC"
 }
 
+// Rows of another picture of the loader show, in the second colour, only with both
+// "Img MC" and "mode MC" ticked.
+TEST_F(Retrace, LesRangsDUneAutreImage) {
+    const auto ouvre = [this](const QString& nom) {
+        Prompts::Script script;
+        script.open(chemin(nom), QStringLiteral("Ouvrir Image"));
+        tav.MnuFIC_Click(1);
+        EXPECT_EQ(script.remaining(), 0);
+    };
+    ouvre(QStringLiteral("image1000.png"));
+    Niveau(0);
+    Fonction(2);
+    Glisse(1500, 1500, 2100, 1500);
+    Glisse(1800, 1400, 1800, 1600);
+    QImage autre(1000, 750, QImage::Format_RGB32);
+    autre.fill(QColor(Gris));
+    ASSERT_TRUE(autre.save(chemin(QStringLiteral("autre.png"))));
+    ouvre(QStringLiteral("autre.png"));
+    ASSERT_EQ(IndexImageActive, 2);
+    Niveau(0);
+    Glisse(1500, 3000, 2100, 3000);
+    Glisse(1800, 2900, 1800, 3100);
+    tav.Retrace(0);
+    EXPECT_EQ(Px(Vue(), 120, 200), Trace0);
+    EXPECT_EQ(Px(Vue(), 120, 100), Gris);
+    tav.chkMC(1).Value = 1;
+    tav.chkMC_Click(1);
+    EXPECT_EQ(Px(Vue(), 120, 100), Gris);
+    tav.chkMC(0).Value = 1;
+    tav.chkMC_Click(0);
+    EXPECT_EQ(Px(Vue(), 120, 100), Trace1);
+    EXPECT_EQ(Px(Vue(), 120, 200), Trace0);
+}
+
 } // namespace
