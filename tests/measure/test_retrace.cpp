@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "base/etat_partage.h"
+#include "platform/prompts.h"
 #include "tests/measure/aide_surfaces.h"
 
 namespace {
@@ -153,6 +154,25 @@ TEST_F(Retrace, UnGroupeSArreteAuPremierRangSansImage) {
     tav.Retrace(0);
     EXPECT_EQ(Px(Vue(), 120, 200), Trace0);
     EXPECT_EQ(Px(Vue(), 120, 100), Gris);   // another image's row, without "Img MC"
+}
+
+TEST_F(Retrace, CouleurCarreDeLaZone) {
+    {
+        Prompts::Script script;
+        script.message(QStringLiteral("étalon"));
+        tav.MnuFonc_Click(20);
+    }
+    tav.Lrg_Click(3);   // a zone of 8 pixels: the square's half side is 7 pixels of the picture
+    Appui(1500, 1500);
+    Relache(1500, 1500);
+    ASSERT_EQ(NbLignesGrille, 2);
+    Vue_decalee();
+    // 7 x 2540 / 96 / 2.4720486 = 74.9 units, 5 pixels about (59.3, 79.2).
+    EXPECT_TRUE(Autour(Vue(), 54, 79, Trace0));
+    EXPECT_TRUE(Autour(Vue(), 59, 74, Trace0));
+    EXPECT_EQ(Px(Vue(), 59, 79 - 9), Gris);
+    EXPECT_EQ(Px(Vue(), 100, 95), Gris);
+    Garde(QStringLiteral("couleur"));
 }
 
 // Rows of another picture of the loader show, in the second colour, only with both
