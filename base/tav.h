@@ -190,6 +190,8 @@ public:
 
     // --- measuring and image services used by the grid and statistics parts
     void Retrace(short mode);
+    // The view repainted, then every recorded row drawn on it; mode 1 gives it the focus.
+    void retrace_1(short mode);
     void PasCalibr(short etape);
     void Calibrage_Ouvre(short index);
     void F_Img_Click(short index);

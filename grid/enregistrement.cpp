@@ -37,6 +37,12 @@ QString texte_simple(float v) {
     return s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
 }
 
+// The count box as a whole number of the record.
+std::int64_t Compte(const QString& texte) {
+    const double n = Vb::ArrondiPair(Vb::Val(texte));
+    return std::abs(n) < 9.2e18 ? std::int64_t(n) : 0;
+}
+
 void Erreur_grille() { throw Vb::Erreur(Vb::ErrIndiceGrille, "Subscript out of range"); }
 
 // A value column of the row: never the row number, "img" or the comment.
@@ -246,10 +252,17 @@ void Inscrit_mesure_grille() {
             if (NumFonction == 10) {
                 NbLignesGrille += 1;
                 Ecrit_valeur(ligne, 1, t.TBox(6).Text);
+                // The count is kept beside the numbered point, so that a file gives it back.
+                LigneTrame& tr = Trame(ligne);
+                tr.Segments[1].x2 = Compte(t.TBox(6).Text);
+                tr.Zoom = NiveauZoom;
+                tr.Image = IndexImageActive;
             } else if (NumFonction == 13 || NumFonction == 14) {
                 const double nb = Vb::Val(t.TBox(6).Text);
                 const double s = ValeursLigne[1];
                 Ecrit_valeur(ligne, 2, t.TBox(6).Text);
+                // The count is kept after the surface's corners, so that a file gives it back.
+                Trame(ligne).Segments[2].x1 = Compte(t.TBox(6).Text);
                 // Without a surface there is no density: the cells stay empty.
                 const double d = s > 0 ? nb / s : NAN;
                 Ecrit_valeur(ligne, 3, texte_format(d, FormatDecimal));
@@ -323,7 +336,7 @@ void Clic_comptage(short bouton, short, float x, float y) {
             if (bouton == 1) {
                 compte_un();
                 short b = bouton;
-                Rappels::Clic_Mesure(Vb::CInt(x), Vb::CInt(y), b, 1);
+                Rappels::Clic_Mesure(Vb::CLng(x), Vb::CLng(y), b, 1);
             } else if (bouton == 2) {
                 if (!Refus_grille_pleine()) Inscrit_mesure_grille();
             }

@@ -5,9 +5,11 @@
 
 #include "base/etat_struct.h"
 
-// The two clicked points behind one value, in image pixels.
+// The two clicked points behind one value, in image units. Some functions keep other
+// whole numbers in these fields (a polygon's surface and perimeter x 1000, counts), which
+// outgrow 32 bits on a large object: the fields are 64 bits.
 struct SegmentTrame {
-    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int64_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool operator==(const SegmentTrame&) const = default;
 };
 

@@ -45,6 +45,18 @@ bool Booleen_lu(const QString& texte, long long& drapeau) {
     return true;
 }
 
+// A field of the record: a plain decimal integer is read exactly over the 64 bits; any
+// other number form (a decimal part, an exponent) as a number, rounded half to even.
+std::optional<std::int64_t> Champ_lu(const QString& valeur) {
+    const QString t = valeur.trimmed();
+    bool ok = false;
+    const qlonglong n = t.toLongLong(&ok, 10);
+    if (ok) return std::int64_t(n);
+    long long v = 0;
+    if (Entier_lu(t, -9.2e18, 9.2e18, v)) return std::int64_t(v);
+    return std::nullopt;
+}
+
 // The fields of a row line: every piece the line closes with a ";", trimmed; the text
 // after the last ";" is no field.
 LigneLue Ligne_lue(const QString& texte, int ligne, int rang) {
@@ -64,9 +76,7 @@ LigneLue Ligne_lue(const QString& texte, int ligne, int rang) {
             if (Entier_lu(valeur, -32768, 32767, v)) lu = std::int16_t(v);
             (champ == 0 ? r.zoom : r.image) = lu;
         } else {
-            std::optional<std::int32_t> lu;
-            if (Entier_lu(valeur, -2147483648.0, 2147483647.0, v)) lu = std::int32_t(v);
-            r.points.push_back(lu);
+            r.points.push_back(Champ_lu(valeur));
         }
         ++champ;
     }

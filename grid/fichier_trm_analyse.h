@@ -19,14 +19,15 @@ struct Contexte {
     int tailleGrille = 256;  // the grid size in use (64, 128 or 256)
 };
 
-// One row line: its record's zoom level and image, then the coordinates of its values,
-// four per value; a field that is not a whole number of its range is empty, and the
-// fields stop where the line's ";" do.
+// One row line: its record's zoom level and image (16 bits), then the fields of its
+// values, four per value (64 bits: coordinates, and the whole numbers some functions keep
+// there); a field that is not a whole number of its range is empty, and the fields stop
+// where the line's ";" do.
 struct LigneLue {
     int ligne = 0;  // line in the file
     int rang = 0;   // grid row, from 1
     std::optional<std::int16_t> zoom, image;
-    std::vector<std::optional<std::int32_t>> points;
+    std::vector<std::optional<std::int64_t>> points;
 };
 
 struct Commentaire {

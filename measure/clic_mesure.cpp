@@ -1,6 +1,6 @@
 // The click dispatcher: a press or a release on the view goes, in a fixed order of tests,
 // to the triangle, the polygon, the scale bar's drag, the count, the density surface or
-// one of the length builders. Also the crosses that mark a clicked point.
+// one of the length builders.
 #include "base/etat_partage.h"
 #include "base/messages.h"
 #include "base/vb.h"
@@ -9,7 +9,6 @@
 #include "image/etat_image.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
-#include "measure/substituts.h"
 #include "platform/prompts.h"
 
 using namespace Mesure;
@@ -60,18 +59,6 @@ void Clic_longueur(int X, int Y, short& Button, short press) {
 } // namespace
 
 namespace Mstat {
-
-void Croix_Image_Couleur(int x, int y, long couleur) {
-    Surface& v = vue();
-    v.ForeColor = couleur;
-    Croix_Image(x, y);
-}
-
-void Croix_Image(int x, int y) {
-    Surface& v = vue();
-    v.Line(x - 100.0, y, x + 100.0, y);
-    v.Line(x, y - 100.0, x, y + 100.0);
-}
 
 void Clic_Mesure(int X, int Y, short& Button, short press) {
     // A click the measure cannot take (a colour beyond the three of the palette, a count

@@ -1,6 +1,7 @@
 // The steps the builders share; see outils_mesure.h.
 #include "measure/outils_mesure.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -17,16 +18,6 @@ namespace Mesure {
 
 namespace {
 [[noreturn]] void Hors_limites() { throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range"); }
-
-// The items a pop-up menu shows: the visible ones of its array, greyed when unavailable.
-std::vector<Prompts::MenuItem> Elements(TableauControles& menu, int dernier) {
-    std::vector<Prompts::MenuItem> items;
-    for (int i = 1; i <= dernier; ++i) {
-        const Controle& c = menu(i);
-        if (c.Visible) items.push_back({i, c.Caption, c.Enabled});
-    }
-    return items;
-}
 } // namespace
 
 void Copie_vue(BoiteImage& copie) { copie.Charge_picture(tav().Picture1.Image()); }
@@ -81,19 +72,27 @@ void Enregistre_segment() {
     ImageRestauree = 0;
 }
 
-void Menu_PopEtalon() {
-    Tav& t = tav();
-    if (const auto choix = Prompts::popupMenu(QStringLiteral("PopEtalon"), Elements(t.PopOrg, 5)))
-        t.PopOrg_Click(short(*choix));
+
+void Imprime_numero_ligne() { Imprime_nombre(NbLignesGrille); }
+
+void Imprime_nombre(long long n) {
+    vue().Print(n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n));
 }
 
-void Menu_pop3D() {
-    Tav& t = tav();
-    if (const auto choix = Prompts::popupMenu(QStringLiteral("pop3D"), Elements(t.PopExt, 2)))
-        t.PopExt_Click(short(*choix));
+void Trace_ellipse_densite(double x0, double y0, double x1, double y1, long couleur) {
+    const double dx = x1 - x0, dy = y1 - y0;
+    if (dx == 0) throw Vb::Erreur(Vb::ErrDivisionZero, "division by zero");
+    const double r = std::sqrt(dx * dx + dy * dy), a = std::abs(dy / dx);
+    // The box's circle narrows a shape of aspect above 1 (r / a across): its radius is
+    // then taken a times larger, so that both aspects give r across and r x a down.
+    vue().Circle(x0, y0, a > 1 ? r * a : r, couleur, {}, {}, a);
 }
 
-void Imprime_numero_ligne() { vue().Print(QString::number(NbLignesGrille)); }
+SegmentTrame Vers_image(double ax, double ay, double bx, double by) {
+    const double f = FacteurZoom * EchelleAffichage;
+    return {Vb::CLng(ax * f + OrigineX), Vb::CLng(ay * f + OrigineY), Vb::CLng(bx * f + OrigineX),
+            Vb::CLng(by * f + OrigineY)};
+}
 
 void Texte_longueur(const TexteNote& n) {
     tav().SegmentTextIncline(Vb::Format(PGr::Pixels_en_microns(LongueurPixels), FormatDecimal), n.x1, n.y1, 1.0f,
@@ -106,3 +105,19 @@ long Couleur_trace(int i) {
 }
 
 } // namespace Mesure
+
+namespace Mstat {
+
+void Croix_Image_Couleur(int x, int y, long couleur) {
+    Surface& v = Mesure::vue();
+    v.ForeColor = couleur;
+    Croix_Image(x, y);
+}
+
+void Croix_Image(int x, int y) {
+    Surface& v = Mesure::vue();
+    v.Line(x - 100.0, y, x + 100.0, y);
+    v.Line(x, y - 100.0, x, y + 100.0);
+}
+
+} // namespace Mstat

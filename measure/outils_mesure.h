@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "base/tav.h"
+#include "grid/etat_grille.h"
 #include "measure/etat_mesure.h"
 
 namespace Mesure {
@@ -42,8 +43,20 @@ void Enregistre_segment();
 void Menu_PopEtalon();
 void Menu_pop3D();
 
-// The row number printed at the view's current position.
+// The row number printed at the view's current position, with the blank a positive
+// number takes in place of its sign.
 void Imprime_numero_ligne();
+// A number printed so, at the view's current position.
+void Imprime_nombre(long long n);
+
+// The density ellipse of centre (x0, y0) through the mouse at (x1, y1): radius r the
+// distance between them, aspect a = |dy / dx|, drawn r across and r x a down, so that
+// what the user sees encloses the area recorded, pi r^2 a. A shape with dx = 0 has no
+// aspect: a run-time error.
+void Trace_ellipse_densite(double x0, double y0, double x1, double y1, long couleur = -1);
+
+// A view point in image units: v x FacteurZoom x EchelleAffichage + the origin, rounded.
+SegmentTrame Vers_image(double ax, double ay, double bx, double by);
 
 // A segment noted for the length text; none noted leaves it at the view's corner.
 struct TexteNote {

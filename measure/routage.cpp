@@ -37,11 +37,9 @@ void Point_annotation(float X, float Y) {
 // The density shape from the origin to the mouse: an ellipse (13) or a rectangle (14).
 void Forme_densite(double mx, double my) {
     Surface& v = vue();
-    const double dx = mx - PointDepartX, dy = my - PointDepartY;
     if (NumFonction == 13) {
         // A vertical drag has no aspect: the shape waits for the next move.
-        if (dx == 0) throw Vb::Erreur(Vb::ErrDivisionZero, "division by zero");
-        v.Circle(PointDepartX, PointDepartY, std::sqrt(dx * dx + dy * dy), -1, {}, {}, std::abs(dy / dx));
+        Trace_ellipse_densite(PointDepartX, PointDepartY, mx, my);
     } else if (NumFonction == 14) {
         v.Line(PointDepartX, PointDepartY, mx, my, -1, Surface::Boite);
     }

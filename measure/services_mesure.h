@@ -30,6 +30,9 @@ void Parametres_axe();
 void Mesure_segment(short& EtapeMesure, int X, int Y, short& Button, short Appui);
 void Mesure_spore(short& EtapeMesure, int X, int Y, short& Button, short Appui);
 void Mesure_ligne_brisee(short& EtapeMesure, int X, int Y, short& Button, short Appui);
+// A click of the density surface (ellipse 13 or rectangle 14): a drag, or two clicks,
+// marks it; its area goes to the grid and the step becomes 2, the count.
+void Mesure_surface(short& EtapeMesure, int X, int Y, short& Button, short Appui);
 // The scale bar's drag, while the oriented scale bar waits for it or is being valued.
 void Debut_echelle(short& EtapeMesure, int X, int Y, short& Button, short Appui);
 // Nothing: the view procedures call it after a redraw.
@@ -39,6 +42,13 @@ void Procedure_vide();
 namespace Mstat {
 // A press (1) or a release (0) on the view, handed to the measure it belongs to.
 void Clic_Mesure(int X, int Y, short& Button, short press);
+// A press of the triangle (three left presses: surface, angle at the first vertex,
+// perimeter) and of the polygon (a centre, then contour points; a right press ends it).
+// Releases are ignored.
+void Mesure_Angle(int X, int Y, short& Button, short press);
+void Mesure_Polygone(int X, int Y, short& Button, short press);
+// The first counted point of a row: its number printed there, the point kept in the record.
+void Numerote_Point(int X, int Y);
 // The cross of +-100 view units marking a clicked point, in a colour (&HBBGGRR) or in
 // the current drawing colour.
 void Croix_Image_Couleur(int x, int y, long couleur);

@@ -8,7 +8,6 @@
 #include "grid/etat_grille.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
-#include "measure/substituts.h"
 #include "platform/prompts.h"
 
 using namespace Mesure;

@@ -4,16 +4,6 @@
 
 #include "base/tav.h"
 
-namespace Mstat {
-void Mesure_Angle(int, int, short&, short) {}
-void Mesure_Polygone(int, int, short&, short) {}
-void Numerote_Point(int, int) {}
-} // namespace Mstat
-
-namespace PGr {
-void Mesure_surface(short&, int, int, short&, short) {}
-} // namespace PGr
-
 namespace BGr {
 void Echelle_saisie() {}
 void Texte_saisie() {}
@@ -21,7 +11,6 @@ void Echelle_valeur() {}
 void Commentaire_saisie() {}
 } // namespace BGr
 
-// The redraw of every recorded measurement, and the calibration's steps.
-void Tav::Retrace(short) {}
+// The calibration's steps.
 void Tav::PasCalibr(short) {}
 void Tav::Calibrage_Ouvre(short) {}

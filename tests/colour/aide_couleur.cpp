@@ -18,7 +18,11 @@ void CouleurTest::SetUp() {
     // freshly loaded picture at zoom level 0.
     IndexImageActive = 1;
     EchelleAffichage = 1.0;
-    Tav::instance()->Frame(6).Visible = true;
+    // The held picture's extent spans the view, so the redraw after each sample keeps
+    // that display scale.
+    Tav& tav = *Tav::instance();
+    tav.picbase.LargeurHimetric = long(tav.Picture1.ScaleWidth);
+    tav.Frame(6).Visible = true;
 }
 
 void CouleurTest::TearDown() {

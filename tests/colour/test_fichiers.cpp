@@ -39,6 +39,7 @@ protected:
         Etat::Demarrage_test(dir_.path());
         IndexImageActive = 1;
         EchelleAffichage = 1.0;
+        Tav::instance()->picbase.LargeurHimetric = long(Tav::instance()->Picture1.ScaleWidth);
         Tav::instance()->Frame(6).Visible = true;
     }
     // Three measured rows and their comments, as a user measures a chart: two plain

@@ -97,8 +97,14 @@ TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
     // Lengths by hand: distance between the points × the image's calibration, with the
     // display pattern "###0.00" and a decimal comma. Spores 2D: Q = L / l, V = L·l²·π/6
     // with the display pattern too (5 · 2.5² · 3.14159 / 6 = 16.362; 6.25 · 3.75² · 3.14159 / 6 = 46.020).
-    // Functions 10 to 16 keep the file rules: their points are read back as lengths, the
-    // polygon's area and perimeter (×1000 in segment 2) give 12, 14, and F = 14/12 = 1.17.
+    // Functions 10 to 16 are rebuilt from what their records keep, at 1 micron per image
+    // unit: the count of 10 beside its point (none in an older file: an empty cell); A 3
+    // and B 4 of 11 and A + 2B = 11; the density's corners (0, 0)-(6, 8): the ellipse
+    // Int(100 × 8/6 × 3.1416) = 418, the rectangle 48, with 209 counted 209/418 = 0.5 and
+    // its root 0.71 (none counted in an older file); the triangle's vertices (100, 100),
+    // (400, 100), (100, 500): surface 300 × 400 / 2, perimeter 300 + 400 + 500, angle 90
+    // (an older file keeps none); the polygon's area and perimeter (×1000 in segment 2)
+    // give 12, 14, Rm = 2 × 12 / 14 = 1.71 and P/S = 14/12 = 1.17.
     const Cas cas[] = {
         {"fonction01.trm", 1, 64, {{"5,00", "1", ""}, {"6,50", "1", "hyphe cloisonnée"}, {"2,50", "1", ""}}},
         {"fonction02.trm", 2, 128,
@@ -107,12 +113,14 @@ TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
         {"fonction04.trm", 4, 256, {{"2,50", "5,00", "6,50", "1", ""}}},
         {"fonction05.trm", 5, 256, {{"2,50", "5,00", "6,50", "8,50", "1", ""}}},
         {"fonction06.trm", 6, 256, {{"2,50", "5,00", "6,50", "8,50", "12,50", "1", ""}}},
-        {"fonction10.trm", 10, 256, {{"0,00", "1", ""}}},
-        {"fonction11.trm", 11, 256, {{"5,00", "0,00", "", "1", ""}}},
-        {"fonction13.trm", 13, 256, {{"10,00", "0,00", "0,00", "", "1", ""}}},
-        {"fonction14.trm", 14, 256, {{"10,00", "0,00", "0,00", "", "1", ""}}},
-        {"fonction15.trm", 15, 256, {{"13,00", "0,00", "", "1", ""}}},
-        {"fonction16.trm", 16, 256, {{"12", "14", "0", "1,17", "1", "contour fermé"}}},
+        {"fonction10.trm", 10, 256, {{"", "1", ""}}},
+        {"fonction10_compte.trm", 10, 256, {{"7", "1", ""}}},
+        {"fonction11.trm", 11, 256, {{"3", "4", "11", "1", ""}}},
+        {"fonction13.trm", 13, 256, {{"418,00", "209", "0,50", "0,71", "1", ""}}},
+        {"fonction14.trm", 14, 256, {{"48,00", "", "", "", "1", ""}}},
+        {"fonction15.trm", 15, 256, {{"60000", "1200", "90", "1", ""}}},
+        {"fonction15_ancien.trm", 15, 256, {{"", "", "", "1", ""}}},
+        {"fonction16.trm", 16, 256, {{"12", "14", "1,71", "1,17", "1", "contour fermé"}}},
         // A colour row's values are not lengths: the file keeps its points, not its colours.
         {"fonction20.trm", 20, 256, {{"", "", "", "", "", "", "", "1", "lame jaune"}}},
     };

@@ -58,8 +58,10 @@ const Cas kCas[] = {
      }},
     {"CharteSansMainMesureLaZone", [](Routage& r) {
          Couleur(r);
-         r.Bouge(1500, 1500);   // the sample's square: 7 pixels of the picture, 63 units
-         EXPECT_EQ(Px(r.Vue(), 104, 100), 0x000000u);
+         // The sample's square, 7 pixels of the picture, 63 units, in the drawing colour
+         // the redraw of the function's change left.
+         r.Bouge(1500, 1500);
+         EXPECT_EQ(Px(r.Vue(), 104, 100), Trace0);
          r.Appui(1500, 1500);
          EXPECT_EQ(NbLignesGrille, 2);
          r.Relache(1500, 1500);

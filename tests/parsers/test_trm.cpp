@@ -15,7 +15,7 @@ const Trm::Element* Cherche(const Trm::Lecture& lu, Cle cle) {
     return nullptr;
 }
 
-std::vector<std::optional<std::int32_t>> Points(std::initializer_list<std::optional<std::int32_t>> p) { return p; }
+std::vector<std::optional<std::int64_t>> Points(std::initializer_list<std::optional<std::int64_t>> p) { return p; }
 
 TEST(AnalyseTrm, GoldenFileGivesEveryKeyBlockAndRowWithItsLine) {
     const Trm::Lecture lu = Trm::Analyse_trame(Lignes_source(QStringLiteral("tests/grid/data/fonction01.trm")));

@@ -1,0 +1,222 @@
+// The row step of the reader: each row is rebuilt from its record by its own function's
+// rule, with the lengths converted as the reader converts every length (the distance
+// between two points in image units, times the calibration of the row's image, over the
+// display scale and the zoom factor).
+#include "grid/fichier_trm_lignes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/etat_partage.h"
+#include "base/etat_programme.h"
+#include "base/gen.h"
+#include "base/grilles.h"
+#include "base/rappels.h"
+#include "base/vb.h"
+#include "grid/enregistrement.h"
+#include "grid/etat_grille.h"
+
+namespace Trm {
+
+namespace {
+
+void Ecrit_cellule(int ligne, int colonne, const QString& texte) {
+    if (ligne >= 0 && ligne < GrilleRef.Rows() && colonne >= 0 && colonne < GrilleRef.Cols())
+        GrilleRef.setTextMatrix(ligne, colonne, texte);
+}
+
+QString Formate(double v) { return std::isfinite(v) ? Vb::Format(v, FormatDecimal) : QString(); }
+// A value cut to the display pattern, as the measures keep their values.
+double Arrondi_affiche(double v) { return Gen::Val_decimal(Vb::Format(v, FormatDecimal)); }
+QString Texte_plein(double v) { return std::isfinite(v) ? Vb::CStr(v) : QString(); }
+
+struct Point {
+    double x = 0, y = 0;
+};
+double Ecart(const Point& a, const Point& b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }
+
+// Image units to full-image pixels at the zoom in force: the measuring's distance of a
+// unit segment (its zoom factor, scale divisor and resolution factor) over the display
+// scale and the zoom factor. None when the view gives no scale.
+std::optional<double> Pixels_par_unite() {
+    FacteurZoom = std::pow(RapportZoom, NiveauZoom);
+    const double diviseur = EchelleAffichage * FacteurZoom;
+    if (diviseur == 0 || !std::isfinite(diviseur)) return std::nullopt;
+    return Rappels::Distance_points(0, 0, 1, 0) / diviseur;
+}
+
+// Microns per image unit for a row of image `image`; none when the image has no
+// calibration slot or the view no scale.
+std::optional<double> Microns_par_unite(int image) {
+    const std::optional<double> p = Pixels_par_unite();
+    if (image < 0 || image > 50 || !p) return std::nullopt;
+    return *p * CalibrageImage[image];
+}
+
+bool Vide(const SegmentTrame& s) { return s == SegmentTrame(); }
+
+// Counting "simple": the count kept beside the numbered point; a record without one
+// (a file written before counts were kept) leaves the cell empty.
+void Ligne_comptage(int i, const LigneTrame& t) {
+    const std::int64_t n = t.Segments[1].x2;
+    Ecrit_cellule(i, 1, n != 0 ? QString::number(n) : QString());
+}
+
+// Counting "bosses": A and B kept in the first entry, then A + 2B.
+void Ligne_bosses(int i, const LigneTrame& t) {
+    const std::int64_t a = t.Segments[1].x2, b = t.Segments[1].y2;
+    Ecrit_cellule(i, 1, QString::number(a));
+    Ecrit_cellule(i, 2, QString::number(b));
+    std::int64_t deux_b = 0, somme = 0;
+    if (!__builtin_mul_overflow(b, 2, &deux_b) && !__builtin_add_overflow(a, deux_b, &somme))
+        Ecrit_cellule(i, 3, QString::number(somme));
+}
+
+// Density: the surface from the corners of the first entry, by the measure's rule in
+// image units (an ellipse of radius the diagonal and aspect |dy / dx|, or the rectangle),
+// in square microns; then the count kept in the second entry, over the surface.
+void Ligne_densite(int i, const LigneTrame& t) {
+    const SegmentTrame& c = t.Segments[1];
+    const double dx = double(c.x2) - double(c.x1), dy = double(c.y2) - double(c.y1);
+    double unites = 0;
+    if (NumFonction == 13) unites = dx == 0 ? 0 : Vb::Int((dx * dx + dy * dy) * std::abs(dy / dx) * 3.1416);
+    else unites = std::abs(dx * dy);
+    const std::optional<double> k = Microns_par_unite(t.Image);
+    if (!k) return;
+    const double s = unites * *k * *k;
+    ValeursLigne[1] = s;
+    Ecrit_cellule(i, 1, Formate(s));
+    const std::int64_t n = t.Segments[2].x1;
+    if (n == 0) return;
+    Ecrit_cellule(i, 2, QString::number(n));
+    const double d = s > 0 ? double(n) / s : NAN;
+    Ecrit_cellule(i, 3, Formate(d));
+    Ecrit_cellule(i, 4, d >= 0 ? Formate(std::sqrt(d)) : QString());
+}
+
+// Triangle: the vertices kept in the first two entries (P1 P2, then P1 P3) give the
+// surface by Heron's formula, the angle at P1 and the perimeter of sides counted in whole
+// pixels, each cut to the display pattern as the measure cuts them.
+void Ligne_triangle(int i, const LigneTrame& t) {
+    const SegmentTrame& e1 = t.Segments[1];
+    const SegmentTrame& e2 = t.Segments[2];
+    if (Vide(e1) && Vide(e2)) return;  // a file written before triangles were kept
+    const Point p1{double(e1.x1), double(e1.y1)}, p2{double(e1.x2), double(e1.y2)}, p3{double(e2.x2), double(e2.y2)};
+    const std::optional<double> facteur = Microns_par_unite(t.Image);
+    if (!facteur) return;
+    const double k = *facteur, pixels = *Pixels_par_unite();
+    const double a = k * Ecart(p1, p2), b = k * Ecart(p1, p3), c = k * Ecart(p2, p3);
+    const double m = (a + b + c) / 2;
+    const double s = std::sqrt(std::max(0.0, m * (m - a) * (m - b) * (m - c)));
+    const double ux = p2.x - p1.x, uy = p2.y - p1.y, vx = p3.x - p1.x, vy = p3.y - p1.y;
+    const double angle = std::atan2(std::abs(ux * vy - uy * vx), ux * vx + uy * vy) * 180 / 3.14159;
+    double perimetre = 0;
+    for (const double cote : {Ecart(p1, p2), Ecart(p1, p3), Ecart(p2, p3)})
+        perimetre += Vb::CLng(cote * pixels) * CalibrageImage[t.Image];
+    ValeursLigne[1] = Arrondi_affiche(s);
+    ValeursLigne[2] = Arrondi_affiche(angle);
+    ValeursLigne[3] = Arrondi_affiche(perimetre);
+    Ecrit_cellule(i, 1, Texte_plein(ValeursLigne[1]));
+    Ecrit_cellule(i, 2, Texte_plein(ValeursLigne[3]));
+    Ecrit_cellule(i, 3, Texte_plein(ValeursLigne[2]));
+}
+
+// Polygon: surface and perimeter kept x 1000 in the second entry, the ratios and the mean
+// radius computed from them, the row written through the recording road. The automatic
+// save is held back meanwhile: a half-read grid must not replace the last automatic save.
+void Ligne_polygone(int i, const LigneTrame& t) {
+    ModePolygone = -1;
+    NbLignesGrille = short(i);
+    auto& V = ValeursLigne;
+    V[1] = double(t.Segments[2].x1) / 1000.0;
+    V[2] = double(t.Segments[2].y1) / 1000.0;
+    V[6] = V[2] != 0 ? Arrondi_affiche(2 * V[1] / V[2]) : 0;
+    if (V[1] != 0) {
+        V[3] = Arrondi_affiche(V[2] / V[1]);
+        V[4] = Arrondi_affiche(V[2] * V[2] / (4 * V[1] * 3.1416));
+        V[5] = V[4] - 1;
+    } else {
+        V[3] = 0;
+    }
+    for (int k = 1; k <= 3; ++k) V[k] = Arrondi_affiche(V[k]);
+    const short sauve = SauveAuto;
+    SauveAuto = 0;
+    EtapeMesure = 1;
+    Mstat::Ajoute_Ligne_Grille();
+    BGr::Inscrit_mesure_grille();
+    SauveAuto = sauve;
+}
+
+// Functions 1 to 6: every value is the length between its two points, with the spores'
+// computed columns. The distance depends only on the points' differences, which are
+// measured over their whole range.
+void Ligne_longueurs(int i, const LigneTrame& t, int m, const bool* lus) {
+    const std::optional<double> facteur = Microns_par_unite(t.Image);
+    for (int k = 1; k <= m && facteur; ++k) {
+        if (!lus[k]) continue;  // a value whose points the line lacks has no length
+        const SegmentTrame& s = t.Segments[k];
+        const double longueur = Ecart({double(s.x1), double(s.y1)}, {double(s.x2), double(s.y2)}) * *facteur;
+        if (!std::isfinite(longueur)) continue;
+        Ecrit_cellule(i, k, Formate(longueur));
+        if (k <= 6) ValeursLigne[k] = longueur;
+    }
+    const auto& V = ValeursLigne;
+    if (NumFonction == 2) {
+        if (V[2] != 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2]));
+        // The volume is read back with the display pattern, like every other column.
+        Ecrit_cellule(i, m + 2, Formate(V[1] * V[2] * V[2] * 3.14159 / 6));
+    } else if (NumFonction == 3) {
+        if (V[2] > 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2]));
+        if (V[3] > 0) Ecrit_cellule(i, m + 2, Formate(V[1] / V[3]));
+    }
+}
+
+} // namespace
+
+bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
+    const int i = lue.rang;
+    bool sain = true;
+    LigneTrame& t = Trame(i);
+    t = LigneTrame();
+    for (int k = 1; k <= 6; ++k) ValeursLigne[k] = 0;
+
+    if (lue.zoom) t.Zoom = *lue.zoom; else sain = false;
+    if (lue.image) t.Image = *lue.image; else sain = false;
+    Ecrit_cellule(i, 0, QString::number(i));
+
+    const int m = std::clamp<int>(NbValeursLigne, 0, 16);
+    bool lus[17] = {};
+    for (int k = 1; k <= m; ++k) {
+        std::int64_t c[4] = {};
+        bool lu = true;
+        for (int j = 0; j < 4; ++j) {
+            const size_t p = size_t(4 * (k - 1) + j);
+            if (p < lue.points.size() && lue.points[p]) c[j] = *lue.points[p];
+            else lu = false;
+        }
+        if (!lu) {
+            sain = false;
+            continue;
+        }
+        t.Segments[k] = {c[0], c[1], c[2], c[3]};
+        lus[k] = true;
+    }
+
+    if (recalcule) {
+        switch (NumFonction) {
+        case 10: Ligne_comptage(i, t); break;
+        case 11: Ligne_bosses(i, t); break;
+        case 13:
+        case 14: Ligne_densite(i, t); break;
+        case 15: Ligne_triangle(i, t); break;
+        case 16: Ligne_polygone(i, t); break;
+        default: Ligne_longueurs(i, t, m, lus); break;
+        }
+    }
+    // Row i's line holds the closed flag of the polygon of row i - 1.
+    if (NumFonction == 16 && i >= 2) suite.polygoneFerme = t.Segments[2].x2 != 0;
+    Ecrit_cellule(i, GrilleRef.Cols() - 2, QString::number(t.Image));
+    return sain;
+}
+
+} // namespace Trm

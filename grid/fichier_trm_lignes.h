@@ -1,0 +1,22 @@
+#pragma once
+// The row step of the measurement-file reader: the record of a row taken from its line,
+// then the row's cells rebuilt from the record by the rule of its function (lengths
+// between points, counts, density surfaces, triangles, polygons).
+#include <optional>
+
+#include "grid/fichier_trm_analyse.h"
+
+namespace Trm {
+
+// What the row steps carry from one row to the next.
+struct SuiteLignes {
+    // The closed flag of the last polygon whose flag the file holds: a polygon's flag
+    // lies in the record of the row after it, so the last row's own flag is never written.
+    std::optional<bool> polygoneFerme;
+};
+
+// Row `lue.rang` from its line: its record, then (with `recalcule`) its cells. False when
+// a field the function needs was missing or unsound.
+bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite);
+
+} // namespace Trm
