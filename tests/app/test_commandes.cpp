@@ -208,7 +208,10 @@ TEST_F(FenetreMesure, CountButtonWritesTheCountOnlyIntoAFilledGrid) {
     tav.Bout_Click(41);
     EXPECT_EQ(s(GrilleRef.TextMatrix(2, GrilleRef.Cols() - 1)), "7");
     EXPECT_EQ(s(tav.TBox(6).Text), "0");
-    EXPECT_EQ(ComptageEnCours, -1);
+    // The stored count ends the counting: the redraw that closes the button clears both flags.
+    EXPECT_EQ(ComptageEnCours, 0);
+    EXPECT_EQ(ModeComptage, 0);
+    EXPECT_EQ(tav.bout(9).BackColor, 0x8000000F);
 }
 
 TEST_F(FenetreMesure, CompactButtonsForwardAndRetraceRedraws) {
