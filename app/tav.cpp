@@ -17,6 +17,8 @@
 #include "grid/fonction.h"
 #include "base/grilles.h"
 #include "image/etat_image.h"
+#include "image/image_affichee.h"
+#include "measure/calibrage.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "base/etat_partage.h"
@@ -32,7 +34,9 @@ void Tav::Form_Activate() {
         ActivationFaite = -1;
     }
     StatusBar.Text = NumFonction == 20 ? Lib_Langue[70] : Lib_Langue[169];
-    KZoomCal = 1.0;
+    // Lengths keep their scale when the window comes back: the factor follows the
+    // resolution option and the picture shown.
+    Chargeur::Echelle_resolution();
 }
 
 void Tav::Form_QueryUnload(short& Cancel, short) {
@@ -67,10 +71,46 @@ void Tav::TgrilleMax_Click(short index) {
 }
 
 void Tav::Bout_Click(short index) {
-    // The buttons of the text frame and of the state report; the others are the
-    // measuring part's.
-    if (index == 7 || index == 33 || index == 34) {
+    // The buttons of the text frame and of the state report, and the calibration's; the
+    // others are the measuring part's.
+    constexpr long kFaceBouton = 0x8000000F;
+    switch (index) {
+    case 7: case 33: case 34:
         StatusBar.Text.clear();
         Bout_cadre_texte(index);
+        break;
+    case 6:
+        StatusBar.Text.clear();
+        Editeur(-1);
+        break;
+    case 10:
+        StatusBar.Text.clear();
+        Calibrage::Etalonner();
+        break;
+    case 19:
+        StatusBar.Text.clear();
+        Frame(7).Visible = false;
+        LoupeFigee = 0;
+        break;
+    case 20:
+        StatusBar.Text.clear();
+        Calibrage_Valide();
+        Frame(14).Visible = false;
+        break;
+    case 21: case 22: case 23: case 24: case 25: case 26: case 27: case 44:
+        StatusBar.Text.clear();
+        Calibrage_Etape(short(index == 44 ? 23 : index - 21));
+        break;
+    case 31:
+        StatusBar.Text.clear();
+        bout(10).BackColor = kFaceBouton;
+        Dialogue_calibrage_OK();
+        break;
+    case 32:
+        StatusBar.Text.clear();
+        bout(10).BackColor = kFaceBouton;
+        Dialogue_calibrage_Annule();
+        break;
+    default: break;
     }
 }

@@ -20,7 +20,5 @@ void Texte_saisie() {}
 void Echelle_valeur() {}
 } // namespace BGr
 
-// The redraw of every recorded measurement, and the calibration's steps.
+// The redraw of every recorded measurement.
 void Tav::Retrace(short) {}
-void Tav::PasCalibr(short) {}
-void Tav::Calibrage_Ouvre(short) {}
