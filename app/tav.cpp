@@ -18,7 +18,6 @@
 #include "base/grilles.h"
 #include "image/etat_image.h"
 #include "image/image_affichee.h"
-#include "measure/calibrage.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "base/etat_partage.h"
@@ -85,7 +84,7 @@ void Tav::Bout_Click(short index) {
         break;
     case 10:
         StatusBar.Text.clear();
-        Calibrage::Etalonner();
+        Etalonner();
         break;
     case 19:
         StatusBar.Text.clear();

@@ -183,6 +183,8 @@ public:
 
     // --- calibration: the pointing's dialog, the panel's steps, the correction, the
     // calibration file "Tavl.Cal" and its list, the text editor
+    // "Etalonner": the next segment measured is a known length of the stage micrometer.
+    void Etalonner();
     // A segment recorded while a calibration is pointed (index not read).
     void PasCalibr(short etape);
     void Dialogue_calibrage_OK();

@@ -5,8 +5,6 @@
 
 namespace Calibrage {
 
-// "Etalonner": the next segment measured is a known length of the stage micrometer.
-void Etalonner();
 // Starts a pointing by the method (0 known length, 3 graduations, 2 objective standard):
 // the recording then hands each segment to Tav::PasCalibr.
 void Debut_pointage(short methode);

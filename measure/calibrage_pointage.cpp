@@ -40,6 +40,7 @@ void Retire_pointage() {
     const int ligne = LignePointage, etape = EtapePointage;
     LignePointage = 0;
     EtapePointage = 0;
+    LongueurPointage = 0;
     if (ligne < 1 || etape < 1 || ligne >= GrilleRef.Rows() || etape >= GrilleRef.Cols()) return;
     Tav& t = tav();
     if (GrilleRef.TextMatrix(ligne, etape).isEmpty()) return;  // the user has already undone it
@@ -94,15 +95,8 @@ void Debut_pointage(short methode) {
     NbMesuresCalibrage = 0;
     LignePointage = 0;
     EtapePointage = 0;
+    LongueurPointage = 0;
     EtalonPremierFait = 0;
-}
-
-void Etalonner() {
-    Tav& t = tav();
-    t.StatusBar.Text = Lib_Langue[165];
-    Debut_pointage(0);
-    t.bout(10).BackColor = kRouge;
-    t.TBox(5).Text = QString::number(LongueurPixels);
 }
 
 void Retient_pour_image() {
@@ -112,6 +106,13 @@ void Retient_pour_image() {
 }
 
 } // namespace Calibrage
+
+void Tav::Etalonner() {
+    StatusBar.Text = Lib_Langue[165];
+    Calibrage::Debut_pointage(0);
+    bout(10).BackColor = kRouge;
+    TBox(5).Text = QString::number(LongueurPixels);
+}
 
 void Tav::PasCalibr(short) {
     if (NbMesuresCalibrage == 1 && !EtalonPremierFait) {

@@ -253,7 +253,11 @@ TEST_F(Pointage, OKSansPointage) {
     EXPECT_EQ(tav.label(5).Caption, QStringLiteral("Cal. = 1,0000"));
     EXPECT_DOUBLE_EQ(CalibrageImage[1], 1.0);
     EXPECT_EQ(NbLignesGrille, 2);
-    // "Etalonner" then OK with no segment yet: no length to divide by.
+    // "Etalonner" then OK with no segment yet: no length to divide by, not even that of a
+    // pointing cancelled before.
+    tav.Bout_Click(10);
+    Segment(400);
+    Annule();
     tav.Bout_Click(10);
     script.message(QStringLiteral("alerte 99"));
     OK();
