@@ -2,7 +2,7 @@
 // list, one save into that file, and the dialog's "OK" from the typed value to the
 // coefficient stored with the pointing taken out of a grid of 255 rows (grid frame shown,
 // so the statistics are recomputed as the user would see them).
-// Run the Release build: build/release/bench_calibrage
+// Run the Release build: build/rel/bench_calibrage
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
