@@ -1,12 +1,12 @@
 #pragma once
 // The settings file "Tavl.dat" of the program's folder, and the settings it keeps that
 // no other part owns.
+#include "base/etat_partage.h"   // DecimalesAuto, a setting the calibration reads
 #include "base/etat_struct.h"
 #include <QString>
 
 #define CHAMPS_ETAT_PARAMETRES(X)                                                                \
     X(short, FonctionDemarrage, 0)       /* measuring function chosen at start-up (0 none) */     \
-    X(short, DecimalesAuto, 0)           /* the calibration chooses the number of decimals */     \
     X(short, AutoRetraceParam, 0)        /* automatic redraw as the settings file gave it */
 
 ETAT_GROUPE(EtatParametres, etat_parametres, CHAMPS_ETAT_PARAMETRES)

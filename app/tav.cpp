@@ -17,6 +17,7 @@
 #include "grid/fonction.h"
 #include "base/grilles.h"
 #include "image/etat_image.h"
+#include "image/image_affichee.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "base/etat_partage.h"
@@ -32,7 +33,9 @@ void Tav::Form_Activate() {
         ActivationFaite = -1;
     }
     StatusBar.Text = NumFonction == 20 ? Lib_Langue[70] : Lib_Langue[169];
-    KZoomCal = 1.0;
+    // Lengths keep their scale when the window comes back: the factor follows the
+    // resolution option and the picture shown.
+    Chargeur::Echelle_resolution();
 }
 
 void Tav::Form_QueryUnload(short& Cancel, short) {

@@ -229,11 +229,27 @@ void Tav::Bout_Click(short index) {
     // ---- calibration: 6 the file's editor, 10 pointing, 19 to 27 and 44 the calibration
     // frames, and the OK (31) and Annule (32) of its dialogue once no annotation took them.
     case 6:
+        Editeur(-1);
+        break;
     case 10:
-    case 19: case 20: case 21: case 22: case 23: case 24: case 25: case 26: case 27:
+        Etalonner();
+        break;
+    case 19:
+        Frame(7).Visible = false;
+        LoupeFigee = 0;
+        break;
+    case 20:
+        Calibrage_Valide();
+        Frame(14).Visible = false;
+        break;
+    case 21: case 22: case 23: case 24: case 25: case 26: case 27: case 44:
+        Calibrage_Etape(short(index == 44 ? 23 : index - 21));
+        break;
     case 31:
+        Dialogue_calibrage_OK();
+        break;
     case 32:
-    case 44:
+        Dialogue_calibrage_Annule();
         break;
     // ---- end of the calibration's buttons
 

@@ -42,6 +42,7 @@ CHAMPS_ETAT_VUE(ETAT_REFERENCE_CHAMP)
     X(short, ModeCalibrage, 0)           /* calibration pointing under way */                     \
     X(short, TypeCalibrage, 0)                                                                    \
     X(short, NbMesuresCalibrage, 0)                                                               \
+    X(short, DecimalesAuto, 0)           /* the calibration chooses the number of decimals */     \
     X(short, InitFaite, -1)              /* the picture accepts measuring clicks */               \
     X(short, ModePoly, 0)                /* "Poly" ticked: lengths are measured as chains */      \
     X(short, ModeComptage, 0)            /* count mode on */                                      \

@@ -17,11 +17,11 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(bool, Visible, false) /* never shown in statistics-only mode */ \
     X(TableauControles, bout) /* command-bar buttons */ \
     X(TableauControles, Check) /* option check boxes: 2 automatic redraw, 3 "Calc..stat." */ \
-    X(TableauControles, Optn) /* option buttons */ \
+    X(TableauControles, Optn, {3, {.Value = -1}}) /* option buttons: 3 the known-length calibration, chosen at design */ \
     X(TableauControles, label) /* labels: 5 the calibration */ \
     X(TableauControles, Label8) \
-    X(TableauControles, TBox) /* text boxes */ \
-    X(TableauControles, Frame, {10, {.Visible = false}}, {12, {.Visible = false}}) /* frames: 10 comments, 12 results, hidden until opened */ \
+    X(TableauControles, TBox, {1, {.Text = QStringLiteral("1")}}, {2, {.Text = QStringLiteral("40")}}) /* text boxes: 1 the correction, 2 the objective */ \
+    X(TableauControles, Frame, {10, {.Visible = false}}, {12, {.Visible = false}}, {7, {.Visible = false}}, {8, {.Visible = false}}, {14, {.Visible = false}}) /* frames: 10 comments, 12 results, 7 calibration panel, 8 calibration dialog, 14 correction, hidden until opened */ \
     X(TableauControles, FraMC) /* multilayer frame */ \
     X(Controle, FraTavl) /* about frame */ \
     X(BoiteImage, Picture1, 9060, 6810, 30) /* the view: Width outer, ScaleWidth inner (twips) */ \
@@ -112,7 +112,9 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, Mndecim) /* decimals menu: 0 "auto", 1 to 3 fixed */ \
     X(TableauControles, CalSrc) /* reference menu: 1 "active la référence sur image" */ \
     X(CurseursTBox, TBoxSelStart) /* caret of each text box */ \
-    X(CurseursTBox, TBoxSelLength) /* selected length of each text box */
+    X(CurseursTBox, TBoxSelLength) /* selected length of each text box */ \
+    X(Liste, ListCalib) /* the calibration panel's list of saved calibrations */ \
+    X(TableauControles, Command1, {0, {.Caption = QStringLiteral(" X")}}, {1, {.Caption = QStringLiteral("Annuler")}}) /* the correction frame's buttons */
 
 // The window holds no widget. Its handlers keep their names and take the arguments the
 // original events carried.
@@ -188,12 +190,36 @@ public:
     void Cyst_Click(short index);
     void Calcul_K_Resolution();
 
+    // --- calibration: the pointing's dialog, the panel's steps, the correction, the
+    // calibration file "Tavl.Cal" and its list, the text editor
+    // "Etalonner": the next segment measured is a known length of the stage micrometer.
+    void Etalonner();
+    // A segment recorded while a calibration is pointed (index not read).
+    void PasCalibr(short etape);
+    void Dialogue_calibrage_OK();
+    void Dialogue_calibrage_Annule();
+    // Opens the calibration panel; 0 also closes the comment frame.
+    void Calibrage_Ouvre(short idx_cal);
+    // The panel's buttons 21 to 27 (steps 0 to 6) and 44 (23, the correction frame).
+    void Calibrage_Etape(short etape);
+    // The correction frame's " X" (0) and "Annuler" (1).
+    void Command1_Click(short index);
+    void TBox_Change(short index);
+    void TBox_KeyPress(short index, short KeyAscii);
+    // Appends the current coefficient to the file under the comment typed in TBox(0);
+    // false (nothing listed) when the file could not be written.
+    bool Calibrage_Sauve();
+    void Calibrage_Charge();
+    void ListCalib_Click();
+    // The panel's "Valider", by the last step.
+    void Calibrage_Valide();
+    // Non-zero: opens the calibration file in the user's text editor; 0 does nothing.
+    void Editeur(short ouvre);
+
     // --- measuring and image services used by the grid and statistics parts
     void Retrace(short mode);
     // The view repainted, then every recorded row drawn on it; mode 1 gives it the focus.
     void retrace_1(short mode);
-    void PasCalibr(short etape);
-    void Calibrage_Ouvre(short index);
     void F_Img_Click(short index);
     void Lrg_Click(short index);
     void Optn_Click(short index);

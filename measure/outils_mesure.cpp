@@ -26,6 +26,9 @@ void Restaure_vue(const BoiteImage& copie) { vue().restaurer(copie.Image()); }
 
 void Debut_segment(int X, int Y, bool deux_copies) {
     if (TraceOrigine || TraceSecondPoint) return;
+    // A restored view swallows the release of the segment it abandoned, never the end of
+    // one begun afterwards: that would leave this origin open for the next click to end.
+    ImageRestauree = 0;
     TraceOrigine = -1;
     MesureBloquee = -1;
     TraceEnCours = -1;

@@ -1,8 +1,5 @@
-// Stand-ins of the measures, redraw, calibration and annotations that later parts of the
-// program provide; see substituts.h.
+// Stand-ins of the annotations that a later part of the program provides; see substituts.h.
 #include "measure/substituts.h"
-
-#include "base/tav.h"
 
 namespace BGr {
 void Echelle_saisie() {}
@@ -11,6 +8,3 @@ void Echelle_valeur() {}
 void Commentaire_saisie() {}
 } // namespace BGr
 
-// The calibration's steps.
-void Tav::PasCalibr(short) {}
-void Tav::Calibrage_Ouvre(short) {}

@@ -5,6 +5,7 @@
 #include "base/tav.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
+#include "image/image_affichee.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 
@@ -19,6 +20,15 @@ void Tav::Optn_Click(short index) {
         TraceSecondPoint = 0;
         break;
     case 6: ModePalmer = 1; break;
+    // The objective's box serves the graduations; the objective standard, known lengths.
+    case 3:
+        TBox(2).Enabled = false;
+        bout(27).Enabled = true;
+        break;
+    case 4:
+        TBox(2).Enabled = true;
+        bout(27).Enabled = false;
+        break;
     default: break;
     }
 }
@@ -31,11 +41,9 @@ void Tav::Calcul_K_Resolution() {
         Optn(1).Value = 0;
         IndResolution = -1;
     }
-    KZoomCal = 1.0;
     // Under independence of the picture's dimension a length is counted in thousandths of
-    // the picture's width in pixels (the holder takes 15 twips a pixel).
-    const double pixels = picbase.Width / 15.0;
-    if (!IndResolution && pixels > 0) KZoomCal = pixels * 0.001;
+    // the picture's width in pixels.
+    Chargeur::Echelle_resolution();
 }
 
 void Tav::Cyst_Click(short index) {

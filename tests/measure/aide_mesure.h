@@ -1,20 +1,21 @@
 #pragma once
 // Shared set-up of the measuring's tests: the program after start-up with its view of
-// 600 x 450 pixels (9000 x 6750 view units), a settings file read as the start-up reads
-// it, a picture opened as the file menu opens it, and the user's presses, moves and
-// releases on the view through the window's handlers.
-//
-// Until the image loader selects the picture it opens, the tests set IndexImageActive to
-// 1 after opening it, as selecting the loader's first image does.
+// 600 x 450 pixels (9000 x 6750 view units) on a clock only the tests move, a settings
+// file read as the start-up reads it, a picture opened through the file menu's
+// "Ouvrir Image", and the user's presses, moves and releases on the view through the
+// window's handlers.
 #include <QStringList>
+#include <memory>
 
 #include "app/parametres.h"
 #include "base/etat_partage.h"
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
+#include "image/chargeur.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "platform/waits.h"
 #include "tests/image/aide_vue.h"
 
 namespace AideMesure {
@@ -29,10 +30,14 @@ protected:
     // The usual start: 0.5 micron per unit, "Ind. Res." (no factor of the picture's
     // width), a 1000 x 750 picture shown at level 0.
     void SetUp() override {
+        horloge_ = std::make_unique<Waits::FakeClock>();
         VueTest::SetUp();
-        Reglages({QStringLiteral("CALIBRAGE = 0,5"), QStringLiteral("INDPRES= VRAI")});
+        Reglages(Reglages_depart());
         Image(1000, 750);
         Niveau(0);
+    }
+    virtual QStringList Reglages_depart() const {
+        return {QStringLiteral("CALIBRAGE = 0,5"), QStringLiteral("INDPRES= VRAI")};
     }
     // The settings file holds these lines, and the start-up reads it.
     void Reglages(const QStringList& lignes) {
@@ -41,12 +46,28 @@ protected:
         ASSERT_TRUE(TextFile::write(Gen::Fichier_parametres(), texte));
         Gen::Lit_parametres();
     }
-    // A dark grey picture, on which the drawing's colours stand out.
+    void TearDown() override {
+        VueTest::TearDown();
+        horloge_.reset();
+    }
+    // A dark grey picture, on which the drawing's colours stand out, opened by the file
+    // menu's "Ouvrir Image"; the loader selects it and gives it the calibration in force.
     void Image(int largeur, int hauteur) {
         QImage i(largeur, hauteur, QImage::Format_RGB32);
         i.fill(QColor(Gris));
-        Ouvre(i, QStringLiteral("image%1.png").arg(largeur));
-        IndexImageActive = 1;
+        const QString p = chemin(QStringLiteral("image%1.png").arg(largeur));
+        ASSERT_TRUE(i.save(p));
+        Prompts::Script script;
+        // While no row names the loaded pictures, the loader offers to clear its list: No.
+        if (ListIMGchar.ListCount() > 0 && !Chargeur::Lignes_sur_images())
+            script.message(QStringLiteral("la liste d'images"), Prompts::No);
+        const bool deja = Chargeur::Index_de(p) >= 0;
+        script.open(p, QStringLiteral("Ouvrir Image"));
+        // A picture opened again comes back with its own calibration, and says so.
+        if (deja) script.message(QStringLiteral("cette image a été traitée"));
+        tav.MnuFIC_Click(1);
+        ASSERT_EQ(script.remaining(), 0);
+        ASSERT_EQ(NomImageActive, p);
     }
     // The zoom buttons "Z-" (a level up, more of the picture) and "Z+" until the level is reached.
     void Niveau(short n) {
@@ -102,6 +123,9 @@ protected:
                 if (i.valid(x + dx, y + dy) && Px(i, x + dx, y + dy) == couleur) return true;
         return false;
     }
+
+private:
+    std::unique_ptr<Waits::FakeClock> horloge_;
 };
 
 } // namespace AideMesure

@@ -19,13 +19,10 @@ using namespace AideMesure;
 
 class Rechargement : public SurfaceTest {
 protected:
-    // The picture opened from the file menu as well, so that the image loader holds it with
+    // The start-up opened the picture from the file menu, so the image loader holds it with
     // its calibration, which the file keeps.
     void SetUp() override {
         SurfaceTest::SetUp();
-        Prompts::Script script;
-        script.open(chemin(QStringLiteral("image1000.png")), QStringLiteral("Ouvrir Image"));
-        tav.MnuFIC_Click(1);
         ASSERT_EQ(ListIMGchar.ListCount(), 1);
         ASSERT_EQ(IndexImageActive, 1);
     }

@@ -184,8 +184,7 @@ TEST_F(Retrace, LesRangsDUneAutreImage) {
         tav.MnuFIC_Click(1);
         EXPECT_EQ(script.remaining(), 0);
     };
-    ouvre(QStringLiteral("image1000.png"));
-    Niveau(0);
+    // The start-up opened image1000.png, the loader's first picture.
     Fonction(2);
     Glisse(1500, 1500, 2100, 1500);
     Glisse(1800, 1400, 1800, 1600);

@@ -180,11 +180,21 @@ TEST_F(Segments, LeMenuDuBoutonDroit) {
     EXPECT_EQ(Vue(), tav.ImageMem.Image());
     EXPECT_EQ(Px(Vue(), 106, 167), Gris);
     EXPECT_TRUE(ImageRestauree);
-    Glisse(1500, 2500, 2100, 2500);
-    EXPECT_EQ(cell(2, 1), "");
+    // A segment begun after the restore is measured whole, from its own origin.
+    Glisse(1500, 2800, 2000, 2800);
+    EXPECT_EQ(cell(2, 1), "250,00");
     EXPECT_FALSE(ImageRestauree);
-    Glisse(1500, 2500, 2100, 2500);
-    EXPECT_EQ(cell(2, 1), "300,00");
+
+    // Escape while dragging the width: the drag's own release is swallowed, and the next
+    // segment starts where it is pressed, not at the abandoned origin.
+    Appui(1500, 3200);
+    Bouge(2100, 3200);
+    Touche(27);
+    Relache(2100, 3200);
+    EXPECT_EQ(cell(2, 2), "");
+    EXPECT_FALSE(ImageRestauree);
+    Glisse(1800, 3500, 1800, 3900);
+    EXPECT_EQ(cell(2, 2), "200,00");
 }
 
 TEST_F(Segments, LesTramesEnUnitesImageAUnZoomEtUneOrigineQuelconques) {
