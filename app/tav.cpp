@@ -16,6 +16,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "base/grilles.h"
+#include "image/annotations.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
@@ -67,6 +68,9 @@ void Tav::TgrilleMax_Click(short index) {
 }
 
 void Tav::Bout_Click(short index) {
+    // OK and Annule confirm or cancel the annotation that asks, before any other use.
+    if (index == 31 && BGr::Saisie_OK()) return;
+    if (index == 32 && BGr::Saisie_Annule()) return;
     // The buttons of the text frame and of the state report; the others are the
     // measuring part's.
     if (index == 7 || index == 33 || index == 34) {

@@ -18,7 +18,7 @@
     X(TableauControles, label) /* labels: 5 the calibration */ \
     X(TableauControles, Label8) \
     X(TableauControles, TBox) /* text boxes */ \
-    X(TableauControles, Frame, {10, {.Visible = false}}, {12, {.Visible = false}}) /* frames: 10 comments, 12 results, hidden until opened */ \
+    X(TableauControles, Frame, {8, {.Visible = false}}, {10, {.Visible = false}}, {12, {.Visible = false}}, {13, {.Visible = false}}) /* frames: 8 the annotations' entry, 10 comments, 12 results, 13 the reference picture's save, hidden until opened */ \
     X(TableauControles, FraMC) /* multilayer frame */ \
     X(Controle, FraTavl) /* about frame */ \
     X(BoiteImage, Picture1, 9060, 6810, 30) /* the view: Width outer, ScaleWidth inner (twips) */ \
@@ -67,7 +67,10 @@
     X(TableauControles, Illus) \
     X(TableauControles, Fdemarrage) \
     X(TableauControles, statdef) \
-    X(TableauControles, Mn_Copie_Ecran) \
+    X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
+    X(TableauControles, CalSrc) /* reference submenu: 1 the annotations also go onto the full-size copy */ \
+    X(TableauControles, Vald) /* reference picture's frame: 2 "Enregistre", 3 "Ferme" */ \
+    X(Controle, Bout_Symb, .Visible = false) /* "µ": writes the micron unit in the entry box */ \
     X(Controle, Mnfonctions) \
     X(Controle, MnEdit) \
     X(Controle, Mnfichiers) \
@@ -155,6 +158,23 @@ public:
     void SegmentTextIncline(const QString& TexTe, int Xpos, int Ypos, float sens, int Xbout, int Ybout);
     void Sauve_Ecran3();
     void Rappel_Ecran3();
+
+    // --- annotations (scale bars and texts, on the view and on the full-size copy), the
+    // reference picture's save, acquisitions and captures
+    void Illus_Click(short index);
+    void CalSrc_Click(short index);
+    // The reference picture's frame: 2 "Enregistre" writes the copy beside the picture, 3
+    // "Ferme" drops it.
+    void Vald_Click(short index);
+    // The scanner menu's procedures: the source, an acquisition, the acquired picture
+    // saved, the view saved.
+    void Twain_Selection_Source();
+    void Twain_Acquisition();
+    void Twain_Sauve_Image();
+    void Twain_Sauve_Cadre();
+    void cmdTest_Click();
+    // An acquired picture, written at `chemin`, joins the loader and is shown.
+    void AjouteImageTwain(const QString& chemin);
 
     // --- flash panel: short coloured notices, over the window the user is looking at
     // Shows `Chn` on a panel of colour `couleur` (&HBBGGRR) for about `delai` seconds.

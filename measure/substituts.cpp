@@ -1,4 +1,4 @@
-// Stand-ins of the measures, redraw, calibration and annotations that later parts of the
+// Stand-ins of the measures, redraw, and calibration that later parts of the
 // program provide; see substituts.h.
 #include "measure/substituts.h"
 
@@ -13,12 +13,6 @@ void Numerote_Point(int, int) {}
 namespace PGr {
 void Mesure_surface(short&, int, int, short&, short) {}
 } // namespace PGr
-
-namespace BGr {
-void Echelle_saisie() {}
-void Texte_saisie() {}
-void Echelle_valeur() {}
-} // namespace BGr
 
 // The redraw of every recorded measurement, and the calibration's steps.
 void Tav::Retrace(short) {}

@@ -1,6 +1,6 @@
 #pragma once
 // Procedures the routing and the dispatcher call whose own work comes with later parts of
-// the program: triangles and polygons, counting and density surfaces, annotations. Each
+// the program: triangles and polygons, counting and density surfaces. Each
 // stands here with its interface and does nothing, so that the routing runs in full.
 
 namespace Mstat {
@@ -17,9 +17,5 @@ namespace PGr {
 void Mesure_surface(short& EtapeMesure, int X, int Y, short& Button, short Appui);
 } // namespace PGr
 
-namespace BGr {
-// The annotation dialogues: horizontal scale bar, text, and the oriented scale bar's value.
-void Echelle_saisie();
-void Texte_saisie();
-void Echelle_valeur();
-} // namespace BGr
+// The annotation dialogues the routing calls.
+#include "image/annotations.h"
