@@ -42,9 +42,7 @@ TEST_F(Annotations, HorizontalBarHasTheTypedLength) {
 // The oriented bar runs from the press toward the release, whichever quadrant; a
 // vertical drag always runs downward. The dragged length is proposed.
 TEST_F(Annotations, OrientedBarFollowsTheDrag) {
-    const double px_par_micron = 1 / Microns_par_pixel();
     const double L = 100;
-    const double lv = L * px_par_micron;
     struct Cas {
         int dx, dy;        // the drag, view pixels
         double ux, uy;     // the direction expected
@@ -53,7 +51,11 @@ TEST_F(Annotations, OrientedBarFollowsTheDrag) {
                        {0, -40, 0, 1}, {0, 40, 0, 1}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
-        Niveau(0);  // a fresh view
+        // A fresh view at a level where the bar is long.
+        Niveau(-3);
+        Niveau(-4);
+        const double px_par_micron = 1 / Microns_par_pixel();
+        const double lv = L * px_par_micron;
         const int x0 = 170, y0 = 125;
         tav.Illus_Click(2);
         Glisse(x0 * 15, y0 * 15, (x0 + c.dx) * 15, (y0 + c.dy) * 15);
@@ -70,7 +72,17 @@ TEST_F(Annotations, OrientedBarFollowsTheDrag) {
         const double n = std::hypot(c.ux, c.uy);
         for (double t : {0.3, 0.6, 0.9}) {
             const int x = int(std::lround(x0 + c.ux / n * lv * t)), y = int(std::lround(y0 + c.uy / n * lv * t));
-            EXPECT_TRUE(Autour(Vue(), x, y, Trace0)) << t;
+            // The bar is three pixels thick: most of the square around the point is red.
+            int rouges = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) rouges += Px(Vue(), x + dx, y + dy) == Trace0;
+            EXPECT_GE(rouges, 5) << t;
+            // And nothing of it lies the other way.
+            const int xo = int(std::lround(x0 - c.ux / n * lv * t)), yo = int(std::lround(y0 - c.uy / n * lv * t));
+            int opposes = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) opposes += Px(Vue(), xo + dx, yo + dy) == Trace0;
+            EXPECT_LT(opposes, 5) << t;
         }
     }
     Sortie(Vue(), QStringLiteral("annotations_barre_orientee"));
