@@ -58,7 +58,7 @@ void Tav::Twain_Selection_Source() {
 void Tav::Twain_Acquisition() {
     // A full loader could not take the picture: nothing is scanned.
     if (ListIMGchar.ListCount() >= Chargeur::Capacite) {
-        Signale(Lib_Langue[144] + QStringLiteral(" : ") + QString::number(Chargeur::Capacite));
+        Signale(Lib_Langue[144] + QStringLiteral(" : %1 images").arg(Chargeur::Capacite));
         return;
     }
     QString raison;
