@@ -67,8 +67,7 @@ void Tav::Twain_Acquisition() {
         Signale(raison);
         return;
     }
-    const Scanner::Resultat r =
-        Scanner::acquerir(source, ModeAcquisition == 1 ? Scanner::Mode::Gris : Scanner::Mode::Couleur);
+    const Scanner::Resultat r = Scanner::acquerir(source, Scanner::Mode::Couleur);
     // A cancelled scan changes nothing, and says nothing.
     if (r.annule) return;
     if (!r.reussi()) {

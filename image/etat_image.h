@@ -48,7 +48,6 @@ inline IndexImages Aucune_image() {
     X(float, LongueurRef, 0)             /* the scale bar's length in microns */                  \
     X(PointReference, PointImageReference) /* the clicked point on Picture2; x = -1 a failure */  \
     X(QString, SourceAcquisition)        /* the scanner chosen, empty for the first one found */  \
-    X(short, ModeAcquisition, 0)         /* acquisitions in colour (0) or grey (1) */             \
     X(QString, NomImageReference)        /* the reference picture's name; nothing assigns it */   \
     X(QStringList, TabExtImage, QStringList{QStringLiteral("BMP"), QStringLiteral("JPG")})        \
     X(short, FormatImage, 0)             /* save format of pictures: 0 BMP, 1 JPG */              \

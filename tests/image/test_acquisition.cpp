@@ -101,7 +101,7 @@ TEST_F(Acquisition, FailureAndCancelChangeNothing) {
     EXPECT_TRUE(QDir(DossierApplication).entryList(QDir::Files).isEmpty());
 }
 
-// The source chosen in the menu is the one acquired from; grey when asked.
+// The source chosen in the menu is the one acquired from, in colour.
 TEST_F(Acquisition, ChosenSourceIsUsed) {
     Scanner::Simule scanner;
     scanner.liste = {{QStringLiteral("a:1"), QStringLiteral("A")}, {QStringLiteral("b:2"), QStringLiteral("B")}};
@@ -117,6 +117,7 @@ TEST_F(Acquisition, ChosenSourceIsUsed) {
     tav.Twain_Acquisition();
     ASSERT_EQ(scanner.demandes.size(), 1);
     EXPECT_EQ(scanner.demandes[0].nom, QStringLiteral("b:2"));
+    EXPECT_EQ(scanner.demandes[0].mode, Scanner::Mode::Couleur);
     EXPECT_EQ(QImage(Fichier(QStringLiteral("ImageTwain.bmp"))).size(), QSize(8, 6));
 }
 
