@@ -1,4 +1,4 @@
-// Stand-ins of the measures, redraw, and calibration that later parts of the
+// Stand-ins of the measures, redraw and calibration that later parts of the
 // program provide; see substituts.h.
 #include "measure/substituts.h"
 
