@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program and its tests need, when some are missing.
 set -euo pipefail
-packages=(cmake g++ ninja-build qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgtest-dev fonts-liberation2)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgtest-dev fonts-liberation2
+          libjpeg62-turbo-dev libsane-dev sane-utils)
 # The tests also build the parsers' fuzz targets with clang and its libFuzzer runtime.
 if [ "${1:-}" = "--tests" ]; then packages+=(xvfb xauth clang libclang-rt-14-dev); fi
 missing=()

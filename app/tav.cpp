@@ -16,6 +16,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "base/grilles.h"
+#include "image/annotations.h"
 #include "image/etat_image.h"
 #include "image/image_affichee.h"
 #include "measure/etat_mesure.h"

@@ -16,7 +16,7 @@
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
-#include "measure/substituts.h"
+#include "image/annotations.h"
 #include "platform/pressepapier.h"
 #include "platform/surface.h"
 #include "platform/waits.h"
@@ -44,70 +44,6 @@ void Efface_ligne_courante(Tav& tav) {
     Oublie_images_trame();
 }
 
-// OK of the annotation dialogue; false when no annotation is being entered, the OK then
-// being the calibration's.
-bool Ok_annotation(Tav& tav) {
-    if (IllusReferenceValeur) {
-        tav.Rappel_Ecran3();
-        if (EtatSaisie == 1) {
-            EtatSaisie = 2;
-            tav.Bout_Symb.Visible = true;
-            // The unit step works only on a simple reference; the oriented one borrows it.
-            IllusReference = -1;
-            BGr::Commentaire_saisie();
-            IllusReference = 0;
-            tav.bout(10).BackColor = kFaceBouton;
-            return true;
-        }
-        if (EtatSaisie == 3) {
-            Waits::processEvents();
-            BGr::Echelle_valeur();
-            TraceEnCours = 0;
-            return true;
-        }
-    }
-    if (IllusReference) {
-        if (EtatSaisie == 1) {
-            EtatSaisie = 2;
-            tav.Bout_Symb.Visible = true;
-            BGr::Commentaire_saisie();
-            tav.bout(10).BackColor = kFaceBouton;
-            return true;
-        }
-        if (EtatSaisie == 3) {
-            BGr::Echelle_saisie();
-            Waits::processEvents();
-            return true;
-        }
-    }
-    if (IllusTexte && EtatSaisie == 1) {
-        BGr::Texte_saisie();
-        Waits::processEvents();
-        return true;
-    }
-    return false;
-}
-
-// Cancel of the annotation dialogue: the active annotation hears it in its step 4.
-bool Annule_annotation() {
-    if (IllusReferenceOrientee || IllusReferenceValeur) {
-        EtatSaisie = 4;
-        BGr::Echelle_valeur();
-        return true;
-    }
-    if (IllusReference) {
-        EtatSaisie = 4;
-        BGr::Echelle_saisie();
-        return true;
-    }
-    if (IllusTexte) {
-        EtatSaisie = 4;
-        BGr::Texte_saisie();
-        return true;
-    }
-    return false;
-}
-
 // The pan toggle shared by `bout`(5) and `Bout_C`(5).
 void Bascule_main(Tav& tav) {
     ModeDeplaceBascule = ModeDeplaceBascule ? 0 : -1;
@@ -129,11 +65,16 @@ void Tav::Bout_Click(short index) {
     }
     StatusBar.Text.clear();
     if (index == 31 || index == 32) bout(10).BackColor = kFaceBouton;
+    // OK and Annule go to the annotation being entered, if any, before the calibration.
     if (index == 31) {
-        Bout_Symb.Visible = false;
-        if (Ok_annotation(*this)) return;
+        // The oriented bar's value confirmed ends the bar's drawing as well.
+        const bool fin_valeur = IllusReferenceValeur && EtatSaisie == 3;
+        if (BGr::Saisie_OK()) {
+            if (fin_valeur) TraceEnCours = 0;
+            return;
+        }
     }
-    if (index == 32 && Annule_annotation()) return;
+    if (index == 32 && BGr::Saisie_Annule()) return;
 
     switch (index) {
     case 1:

@@ -36,6 +36,13 @@ inline std::function<double(int, int, int, int)> Distance_points = [](int, int, 
 inline std::function<void(int, int, short&, short)> Clic_Mesure = [](int, int, short&, short) {};
 inline std::function<void(int, int)> Croix_Image = [](int, int) {};
 
+// --- statistics window
+// Puts in `image` the picture of its diagram (context 2) or of its plot (3), for a copy of
+// the work area; false when the window has none.
+inline std::function<bool(float, QImage&)> Zone_statistiques = [](float, QImage&) { return false; };
+// The name of the plot shown, "Histogramme." or "Nuage.", for a copy's default name.
+inline std::function<QString()> Nom_trace_statistiques = [] { return QString(); };
+
 // --- colour
 inline std::function<void()> Init_Couleur = [] {};
 inline std::function<void()> Ecrit_nuancier_scanner = [] {};

@@ -21,7 +21,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, label) /* labels: 5 the calibration */ \
     X(TableauControles, Label8) \
     X(TableauControles, TBox, {1, {.Text = QStringLiteral("1")}}, {2, {.Text = QStringLiteral("40")}}) /* text boxes: 1 the correction, 2 the objective */ \
-    X(TableauControles, Frame, {10, {.Visible = false}}, {12, {.Visible = false}}, {7, {.Visible = false}}, {8, {.Visible = false}}, {14, {.Visible = false}}) /* frames: 10 comments, 12 results, 7 calibration panel, 8 calibration dialog, 14 correction, hidden until opened */ \
+    X(TableauControles, Frame, {7, {.Visible = false}}, {8, {.Visible = false}}, {10, {.Visible = false}}, {12, {.Visible = false}}, {13, {.Visible = false}}, {14, {.Visible = false}}) /* frames: 7 calibration panel, 8 the dialog of the calibration and the annotations, 10 comments, 12 results, 13 the reference picture's save, 14 correction, hidden until opened */ \
     X(TableauControles, FraMC) /* multilayer frame */ \
     X(Controle, FraTavl) /* about frame */ \
     X(BoiteImage, Picture1, 9060, 6810, 30) /* the view: Width outer, ScaleWidth inner (twips) */ \
@@ -70,7 +70,10 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, Illus) \
     X(TableauControles, Fdemarrage) \
     X(TableauControles, statdef) \
-    X(TableauControles, Mn_Copie_Ecran) \
+    X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
+    X(TableauControles, CalSrc) /* reference submenu: 1 the annotations also go onto the full-size copy */ \
+    X(TableauControles, Vald) /* reference picture's frame: 2 "Enregistre", 3 "Ferme" */ \
+    X(Controle, Bout_Symb, .Visible = false) /* "µ": writes the micron unit in the entry box */ \
     X(Controle, Mnfonctions) \
     X(Controle, MnEdit) \
     X(Controle, Mnfichiers) \
@@ -107,10 +110,8 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, Check2, .BackColor = 0x8000000F) /* "Poly": lengths measured as chains; red while ticked */ \
     X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
     X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */ \
-    X(Controle, Bout_Symb, .Visible = false) /* writes the micron unit in a scale bar's value box, shown for it */ \
     X(Controle, Check3) /* annotations also go onto the full-size copy */ \
     X(TableauControles, Mndecim) /* decimals menu: 0 "auto", 1 to 3 fixed */ \
-    X(TableauControles, CalSrc) /* reference menu: 1 "active la référence sur image" */ \
     X(CurseursTBox, TBoxSelStart) /* caret of each text box */ \
     X(CurseursTBox, TBoxSelLength) /* selected length of each text box */ \
     X(Liste, ListCalib) /* the calibration panel's list of saved calibrations */ \
@@ -166,6 +167,21 @@ public:
     void SegmentTextIncline(const QString& TexTe, int Xpos, int Ypos, float sens, int Xbout, int Ybout);
     void Sauve_Ecran3();
     void Rappel_Ecran3();
+
+    // --- annotations (scale bars and texts, on the view and on the full-size copy), the
+    // reference picture's save, acquisitions and captures
+    // The reference picture's frame: 2 "Enregistre" writes the copy beside the picture, 3
+    // "Ferme" drops it.
+    void Vald_Click(short index);
+    // The scanner menu's procedures: the source, an acquisition, the acquired picture
+    // saved, the view saved.
+    void Twain_Selection_Source();
+    void Twain_Acquisition();
+    void Twain_Sauve_Image();
+    void Twain_Sauve_Cadre();
+    void cmdTest_Click();
+    // An acquired picture, written at `chemin`, joins the loader and is shown.
+    void AjouteImageTwain(const QString& chemin);
 
     // --- flash panel: short coloured notices, over the window the user is looking at
     // Shows `Chn` on a panel of colour `couleur` (&HBBGGRR) for about `delai` seconds.

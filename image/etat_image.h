@@ -6,6 +6,7 @@
 
 using CouleursDessin = TableauFixe<long, 3>;        // 0 to 2, palette indexes
 using IndexImages = TableauFixe<short, 51>;         // loader list indexes, -1 after the last
+using PointReference = TableauFixe<double, 3>;      // 1 and 2: x, y on the full-size copy
 
 // A list of loader indexes holding none.
 inline IndexImages Aucune_image() {
@@ -43,7 +44,10 @@ inline IndexImages Aucune_image() {
     X(short, IllusTexte, 0)                                                                       \
     X(short, IllusReference, 0)                                                                   \
     X(short, ReferenceSurImage, 0)                                                                \
-    X(short, ImageRefPrete, 0)                                                                    \
+    X(short, ImageRefPrete, 0)           /* Picture2 holds the copy of the picture shown */       \
+    X(float, LongueurRef, 0)             /* the scale bar's length in microns */                  \
+    X(PointReference, PointImageReference) /* the clicked point on Picture2; x = -1 a failure */  \
+    X(QString, SourceAcquisition)        /* the scanner chosen, empty for the first one found */  \
     X(QString, NomImageReference)        /* the reference picture's name; nothing assigns it */   \
     X(QStringList, TabExtImage, QStringList{QStringLiteral("BMP"), QStringLiteral("JPG")})        \
     X(short, FormatImage, 0)             /* save format of pictures: 0 BMP, 1 JPG */              \

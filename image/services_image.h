@@ -2,6 +2,7 @@
 // The image-handling procedures the grid, files and statistics parts call.
 #include <QString>
 
+#include "image/captures.h"
 #include "image/vignette.h"
 #include "image/vue.h"
 
@@ -26,9 +27,6 @@ void RAZ_images_marquees();
 void Calibrage_vers_groupe();
 // Removes the images chosen in the folder pane's purge list.
 void Efface_images_choisies();
-void Copie_ecran(const QString& base, float contexte);
-// Saves the last acquired picture.
-void Sauve_image_twain(short mode);
 } // namespace Gen
 
 namespace Image {

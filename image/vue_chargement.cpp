@@ -8,6 +8,7 @@
 #include "image/etat_image.h"
 #include "image/images_integrees.h"
 #include "image/services_image.h"
+#include "image/annotations.h"
 #include "image/vue.h"
 #include "platform/lecture_image.h"
 
@@ -38,6 +39,8 @@ QImage Apercu(const QImage& image) {
 // `picbase` takes the picture, with its sizes in image units and its extent.
 void Tient_picture(const QImage& image) {
     BoiteImage& base = Tav::instance()->picbase;
+    // The annotated copy belonged to the picture leaving.
+    BGr::Ferme_copie_reference();
     base.Charge_picture(image);
     base.LargeurHimetric = Vb::CLng(image.width() * 2540.0 / kPointsParPouce);
     base.HauteurHimetric = Vb::CLng(image.height() * 2540.0 / kPointsParPouce);

@@ -16,7 +16,7 @@
 #include "image/vue.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
-#include "measure/substituts.h"
+#include "image/annotations.h"
 #include "platform/waits.h"
 
 using namespace Mesure;
