@@ -175,6 +175,8 @@ public:
     void Vald_Click(short index);
     // The scanner menu's procedures: the source, an acquisition, the acquired picture
     // saved, the view saved.
+    // The scanner menu: 1 the source, 2 an acquisition, 3 the acquired picture saved, 4 the view saved.
+    void MnuTwain_Click(short index);
     void Twain_Selection_Source();
     void Twain_Acquisition();
     void Twain_Sauve_Image();

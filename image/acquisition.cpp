@@ -86,6 +86,16 @@ void Tav::Twain_Sauve_Image() { Gen::Sauve_image_twain(1); }
 void Tav::Twain_Sauve_Cadre() { Gen::Sauve_image_twain(2); }
 void Tav::cmdTest_Click() { Twain_Acquisition(); }
 
+void Tav::MnuTwain_Click(short index) {
+    switch (index) {
+    case 1: Twain_Selection_Source(); break;
+    case 2: Twain_Acquisition(); break;
+    case 3: Twain_Sauve_Image(); break;
+    case 4: Twain_Sauve_Cadre(); break;
+    default: break;
+    }
+}
+
 void Tav::AjouteImageTwain(const QString& chemin) {
     FonctionRep = 33;
     const int deja = ListIMGchar.items().indexOf(chemin);

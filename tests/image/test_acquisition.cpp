@@ -49,7 +49,7 @@ protected:
 TEST_F(Acquisition, EachAcquisitionHasItsOwnFileAndEntry) {
     Sane_test();
     CalibrageActuel = 0.25;
-    tav.Twain_Acquisition();
+    tav.MnuTwain_Click(2);
     ASSERT_EQ(ListIMGchar.ListCount(), 1);
     const QString premier = Fichier(QStringLiteral("ImageTwain.bmp"));
     EXPECT_EQ(ListIMGchar.List(0), premier);
@@ -89,10 +89,10 @@ TEST_F(Acquisition, FailureAndCancelChangeNothing) {
     {
         Prompts::Script script;
         script.message(QStringLiteral("Document feeder jammed"));
-        tav.Twain_Acquisition();
+        tav.MnuTwain_Click(2);
         EXPECT_EQ(script.remaining(), 0);
     }
-    tav.Twain_Acquisition();  // cancelled: no prompt expected
+    tav.MnuTwain_Click(2);  // cancelled: no prompt expected
     EXPECT_EQ(scanner.demandes.size(), 2);
     EXPECT_EQ(scanner.demandes[0].nom, QStringLiteral("faux:1"));
     EXPECT_EQ(ListIMGchar.ListCount(), 0);
@@ -111,10 +111,10 @@ TEST_F(Acquisition, ChosenSourceIsUsed) {
     {
         Prompts::Script script;
         script.popup(1);
-        tav.Twain_Selection_Source();
+        tav.MnuTwain_Click(1);
     }
     EXPECT_EQ(SourceAcquisition, QStringLiteral("b:2"));
-    tav.Twain_Acquisition();
+    tav.MnuTwain_Click(2);
     ASSERT_EQ(scanner.demandes.size(), 1);
     EXPECT_EQ(scanner.demandes[0].nom, QStringLiteral("b:2"));
     EXPECT_EQ(scanner.demandes[0].mode, Scanner::Mode::Couleur);
@@ -128,13 +128,13 @@ TEST_F(Acquisition, RefusedPastFifty) {
     QImage petite(4, 4, QImage::Format_RGB32);
     petite.fill(Qt::darkGreen);
     for (int i = 0; i < 51; ++i) scanner.resultats.push_back({petite, false, QString()});
-    for (int i = 0; i < 50; ++i) tav.Twain_Acquisition();
+    for (int i = 0; i < 50; ++i) tav.MnuTwain_Click(2);
     ASSERT_EQ(ListIMGchar.ListCount(), 50);
     EXPECT_EQ(ListIMGchar.List(49), Fichier(QStringLiteral("ImageTwain_50.bmp")));
     {
         Prompts::Script script;
         script.message(QString());
-        tav.Twain_Acquisition();
+        tav.MnuTwain_Click(2);
     }
     EXPECT_EQ(scanner.demandes.size(), 50);
     EXPECT_EQ(ListIMGchar.ListCount(), 50);

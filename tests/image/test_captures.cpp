@@ -147,8 +147,8 @@ TEST_F(Captures, PictureAndViewSaves) {
     {
         Prompts::Script script;
         script.save(a).save(b);
-        tav.Twain_Sauve_Image();
-        tav.Twain_Sauve_Cadre();
+        tav.MnuTwain_Click(3);
+        tav.MnuTwain_Click(4);
         EXPECT_EQ(script.seen()[0].proposedName, QStringLiteral("Twain_ImageTwain.bmp"));
     }
     EXPECT_EQ(QImage(a).convertToFormat(QImage::Format_RGB32), Quadrants(40, 30));
@@ -156,7 +156,7 @@ TEST_F(Captures, PictureAndViewSaves) {
     // The dialog cancelled: nothing written.
     Prompts::Script script;
     script.save(std::nullopt);
-    tav.Twain_Sauve_Image();
+    tav.MnuTwain_Click(3);
     EXPECT_EQ(QDir(dir_.path()).entryList({QStringLiteral("*.bmp")}).size(), 2);
 }
 
