@@ -2,6 +2,7 @@
 // colour-chart options menu.
 #include <QFile>
 
+#include "platform/surface.h"
 #include "base/etat_partage.h"
 #include "base/gen.h"
 #include "base/messages.h"
@@ -77,6 +78,18 @@ void Tav::Illus_Click(short index) {
         StatusBar.Text = Lib_Langue[194];
         IllusTexte = -1;
         break;
+    case 5: {
+        // The dialog opens at a size that reads well on the picture: 1 % of its height.
+        Surface& vue = Picture1.surface();
+        const Prompts::Police initiale{vue.FontName, 0.01 * picbase.Image().height(), vue.FontBold};
+        const std::optional<Prompts::Police> choix = Prompts::fontDialog(initiale);
+        if (!choix) break;
+        if (!choix->nom.isEmpty()) vue.FontName = choix->nom;
+        if (choix->taille > 0) vue.FontSize = choix->taille;
+        vue.FontBold = choix->gras;
+        Picture2.surface().FontName = vue.FontName;
+        break;
+    }
     default:
         break;
     }

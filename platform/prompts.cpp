@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -14,7 +15,7 @@ Script* current = nullptr;
 std::function<void(const QString&)> failureHook;
 
 QString describe(const Request& r) {
-    static const char* names[] = {"message", "input", "open dialog", "save dialog", "pop-up menu"};
+    static const char* names[] = {"message", "input", "open dialog", "save dialog", "pop-up menu", "font dialog"};
     return QStringLiteral("unexpected %1: \"%2\"").arg(names[int(r.kind)], r.text);
 }
 
@@ -50,6 +51,13 @@ Script& Script::save(std::optional<QString> path, const QString& contains) {
 
 Script& Script::popup(std::optional<int> item, const QString& contains) {
     steps_.push_back({Kind::Popup, contains, item.value_or(0), {}, !item});
+    return *this;
+}
+
+Script& Script::font(std::optional<Police> choix) {
+    Step s{Kind::Font, {}, Ok, {}, !choix};
+    if (choix) s.police = *choix;
+    steps_.push_back(s);
     return *this;
 }
 
@@ -159,6 +167,23 @@ std::optional<int> popupMenu(const QString& name, const std::vector<MenuItem>& i
     const QAction* choisie = menu.exec(QCursor::pos());
     if (!choisie) return std::nullopt;
     return choisie->data().toInt();
+}
+
+std::optional<Police> fontDialog(const Police& initiale) {
+    if (current) {
+        Request r{Kind::Font, initiale.nom, 0, {}, {}, {}, {}};
+        r.size = initiale.taille;
+        const Step s = current->take(r);
+        if (s.cancel) return std::nullopt;
+        return s.police;
+    }
+    QFont f(initiale.nom);
+    if (initiale.taille > 0) f.setPointSizeF(initiale.taille);
+    f.setBold(initiale.gras);
+    bool ok = false;
+    const QFont choisie = QFontDialog::getFont(&ok, f, nullptr, QString(), QFontDialog::ScalableFonts);
+    if (!ok) return std::nullopt;
+    return Police{choisie.family(), choisie.pointSizeF(), choisie.bold()};
 }
 
 } // namespace Prompts

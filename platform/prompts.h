@@ -43,19 +43,30 @@ struct MenuItem {
 // dismissed the menu. `name` names the menu for the script.
 std::optional<int> popupMenu(const QString& name, const std::vector<MenuItem>& items);
 
+// A font as the font dialog shows and returns it.
+struct Police {
+    QString nom;
+    double taille = 0;
+    bool gras = false;
+};
+// The font dialog, offering scalable fonts only, opened on `initiale`: the font chosen, or
+// nothing when the user cancelled.
+std::optional<Police> fontDialog(const Police& initiale);
+
 // Turns "Label|*.a;*.b|Other|*.c" into the Qt form "Label (*.a *.b);;Other (*.c)".
 QString qtFilter(const QString& filter);
 
 // What a prompt asked, as the script sees it.
-enum class Kind { Message, Input, Open, Save, Popup };
+enum class Kind { Message, Input, Open, Save, Popup, Font };
 struct Request {
     Kind kind;
-    QString text;      // message, input prompt, dialog title, or pop-up's captions ("a|b|c")
+    QString text;      // message, input prompt, dialog title, pop-up's captions ("a|b|c"), or font name
     int style = 0;
     QString title;
     QString folder;    // file dialogs
     QString filter;
     QString proposedName;
+    double size = 0;   // font dialog: the initial size
 };
 
 // A scripted answer. `contains`, when not empty, must be found in the request's text.
@@ -65,6 +76,7 @@ struct Step {
     int answer = Ok;                 // message boxes; the item chosen in a pop-up menu
     QString reply;                   // input and file dialogs
     bool cancel = false;             // the user cancelled the dialog or dismissed the pop-up
+    Police police;                   // the font chosen in the font dialog
 
     std::optional<QString> result() const { return cancel ? std::nullopt : std::optional<QString>(reply); }
 };
@@ -85,6 +97,8 @@ public:
     // A pop-up menu: the index of the item to choose, or nothing to dismiss it. The item
     // must be one the menu offers and can be chosen.
     Script& popup(std::optional<int> item, const QString& contains = QString());
+    // The font dialog: the font to choose, or nothing to cancel.
+    Script& font(std::optional<Police> choix);
 
     // Steps not yet consumed.
     int remaining() const { return int(steps_.size()); }

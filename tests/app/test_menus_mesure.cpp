@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <functional>
 
 #include "app/parametres.h"
@@ -14,6 +15,7 @@
 #include "colour/etat_couleur.h"
 #include "image/etat_image.h"
 #include "platform/prompts.h"
+#include "platform/surface.h"
 #include "platform/textfile.h"
 #include "tests/app/aide_commandes.h"
 
@@ -207,6 +209,42 @@ TEST_F(FenetreMesure, OptionsChosenInTheMenusGoToTheSettingsFile) {
     EXPECT_TRUE(lignes.contains(QStringLiteral("DECIMAUTO= FAUX")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("STATDEF= 1")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("SAVAUTO= 20")));
+}
+
+} // namespace
+
+namespace {
+
+// "Choix police": the dialog opens at 1 % of the picture's height; the font chosen goes to
+// the view, its name to the full-size copy; a cancel changes nothing.
+TEST_F(FenetreMesure, FontChoiceGoesToTheViewAndItsNameToTheCopy) {
+    QImage image(2000, 1500, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    ASSERT_TRUE(image.save(chemin(QStringLiteral("photo.png"))));
+    {
+        Prompts::Script script;
+        script.open(chemin(QStringLiteral("photo.png")), QStringLiteral("Ouvrir Image"));
+        tav.MnuFIC_Click(1);
+    }
+    Surface& vue = tav.Picture1.surface();
+    {
+        Prompts::Script script;
+        script.font(Prompts::Police{QStringLiteral("Liberation Serif"), 24, true});
+        tav.Illus_Click(5);
+        ASSERT_EQ(script.seen().size(), 1u);
+        EXPECT_DOUBLE_EQ(script.seen()[0].size, 15.0);
+    }
+    EXPECT_EQ(vue.FontName.toStdString(), "Liberation Serif");
+    EXPECT_DOUBLE_EQ(vue.FontSize, 24);
+    EXPECT_TRUE(vue.FontBold);
+    EXPECT_EQ(tav.Picture2.surface().FontName.toStdString(), "Liberation Serif");
+    {
+        Prompts::Script script;
+        script.font(std::nullopt);
+        tav.Illus_Click(5);
+    }
+    EXPECT_EQ(vue.FontName.toStdString(), "Liberation Serif");
+    EXPECT_DOUBLE_EQ(vue.FontSize, 24);
 }
 
 } // namespace
