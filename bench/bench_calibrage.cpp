@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
@@ -21,14 +22,9 @@
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 
+using namespace Bench;
+
 namespace {
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double maximum(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
 
 void Ligne(const char* quoi, const std::vector<double>& ms) {
     std::printf("%-58s median %8.3f ms  max %8.3f ms  (%zu runs)\n", quoi, mediane(ms), maximum(ms), ms.size());

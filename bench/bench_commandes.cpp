@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
@@ -22,25 +23,9 @@
 #include "image/vue.h"
 #include "platform/prompts.h"
 
+using namespace Bench;
+
 namespace {
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double maximum(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
-
-QImage Image_test(int w, int h) {
-    QImage i(w, h, QImage::Format_RGB32);
-    QPainter p(&i);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(30, 60, 90));
-    g.setColorAt(1, QColor(200, 180, 120));
-    p.fillRect(i.rect(), g);
-    for (int k = 0; k < 400; ++k) p.drawEllipse((k * 997) % w, (k * 571) % h, 40, 30);
-    return i;
-}
 
 // The segment function with its 255 rows, as the measures record them.
 bool Grille_pleine(Tav& tav) {
@@ -59,14 +44,8 @@ int main(int argc, char** argv) {
     qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    Etat::Demarrage_test(dir.path());
+    Bench::Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
-    tav.Fenetre.Width = 27180;
-    tav.Fenetre.ScaleWidth = 27060;
-    tav.Fenetre.Height = 17060;
-    tav.Fenetre.ScaleHeight = 16060;
-    tav.WindowState = 0;
-    tav.Form_Resize();
     const QString chemin = dir.filePath(QStringLiteral("image.png"));
     if (!Image_test(4000, 3000).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
     BGr::Efface_vue();

@@ -22,22 +22,6 @@
 
 using namespace Bench;
 
-namespace {
-
-// A picture with some texture, so that the view is not a flat colour.
-QImage Image_test(int w, int h) {
-    QImage i(w, h, QImage::Format_RGB32);
-    QPainter p(&i);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(30, 60, 90));
-    g.setColorAt(1, QColor(200, 180, 120));
-    p.fillRect(i.rect(), g);
-    for (int k = 0; k < 400; ++k) p.drawEllipse((k * 997) % w, (k * 571) % h, 40, 30);
-    return i;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");

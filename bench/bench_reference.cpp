@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_partage.h"
 #include "base/tav.h"
@@ -23,40 +24,7 @@
 #include "platform/prompts.h"
 #include "platform/scanner.h"
 
-namespace {
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double chrono(int n, const std::function<void()>& f) {
-    std::vector<double> t;
-    for (int i = 0; i < n; ++i) {
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(e.nsecsElapsed() / 1e6);
-    }
-    return mediane(t);
-}
-
-// A picture with gradients and grain, as a photograph compresses.
-QImage Photo(int w, int h) {
-    QImage i(w, h, QImage::Format_RGB32);
-    std::uint32_t graine = 12345;
-    for (int y = 0; y < h; ++y) {
-        QRgb* ligne = reinterpret_cast<QRgb*>(i.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            graine = graine * 1664525u + 1013904223u;
-            const int bruit = int(graine >> 28);
-            ligne[x] = qRgb((x * 255 / w + bruit) & 255, (y * 255 / h) & 255, (bruit * 9) & 255);
-        }
-    }
-    return i;
-}
-
-} // namespace
+using namespace Bench;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -67,7 +35,7 @@ int main(int argc, char** argv) {
     Tav& tav = *Tav::instance();
 
     const QString image = dir.filePath(QStringLiteral("photo.png"));
-    if (!Photo(6000, 4000).save(image, "PNG")) return 1;
+    if (!Photographie(6000, 4000).save(image, "PNG")) return 1;
     {
         Prompts::Script script;
         script.open(image);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/outils_bench.h"
 #include "app/etat.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
@@ -23,22 +24,9 @@
 #include "image/vue.h"
 #include "measure/retrace.h"
 
+using namespace Bench;
+
 namespace {
-
-double mediane(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-QImage Image_test(int w, int h) {
-    QImage i(w, h, QImage::Format_RGB32);
-    QPainter p(&i);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(30, 60, 90));
-    g.setColorAt(1, QColor(200, 180, 120));
-    p.fillRect(i.rect(), g);
-    return i;
-}
 
 // 255 recorded rows spread over the picture: two segments each (a polygon keeps its centre
 // in the first entry's start).
@@ -54,19 +42,6 @@ void Remplit() {
     NbLignesGrille = 256;
 }
 
-// The median time in milliseconds of `n` runs of f after `avant`.
-double Chrono(int n, const std::function<void()>& avant, const std::function<void()>& f) {
-    std::vector<double> t;
-    for (int k = 0; k < n; ++k) {
-        avant();
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(e.nsecsElapsed() / 1e6);
-    }
-    return mediane(t);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,17 +49,11 @@ int main(int argc, char** argv) {
     qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    Etat::Demarrage_test(dir.path());
+    Bench::Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
-    tav.Fenetre.Width = 27180;
-    tav.Fenetre.ScaleWidth = 27060;
-    tav.Fenetre.Height = 17060;
-    tav.Fenetre.ScaleHeight = 16060;
-    tav.WindowState = 0;
-    tav.Form_Resize();
     std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
     const QString chemin = dir.filePath(QStringLiteral("image.png"));
-    if (!Image_test(4000, 3000).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
+    if (!Image_test(4000, 3000, false).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
     BGr::Efface_vue();
     IndexImageActive = 1;
     SauveAuto = 0;
@@ -111,10 +80,12 @@ int main(int argc, char** argv) {
         PolygoneCercles = -1;
         tav.Affmesure.Value = f.dimensions ? 1 : 0;
         Remplit();
-        const double lignes = Chrono(21, repeint, [&f] {
-            for (int r = 1; r <= 255; ++r) f.trace(r);
-        });
-        const double tout = Chrono(21, [] {}, [&tav] { tav.Retrace(0); });
+        const double lignes = chrono(
+            21, [&f] {
+                for (int r = 1; r <= 255; ++r) f.trace(r);
+            },
+            repeint);
+        const double tout = chrono(21, [&tav] { tav.Retrace(0); });
         std::printf("%-26s 255 rows drawn: %.3f ms (target <= 2 ms); whole redraw: %.3f ms\n", f.nom, lignes, tout);
     }
     return 0;

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <chrono>
@@ -56,8 +58,8 @@ void mesure(const char* nom, int fois, F f) {
     std::printf("%-64s %12.3f us/call\n", nom, us);
 }
 
-// A picture with gradients, edges and grain, so that its JPEG decodes as a photograph's does.
-inline bool Ecrit_jpeg(const QString& chemin, int w, int h) {
+// A picture with gradients, edges and grain, so that it compresses as a photograph does.
+inline QImage Photographie(int w, int h) {
     QImage i(w, h, QImage::Format_RGB32);
     std::uint32_t graine = 12345;
     for (int y = 0; y < h; ++y) {
@@ -69,9 +71,27 @@ inline bool Ecrit_jpeg(const QString& chemin, int w, int h) {
             ligne[x] = qRgb((x * 255 / w + bruit) & 255, (y * 255 / h + disque) & 255, (disque + bruit * 3) & 255);
         }
     }
+    return i;
+}
+
+// That picture written as a JPEG of quality 90.
+inline bool Ecrit_jpeg(const QString& chemin, int w, int h) {
     QImageWriter writer(chemin, "JPEG");
     writer.setQuality(90);
-    return writer.write(i);
+    return writer.write(Photographie(w, h));
+}
+
+// A picture with a gradient (and, with `ellipses`, outlines), so that a view of it is not flat.
+inline QImage Image_test(int w, int h, bool ellipses = true) {
+    QImage i(w, h, QImage::Format_RGB32);
+    QPainter p(&i);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor(30, 60, 90));
+    g.setColorAt(1, QColor(200, 180, 120));
+    p.fillRect(i.rect(), g);
+    if (ellipses)
+        for (int k = 0; k < 400; ++k) p.drawEllipse((k * 997) % w, (k * 571) % h, 40, 30);
+    return i;
 }
 
 // The program as it starts, its window laid out for a view of 24000 x 15000 twips inside
