@@ -39,8 +39,7 @@ void Segment(Tav& tav, float x, float y, float longueur) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+    Bench::Environnement();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Etat::Demarrage_test(dir.path());

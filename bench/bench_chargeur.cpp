@@ -25,8 +25,7 @@
 using namespace Bench;
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+    Bench::Environnement();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Demarre_vue_1600(dir.path());

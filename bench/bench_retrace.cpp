@@ -45,8 +45,7 @@ void Remplit() {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+    Bench::Environnement();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Bench::Demarre_vue_1600(dir.path());

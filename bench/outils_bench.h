@@ -20,6 +20,12 @@
 
 namespace Bench {
 
+// Every benchmark runs offscreen, without the platform plugin's chatter.
+inline void Environnement() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "*.debug=false;qt.qpa.*=false");
+}
+
 inline double mediane(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
