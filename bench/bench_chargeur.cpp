@@ -30,7 +30,6 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
-    std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
 
     const QString p24 = dir.filePath(QStringLiteral("24mp.jpg"));
     if (!Ecrit_jpeg(p24, 6000, 4000)) return 1;

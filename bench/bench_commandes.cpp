@@ -45,10 +45,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     Bench::Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
-    const QString chemin = dir.filePath(QStringLiteral("image.png"));
-    if (!Image_test(4000, 3000).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
-    BGr::Efface_vue();
-    IndexImageActive = 1;  // as selecting the loader's first image does
+    if (!Montre_image_test(dir.path())) return 1;
     SauveAuto = 0;
 
     constexpr int kFois = 10;

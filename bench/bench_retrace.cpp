@@ -50,11 +50,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     Bench::Demarre_vue_1600(dir.path());
     Tav& tav = *Tav::instance();
-    std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
-    const QString chemin = dir.filePath(QStringLiteral("image.png"));
-    if (!Image_test(4000, 3000, false).save(chemin) || !BGr::Charge_image_base(chemin)) return 1;
-    BGr::Efface_vue();
-    IndexImageActive = 1;
+    if (!Montre_image_test(dir.path(), false)) return 1;
     SauveAuto = 0;
 
     const auto repeint = [] {

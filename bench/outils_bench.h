@@ -16,7 +16,9 @@
 #include <vector>
 
 #include "app/etat.h"
+#include "base/etat_partage.h"
 #include "base/tav.h"
+#include "image/vue.h"
 
 namespace Bench {
 
@@ -111,6 +113,17 @@ inline void Demarre_vue_1600(const QString& dossier) {
     tav.Fenetre.ScaleHeight = 16060;
     tav.WindowState = 0;
     tav.Form_Resize();
+    std::printf("view %d x %d pixels\n", tav.Picture1.surface().largeurPx(), tav.Picture1.surface().hauteurPx());
+}
+
+// A 4000 x 3000 test picture written in `dossier` and shown in a clean view, as the loader's
+// first image: what the measuring benchmarks draw over.
+inline bool Montre_image_test(const QString& dossier, bool ellipses = true) {
+    const QString chemin = dossier + QStringLiteral("/image.png");
+    if (!Image_test(4000, 3000, ellipses).save(chemin) || !BGr::Charge_image_base(chemin)) return false;
+    BGr::Efface_vue();
+    IndexImageActive = 1;  // as selecting the loader's first image does
+    return true;
 }
 
 } // namespace Bench
