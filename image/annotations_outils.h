@@ -29,5 +29,9 @@ std::optional<QString> Refus_longueur();
 void Refuse(const QString& raison);
 // The length in its shortest form, as a single-precision number writes itself.
 QString Texte_longueur(float L);
+// The horizontal bar of LongueurRef microns on the view from the clicked point, labelled
+// `prefixe` + the length + the unit typed, with its end cross; its length in view units,
+// or nothing (refused, the value asked again) when it cannot be drawn.
+std::optional<double> Barre_horizontale_vue(const QString& prefixe);
 
 } // namespace Annotation

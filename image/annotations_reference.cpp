@@ -68,24 +68,11 @@ void Echelle_image_reference() {
         break;
     case 3: {
         const float L = LongueurRef;
-        const double lv = Longueur_vue(L);
-        if (!(lv > 0) || !std::isfinite(ClicX + lv) || std::abs(ClicX + lv) >= 2147483647.0) {
-            Refuse(CalibrageActuel == 0 ? Lib_Langue[136] : Lib_Menu[6]);
-            Demande(Lib_Langue[192], Texte_longueur(L));
-            return;
-        }
-        EtatSaisie = 0;
         const QString unite = t.TBox(5).Text;
+        const std::optional<double> barre = Barre_horizontale_vue(QStringLiteral("     "));
+        if (!barre) return;
+        const double lv = *barre;
         Surface& v = t.Picture1.surface();
-        const double taille = v.FontSize;
-        v.FontBold = true;
-        v.Print(QStringLiteral("     ") + Texte_longueur(L) + unite);
-        v.FontSize = taille;
-        v.FontBold = false;
-        v.DrawWidth = 3;
-        v.Line(ClicX, ClicY, ClicX + lv, ClicY, Couleur_dessin());
-        v.DrawWidth = 1;
-        Rappels::Croix_Image(Vb::CLng(ClicX + lv), ClicY);
 
         Vue_vers_image();
         if (PointImageReference[1] == -1) {

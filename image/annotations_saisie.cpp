@@ -32,6 +32,29 @@ bool Coordonnee_valide(double v) {
 
 namespace Annotation {
 
+std::optional<double> Barre_horizontale_vue(const QString& prefixe) {
+    const float L = LongueurRef;
+    // A calibration changed since the value was accepted is refused the same way.
+    const double lv = Longueur_vue(L);
+    if (!(lv > 0) || !Coordonnee_valide(ClicX + lv)) {
+        Refuse(CalibrageActuel == 0 ? Lib_Langue[136] : Lib_Menu[6]);
+        Demande(Lib_Langue[192], Texte_longueur(L));
+        return std::nullopt;
+    }
+    EtatSaisie = 0;
+    Surface& v = vue();
+    const double taille = v.FontSize;
+    v.FontBold = true;
+    v.Print(prefixe + Texte_longueur(L) + tav().TBox(5).Text);
+    v.FontSize = taille;
+    v.FontBold = false;
+    v.DrawWidth = 3;
+    v.Line(ClicX, ClicY, ClicX + lv, ClicY, Couleur_dessin());
+    v.DrawWidth = 1;
+    Rappels::Croix_Image(Vb::CLng(ClicX + lv), ClicY);
+    return lv;
+}
+
 void Demande(const QString& invite, const QString& texte) {
     Tav& t = tav();
     t.Frame(8).Visible = true;
@@ -109,37 +132,17 @@ void Echelle_saisie() {
         Echelle_image_reference();
         return;
     }
-    Tav& t = tav();
     switch (EtatSaisie) {
     case 0:
         LongueurRef = 10;
         Croix_vue(ClicX, ClicY);
         Demande(Lib_Langue[192], QStringLiteral("10"));
         break;
-    case 3: {
-        const float L = LongueurRef;
-        // A calibration changed since the value was accepted is refused the same way.
-        const double lv = Longueur_vue(L);
-        if (!(lv > 0) || !Coordonnee_valide(ClicX + lv)) {
-            Refuse(CalibrageActuel == 0 ? Lib_Langue[136] : Lib_Menu[6]);
-            Demande(Lib_Langue[192], Texte_longueur(L));
-            return;
-        }
-        EtatSaisie = 0;
-        Surface& v = vue();
-        const double taille = v.FontSize;
-        v.FontBold = true;
-        v.Print(QLatin1Char(' ') + Texte_longueur(L) + t.TBox(5).Text);
-        v.FontSize = taille;
-        v.FontBold = false;
-        v.DrawWidth = 3;
-        v.Line(ClicX, ClicY, ClicX + lv, ClicY, Couleur_dessin());
-        v.DrawWidth = 1;
-        Rappels::Croix_Image(Vb::CLng(ClicX + lv), ClicY);
+    case 3:
+        if (!Barre_horizontale_vue(QStringLiteral(" "))) return;
         IllusReference = 0;
         Ferme_dialogue();
         break;
-    }
     case 4:
         IllusReference = 0;
         Abandon();
