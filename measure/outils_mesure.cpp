@@ -40,6 +40,18 @@ void Debut_segment(int X, int Y, bool deux_copies) {
     PointDepartY = Y;
 }
 
+bool Appui_ou_clic(int X, int Y, short Appui, bool deux_copies) {
+    if (Appui == 1) {
+        Debut_segment(X, Y, deux_copies);
+    } else if (Relache_proche(X, Y)) {
+        TraceSecondPoint = -1;
+    } else {
+        return false;
+    }
+    Texte_longueur(TexteNote{});
+    return true;
+}
+
 bool Relache_proche(int X, int Y) {
     const long long d = std::llabs(X - (long long)PointDepartX) + std::llabs(Y - (long long)PointDepartY);
     return d < TolClic;

@@ -64,6 +64,10 @@ struct TexteNote {
 };
 // The last length, in microns with FormatDecimal, written along the noted segment.
 void Texte_longueur(const TexteNote& note);
+// The press that starts a segment, or a release within TolClic of its origin (the segment
+// then ends at the next release): both shown by the length text, and true. False for a
+// release that ends the segment, which the caller handles.
+bool Appui_ou_clic(int X, int Y, short Appui, bool deux_copies);
 
 // The drawing colour of a palette index of CouleursTrace (0 to 2); another index is a
 // run-time error.

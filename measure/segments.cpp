@@ -20,17 +20,8 @@ void Mesure_segment(short& EtapeMesure, int X, int Y, short& Button, short Appui
     Tav& t = tav();
     t.StatusBar.Text = Lib_Langue[163];
     try {
+        if (Appui_ou_clic(X, Y, Appui, false)) return;
         TexteNote note;
-        if (Appui == 1) {
-            Debut_segment(X, Y, false);
-            Texte_longueur(note);
-            return;
-        }
-        if (Relache_proche(X, Y)) {
-            TraceSecondPoint = -1;
-            Texte_longueur(note);
-            return;
-        }
         if (ImageRestauree) {
             ImageRestauree = 0;
             return;

@@ -29,17 +29,8 @@ namespace PGr {
 void Mesure_spore(short& EtapeMesure, int X, int Y, short& Button, short Appui) {
     Tav& t = tav();
     try {
+        if (Appui_ou_clic(X, Y, Appui, true)) return;
         TexteNote note;
-        if (Appui == 1) {
-            Debut_segment(X, Y, true);
-            Texte_longueur(note);
-            return;
-        }
-        if (Relache_proche(X, Y)) {
-            TraceSecondPoint = -1;
-            Texte_longueur(note);
-            return;
-        }
         if (ModeDensite) {
             Mesure_surface(EtapeMesure, X, Y, Button, Appui);
             return;
