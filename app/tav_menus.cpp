@@ -2,6 +2,7 @@
 // dispatches on the item's index.
 #include <QFile>
 
+#include "app/menus_communs.h"
 #include "app/aide.h"
 #include "base/declarations.h"
 #include "base/etat_programme.h"
@@ -31,31 +32,17 @@ namespace {
 
 constexpr long kFaceBouton = 0x8000000F;  // the system's button face
 
-// Radio menus keep exactly one item marked.
-void Coche_seul(TableauControles& menu, int index) {
-    for (auto& [i, item] : menu.items()) item.Checked = false;
-    menu(index).Checked = true;
-}
-
-// The question asked before a change of function clears a grid that holds rows;
-// true to go on.
-bool Confirme_changement() {
-    Declarations::Init_TableFonctions();  // the question in the current language
-    return Prompts::msgBox(Declarations::QuestionsFonctions[1], Prompts::YesNo | Prompts::IconQuestion) ==
-           Prompts::Yes;
-}
-
 } // namespace
 
 void Tav::mnFormat_Click(short index) {
-    Coche_seul(mnFormat, index);
+    Menus::Coche_seul(mnFormat, index);
     if (index == 0) ExtExport = QStringLiteral("csv");
     else if (index == 1) ExtExport = QStringLiteral("txt");
 }
 
 void Tav::Pclic_Click(short index) {
     if (index < 1 || index > 4) return;
-    Coche_seul(Pclic, index);
+    Menus::Coche_seul(Pclic, index);
     TolClic = short(10 * index);
 }
 
@@ -144,7 +131,7 @@ void Tav::MnuFonc_Click(short index) {
         MnuFonc(7).Enabled = true;
         Gen::RAZ_boutons_fonction();
         if (NumFonction == index) return;
-        if (NbLignesGrille > 1 && !Confirme_changement()) return;
+        if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
         Gen::Change_fonction();
         ImageRestauree = 0;
         NumFonction = index;
@@ -156,7 +143,7 @@ void Tav::MnuFonc_Click(short index) {
             Vistrane::Init_Couleur();
             return;
         }
-        if (NbLignesGrille > 1 && !Confirme_changement()) return;
+        if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
         MnuFonc(6).Enabled = false;
         MnuFonc(7).Enabled = false;
         NbValeursLigne = 1;
@@ -177,7 +164,7 @@ void Tav::Mncp_Click(short index) {
     bout(41).Enabled = false;
     ComptageEnCours = 0;
     if (NumFonction == index + 9) return;
-    if (NbLignesGrille >= 2 && !Confirme_changement()) return;
+    if (NbLignesGrille >= 2 && !Declarations::Confirme_changement()) return;
     NumFonction = short(index + 9);
     ModeComptage = -1;
     ClicArme = -1;

@@ -1,6 +1,7 @@
 // The measuring window's function menus (density, surface, start-up function) and its
 // options menu: decimals, default statistics view, auto-save, notation, screen copy and
 // the slow-machine switch.
+#include "base/declarations.h"
 #include "app/menus_communs.h"
 #include "app/parametres.h"
 #include "base/etat_partage.h"
@@ -33,7 +34,7 @@ void Decoche(Tav& tav, short index) {
 void Tav::MnDens_Click(short index) {
     if (index < 1 || index > 2) return;
     // The question comes before any change, so that No leaves the current function whole.
-    if (NbLignesGrille > 1 && !Menus::Confirme_changement()) return;
+    if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
     Optn(5).Enabled = false;
     Optn(6).Enabled = false;
     ModeDensite = -1;
@@ -50,7 +51,7 @@ void Tav::MnDens_Click(short index) {
 
 void Tav::Mnusurf_Click(short index) {
     if (index < 1 || index > 3) return;
-    if (NbLignesGrille > 1 && !Menus::Confirme_changement()) return;
+    if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
     Gen::RAZ_boutons_fonction();
     Gen::Change_fonction();
     bout(42).Visible = true;

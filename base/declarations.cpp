@@ -1,6 +1,7 @@
 #include "base/declarations.h"
 
 #include "base/messages.h"
+#include "platform/prompts.h"
 
 namespace Declarations {
 
@@ -57,6 +58,11 @@ int NombreColonnes(short fonction) {
     if (fonction < 0 || fonction >= 26) return 0;
     const QStringList champs = Champs(LargeursFonctions[fonction]);
     return champs.isEmpty() ? 0 : champs.first().trimmed().toInt();
+}
+
+bool Confirme_changement() {
+    Init_TableFonctions();
+    return Prompts::msgBox(QuestionsFonctions[1], Prompts::YesNo | Prompts::IconQuestion) == Prompts::Yes;
 }
 
 } // namespace Declarations

@@ -25,6 +25,9 @@ CHAMPS_TABLE_FONCTIONS(ETAT_REFERENCE_CHAMP)
 // Fills the rows of the functions that have one, and the two questions. Rows 1 to 4 and
 // the questions come from the message tables, so refilling follows the current language.
 void Init_TableFonctions();
+// The question asked before a change of function empties a grid that holds rows, in the
+// current language; true to go on.
+bool Confirme_changement();
 
 // The "$"-separated fields of a descriptor, each as stored: a final "$" ends the last
 // field, and a last field without one still counts.

@@ -53,12 +53,7 @@ void Tav::Cyst_Click(short index) {
     const short fonction = short(index + 3);
     // Choosing the function already in use keeps its grid.
     if (NumFonction == fonction) return;
-    if (NbLignesGrille > 0) {
-        Declarations::Init_TableFonctions();
-        if (Prompts::msgBox(Declarations::QuestionsFonctions[1], Prompts::YesNo | Prompts::IconQuestion) !=
-            Prompts::Yes)
-            return;
-    }
+    if (NbLignesGrille > 0 && !Declarations::Confirme_changement()) return;
     Gen::Change_fonction();
     Gen::RAZ_boutons_fonction();
     ImageRestauree = 0;
