@@ -208,7 +208,7 @@ void Tav::Bout_cadre_texte(short index) {
     if (fin_commune) {
         PGr::Restaure_image();
         PGr::RAZ_etats_trace();
-        bout(40).BackColor = 0x8000000F;
+        bout(40).BackColor = CouleursBouton::Face;
         if (!ReferenceSurImage) Retrace(0);
     }
 }

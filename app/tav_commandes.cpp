@@ -24,9 +24,6 @@
 
 namespace {
 
-constexpr long kFaceBouton = 0x8000000F;  // the system's button face
-constexpr long kVertClair = 0xC0FFC0;     // a mode that is on
-constexpr long kRouge = 255;              // an operation under way
 
 // Every redraw of the command bar goes through the hook the measuring part installs, the
 // same road the grid and the image handling take to it.
@@ -64,7 +61,7 @@ void Tav::Bout_Click(short index) {
         return;
     }
     StatusBar.Text.clear();
-    if (index == 31 || index == 32) bout(10).BackColor = kFaceBouton;
+    if (index == 31 || index == 32) bout(10).BackColor = CouleursBouton::Face;
     // OK and Annule go to the annotation being entered, if any, before the calibration.
     if (index == 31) {
         // The oriented bar's value confirmed ends the bar's drawing as well.
@@ -108,9 +105,9 @@ void Tav::Bout_Click(short index) {
         break;
     case 4:
         LoupeVisible = LoupeVisible ? 0 : -1;
-        bout(4).BackColor = kFaceBouton;
+        bout(4).BackColor = CouleursBouton::Face;
         PLoupePic.Visible = LoupeVisible != 0;
-        if (LoupeVisible) bout(4).BackColor = kVertClair;
+        if (LoupeVisible) bout(4).BackColor = CouleursBouton::VertClair;
         break;
     case 5:
         Bascule_main(*this);
@@ -123,11 +120,11 @@ void Tav::Bout_Click(short index) {
         break;
     case 9:
         ModeComptage = ModeComptage ? 0 : -1;
-        bout(9).BackColor = kFaceBouton;
+        bout(9).BackColor = CouleursBouton::Face;
         if (ModeComptage) {
             ClicArme = -1;
             TBox(6).Text = QStringLiteral("0");
-            bout(9).BackColor = kVertClair;
+            bout(9).BackColor = CouleursBouton::VertClair;
         }
         break;
     case 11: {
@@ -208,7 +205,7 @@ void Tav::Bout_Click(short index) {
         Gen::Affiche_resultats();
         break;
     case 40:
-        bout(40).BackColor = kRouge;
+        bout(40).BackColor = CouleursBouton::Rouge;
         if (Gen::RAZ_grille(0)) Efface_ligne_courante(*this);
         break;
     case 41:
@@ -234,7 +231,7 @@ void Tav::Bout_Click(short index) {
 
     PGr::Restaure_image();
     PGr::RAZ_etats_trace();
-    bout(40).BackColor = kFaceBouton;
+    bout(40).BackColor = CouleursBouton::Face;
     if (!ReferenceSurImage) Redessine();
 }
 

@@ -28,12 +28,6 @@
 #include "base/etat_partage.h"
 #include "colour/etat_couleur.h"
 
-namespace {
-
-constexpr long kFaceBouton = 0x8000000F;  // the system's button face
-
-} // namespace
-
 void Tav::mnFormat_Click(short index) {
     Menus::Coche_seul(mnFormat, index);
     if (index == 0) ExtExport = QStringLiteral("csv");
@@ -159,7 +153,7 @@ void Tav::MnuFonc_Click(short index) {
 
 void Tav::Mncp_Click(short index) {
     if (index != 1 && index != 2) return;
-    bout(9).BackColor = kFaceBouton;
+    bout(9).BackColor = CouleursBouton::Face;
     bout(10).Enabled = false;
     bout(41).Enabled = false;
     ComptageEnCours = 0;

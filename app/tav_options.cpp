@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr long kRouge = 255;  // an operation under way
 // The warning counts as read once the caret stands within its last characters.
 constexpr int kFinAvertissement = 15;
 
@@ -98,7 +97,7 @@ void Tav::TBox_Click(short index) {
     if (IllusTexte || IllusReference) return;
     bout(34).Caption = Lib_Langue[198];
     bout(33).Caption = Lib_Langue[197];
-    if (bout(10).BackColor == kRouge) return;
+    if (bout(10).BackColor == CouleursBouton::Rouge) return;
     const QString& texte = TBox(7).Text;
     // An empty box means the warning file was missing: there is nothing to accept.
     if (texte.isEmpty()) {

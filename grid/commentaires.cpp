@@ -178,7 +178,7 @@ void Tav::Bout_dial_Click(short index) {
         Gen::Ferme_commentaire(mode);
         Rappels::Restaure_image();
         Rappels::RAZ_etats_trace();
-        bout(40).BackColor = 0x8000000F;
+        bout(40).BackColor = CouleursBouton::Face;
         Rappels::Retrace(0);
     };
     switch (index) {

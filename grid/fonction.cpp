@@ -197,7 +197,7 @@ void RAZ_boutons_fonction() {
     tav.bout(14).Visible = true;
     ModeComptage = 0;
     ModeDensite = 0;
-    tav.bout(9).BackColor = 0x8000000F;
+    tav.bout(9).BackColor = CouleursBouton::Face;
     tav.bout(9).Enabled = true;
     tav.bout(10).Enabled = true;
     tav.MnuFIC(9).Enabled = true;

@@ -240,7 +240,7 @@ void Texte_saisie() {
 
 bool Saisie_OK() {
     Tav& t = tav();
-    t.bout(10).BackColor = 0x8000000F;
+    t.bout(10).BackColor = CouleursBouton::Face;
     t.Bout_Symb.Visible = false;
     // The value step: a length the bar cannot be drawn with is refused there.
     const auto valeur_acceptee = [] {
@@ -288,7 +288,7 @@ bool Saisie_OK() {
 }
 
 bool Saisie_Annule() {
-    tav().bout(10).BackColor = 0x8000000F;
+    tav().bout(10).BackColor = CouleursBouton::Face;
     if (IllusReferenceOrientee || IllusReferenceValeur) {
         EtatSaisie = 4;
         Echelle_valeur();

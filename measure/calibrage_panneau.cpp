@@ -17,7 +17,6 @@ namespace {
 
 constexpr long kBlanc = 0xFFFFFF;
 constexpr long kJaune = 0xFFFF;
-constexpr long kRouge = 255;
 
 void Pointage_portion(Tav& t) {
     t.bout(4).Enabled = false;
@@ -122,7 +121,7 @@ void Tav::Command1_Click(short index) {
         Prompts::msgBox(Lib_Langue[208], Prompts::OkOnly);
     }
     TBox(0).Text = Vb::CStr(CalibrageActuel);
-    TBox(0).ForeColor = kRouge;
+    TBox(0).ForeColor = CouleursBouton::Rouge;
     // The corrected coefficient is the displayed image's, as a pointing's is: the rows
     // measured with it are saved and reloaded under it.
     try {

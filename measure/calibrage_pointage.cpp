@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr long kRouge = 255;
 constexpr long kJaune = 0xFFFF;
 constexpr double kVert = 65280;
 constexpr double kMaxi = 10000, kMini = 0.0001;
@@ -110,7 +109,7 @@ void Retient_pour_image() {
 void Tav::Etalonner() {
     StatusBar.Text = Lib_Langue[165];
     Calibrage::Debut_pointage(0);
-    bout(10).BackColor = kRouge;
+    bout(10).BackColor = CouleursBouton::Rouge;
     TBox(5).Text = QString::number(LongueurPixels);
 }
 

@@ -15,7 +15,6 @@ using namespace Mesure;
 
 namespace {
 
-constexpr long kFaceBouton = 0x8000000F;
 
 // One more in the count box.
 void Compte_un() {
@@ -100,7 +99,7 @@ void Clic_Mesure(int X, int Y, short& Button, short press) {
                 t.StatusBar.Text = Lib_Langue[73];
             } else {
                 t.StatusBar.Text = Lib_Langue[73];
-                t.bout(9).BackColor = kFaceBouton;
+                t.bout(9).BackColor = CouleursBouton::Face;
             }
             return;
         }

@@ -22,8 +22,6 @@ using namespace Mesure;
 namespace {
 
 constexpr double kPi = 3.14159;   // the chain's direction is turned with this value of pi
-constexpr long kRouge = 255;
-constexpr long kFaceBouton = 0x8000000F;
 
 double Cote(int X, int Y) { return std::hypot(double(X) - DernierPointX, double(Y) - DernierPointY); }
 
@@ -143,5 +141,5 @@ void Mesure_ligne_brisee(short& EtapeMesure, int X, int Y, short& Button, short)
 void Tav::Check2_Click() {
     const bool coche = Check2.Value == 1;
     ModePoly = coche ? -1 : 0;
-    Check2.BackColor = coche ? kRouge : kFaceBouton;
+    Check2.BackColor = coche ? CouleursBouton::Rouge : CouleursBouton::Face;
 }

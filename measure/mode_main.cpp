@@ -5,19 +5,17 @@
 
 namespace {
 
-constexpr long kVertClair = 0xC0FFC0;
-constexpr long kFaceBouton = 0x8000000F;
 constexpr int kPointeurDeplacement = 5;   // size-all
 
 void Affiche_mode_main(Controle& bouton) {
     Tav& t = Mesure::tav();
     t.Picture1.MousePointer = t.Souris;
     if (ModeDeplace) {
-        bouton.BackColor = kVertClair;
+        bouton.BackColor = CouleursBouton::VertClair;
         t.Souris = short(t.Picture1.MousePointer);
         t.Picture1.MousePointer = kPointeurDeplacement;
     } else {
-        bouton.BackColor = kFaceBouton;
+        bouton.BackColor = CouleursBouton::Face;
     }
     t.Retrace(0);
 }

@@ -17,7 +17,6 @@ using namespace Mesure;
 
 namespace {
 
-constexpr long kFaceBouton = 0x8000000F;
 
 // The rows to draw: the row being filled too, except the one a count is filling; a count
 // under way is switched off.
@@ -28,7 +27,7 @@ int Derniere_ligne(Tav& t) {
         derniere = NbLignesGrille - 1;
         ModeComptage = 0;
         ComptageEnCours = 0;
-        t.bout(9).BackColor = kFaceBouton;
+        t.bout(9).BackColor = CouleursBouton::Face;
     }
     return derniere;
 }

@@ -6,6 +6,14 @@
 #include <map>
 #include <utility>
 
+// The colours the command bar's buttons take: the system's button face, light green for a
+// mode that is on, red for an operation under way.
+namespace CouleursBouton {
+constexpr long Face = 0x8000000F;
+constexpr long VertClair = 0xC0FFC0;
+constexpr long Rouge = 255;
+} // namespace CouleursBouton
+
 struct Controle {
     bool Visible = true;
     bool Enabled = true;

@@ -22,7 +22,9 @@ class Avertissement : public FenetreMesure {
 protected:
     // The welcome frame shows a warning file of `n` characters on one line.
     void Montre(int n) {
-        if (n > 0) ASSERT_TRUE(TextFile::write(chemin(QStringLiteral("avert_fr.txt")), QString(n, QLatin1Char('a'))));
+        if (n > 0) {
+            ASSERT_TRUE(TextFile::write(chemin(QStringLiteral("avert_fr.txt")), QString(n, QLatin1Char('a'))));
+        }
         Prompts::Script script;
         if (n == 0) script.message(QStringLiteral("introuvable"));
         Gen::Bienvenue();
