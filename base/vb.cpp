@@ -73,7 +73,9 @@ double Val(const QString& text) {
         while (j < n && s[j] >= '0' && s[j] <= '9') { exp.append(char(s[j++].unicode())); expDigits = true; }
         if (expDigits) num.append(exp);
     }
-    const double v = std::strtod(num.constData(), nullptr);
+    // Read in the C locale: the C library's own conversion would follow LC_NUMERIC and
+    // take "2.5" for 2 on a comma-decimal desktop.
+    const double v = QLocale::c().toDouble(QLatin1String(num));
     return std::isfinite(v) ? v : 0.0;
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "base/gen.h"
 #include "base/vb.h"
@@ -31,10 +29,8 @@ double Borne(const Classes& c, int k) {
     const int e = int(std::floor(std::log10(echelle))) - 14;
     double r;
     if (e < 0) {
-        // An exact decimal rounding, in the C library's own number form both ways.
-        char texte[512];
-        std::snprintf(texte, sizeof texte, "%.*f", std::min(-e, 400), b);
-        r = std::strtod(texte, nullptr);
+        // An exact decimal rounding, written and read back with a point whatever the locale.
+        r = Vb::Val(QString::number(b, 'f', std::min(-e, 400)));
     } else {
         const double quantum = std::pow(10.0, e);
         r = std::round(b / quantum) * quantum;
