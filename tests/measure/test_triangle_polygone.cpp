@@ -15,11 +15,6 @@
 //   side 3600 units = 1800 um: S = 3240000 um2 (x 1000 = 3240000000, beyond 32 bits), P = 7200
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "base/etat_demarrage.h"
 #include "base/gen.h"
 #include "grid/fichier_trm.h"
 #include "platform/prompts.h"
@@ -171,99 +166,38 @@ TEST_F(TrianglePolygone, UnGrandPolygoneSEnregistreEtSeRelit) {
     EXPECT_TRUE(PolygoneCercles);
 }
 
-// A surface function left for another through the menus leaves no mode of its own on:
-// the new function's clicks measure what it measures. Cystidia: a 600-unit length, 300 um;
-// rectangle 600 x 300 units, 45000 um2, two counted; simple count: three, one row.
+// A surface item begun, then another function: its clicks measure what it measures.
 TEST_F(TrianglePolygone, LaFonctionSuivanteMesureSansLeModeDeSurface) {
-    struct Cas {
-        short surface;
-        const char* nom;
-        bool question;   // the cystidia menu asks even before any row
-        std::function<void(Tav&)> menu;
-        std::function<void()> clics;
-        std::vector<std::string> attendu;
-    };
-    const Cas cas[] = {
-        {1, "cystides", true, [](Tav& t) { t.Cyst_Click(3); },
-         [this] { Glisse(1500, 1500, 2100, 1500); }, {"300,00"}},
-        {2, "densite", false, [](Tav& t) { t.MnDens_Click(2); },
-         [this] {
-             Glisse(1500, 1500, 2100, 1800);
-             Clic(1600, 1600);
-             Clic(1700, 1600);
-             Clic(1700, 1700, 2);
-         },
-         {"45000,00", "2"}},
-        {1, "comptage", false, [](Tav& t) { t.Mncp_Click(1); },
-         [this] {
-             for (int i = 0; i < 3; ++i) Clic(1500 + 300 * i, 1500);
-             Clic(1500, 1500, 2);
-         },
-         {"3"}},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        {
-            Prompts::Script script;
-            if (NbLignesGrille > 1) script.message(QString(), Prompts::Yes);
-            tav.Mnusurf_Click(c.surface);
-        }
-        Sommet(1500, 3000);   // an item of the surface function begun, then left
-        {
-            Prompts::Script script;
-            if (c.question) script.message(QString(), Prompts::Yes);
-            c.menu(tav);
-        }
-        EXPECT_FALSE(ModeTriangle || ModePolygone);
-        c.clics();
-        for (size_t k = 0; k < c.attendu.size(); ++k) EXPECT_EQ(cell(1, int(k) + 1), c.attendu[k]);
-        EXPECT_EQ(cell(2, 1), "");
-    }
+    Prompts::Script script;
+    script.message(QString(), Prompts::Yes);
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Cyst_Click(3);
+    Glisse(1500, 1500, 2100, 1500);
+    EXPECT_EQ(cell(1, 1), "300,00");
+    tav.Mnusurf_Click(2), Sommet(1500, 3000), tav.MnDens_Click(2);
+    Glisse(1500, 1500, 2100, 1800);
+    EXPECT_EQ(cell(1, 1), "45000,00");
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Mncp_Click(1);
+    Clic(1500, 1500), Clic(1500, 1500, 2);
+    EXPECT_EQ(cell(1, 1), "1");
 }
 
-// From a surface item's first press to its recording the view keys and the hand mode
-// leave the view as the vertices were placed in it, and Esc abandons the item. Square of
-// side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um per unit (python3):
+// Esc abandons a polygon begun; the next keeps its view to its recording (C refused, its
+// click on the last vertex adds nothing; the hand mode neither pans nor adds a vertex) and
+// is no pointing. Side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um a unit:
 // S = 360000 k2 = 63639.61, P = 2400 k = 1009.08.
 TEST_F(TrianglePolygone, LaVueResteCelleDesSommets) {
     Niveau(-1);
-    tav.Mnusurf_Click(2);
-    Sommet(3000, 3000);
-    Sommet(2700, 2700);
-    Sommet(3300, 2700);
-    const double ox = OrigineX, oy = OrigineY;
-    for (const short touche : {67, 34, 90}) {
-        tav.Picture1_KeyDown(touche, 0);
-        EXPECT_FALSE(ToucheDeplacement || ToucheZoom || ToucheModeVue) << touche;
-        tav.Picture1_KeyUp(touche, 0);
-    }
-    Touche(17);   // the hand mode on: a drag neither pans nor places a vertex
-    Glisse(4000, 4000, 3000, 3400);
-    Touche(17);
-    EXPECT_EQ(NbSommets, 3);
+    tav.Mnusurf_Click(2), tav.Bout_Click(10);
+    Sommet(5000, 4000), Touche(27);
+    for (const auto& [x, y] : {std::pair{3000, 3000}, {2700, 2700}, {3300, 2700}}) Sommet(x, y);
+    const double ox = OrigineX;
+    tav.Picture1_KeyDown(67, 0), Sommet(3300, 2700), tav.Picture1_KeyUp(67, 0);
+    Touche(17), Glisse(4000, 4000, 3000, 3400), Touche(17);
     EXPECT_EQ(OrigineX, ox);
-    EXPECT_EQ(OrigineY, oy);
-    Sommet(3300, 3300);
-    Sommet(2700, 3300);
-    Sommet(4800, 3600, 2);
+    for (const auto& [x, y] : {std::pair{3300, 3300}, {2700, 3300}, {4800, 3600}}) Sommet(x, y, y == 3600 ? 2 : 1);
     EXPECT_EQ(cell(1, 1), "63639,61");
     EXPECT_EQ(cell(1, 2), "1009,08");
-    EXPECT_FALSE(MesureBloquee);
-
-    // Esc drops a triangle under way; the next three presses make one of their own.
-    {
-        Prompts::Script script;
-        script.message(QString(), Prompts::Yes);
-        tav.Mnusurf_Click(1);
-    }
-    Niveau(0);
-    Sommet(4000, 4000);
-    Sommet(5000, 4000);
-    tav.Picture1_KeyDown(27, 0);
-    Sommet(1500, 1500);
-    Sommet(2100, 1500);
-    Sommet(1500, 1950);
-    EXPECT_EQ(cell(1, 1), "33750");
+    EXPECT_FALSE(tav.Frame(8).Visible);
 }
 
 } // namespace
