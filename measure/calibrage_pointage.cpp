@@ -60,7 +60,6 @@ void Retire_pointage() {
     // The values computed from it (a spore's ratio and volume) go with it; the image
     // number and the comment stay.
     for (int c = NbValeursLigne + 1; c < GrilleRef.Cols() - 2; ++c) GrilleRef.setTextMatrix(ligne, c, QString());
-    if (ligne == NbLignesGrille && etape <= 6) ValeursEtapes[etape] = 0;
     Mstat::Recopie_Grille(NbLignesGrille);
     t.Calcul_stat();
 }

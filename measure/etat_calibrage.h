@@ -1,8 +1,8 @@
 #pragma once
 // The calibration's own state: the panel's last step, the length of the pointing whose
-// value the dialog waits for (its cell is the grid's, which follows its row), the objective
-// standard's first
-// measure, and the coefficient kept while the correction frame is open.
+// value the dialog waits for (its cell is kept by the grid, which follows its row), the
+// objective standard's first measure, and the coefficient kept while the correction frame
+// is open.
 #include "base/etat_struct.h"
 
 #define CHAMPS_ETAT_CALIBRAGE(X)                                                                 \

@@ -19,7 +19,9 @@ void Modes_fonction() {
     ModePolygone = NumFonction == 16 ? -1 : 0;
     ModeDensite = NumFonction == 13 || NumFonction == 14 ? -1 : 0;
     if (NumFonction != 10 && NumFonction != 11) ModeComptage = 0;
+    // Nothing of the former function stays under way.
     NbSommets = 0;
+    MesureBloquee = 0;
 }
 
 } // namespace PGr
