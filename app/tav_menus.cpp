@@ -143,6 +143,7 @@ void Tav::MnuFonc_Click(short index) {
         NbValeursLigne = 1;
         Gen::Change_fonction();
         NumFonction = 20;
+        PGr::Modes_fonction();
         Vistrane::Init_Couleur();
         TBox(4).Visible = false;
         Retrace(0);
@@ -160,6 +161,7 @@ void Tav::Mncp_Click(short index) {
     if (NumFonction == index + 9) return;
     if (NbLignesGrille >= 2 && !Declarations::Confirme_changement()) return;
     NumFonction = short(index + 9);
+    PGr::Modes_fonction();
     ModeComptage = -1;
     ClicArme = -1;
     TBox(6).Text = QStringLiteral("0");
@@ -180,6 +182,7 @@ void Tav::Fonction_Comptage() {
     Gen::Change_fonction();
     ImageRestauree = 0;
     NumFonction = 10;
+    PGr::Modes_fonction();
     PGr::Choix_fonction();
     bout(9).Enabled = false;
     Bascule_Comptage(10);
@@ -215,12 +218,3 @@ void Tav::Czoom_Click(short index) {
     if (AutoRetrace) Retrace(0);
 }
 
-void Tav::VScroll3_Change() {
-    const int valeur = VScroll3.Value;
-    // The sample's side, 4 x 2 ^ value pixels, as the label shows it.
-    if (valeur >= 0 && valeur <= 12) {
-        const short n = Vb::CInt(4.0 * double(1 << valeur));
-        Label8(1).Caption = QString::number(n) + 'x' + QString::number(n);
-    }
-    Lrg_Click(short(valeur));
-}

@@ -12,6 +12,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "measure/etat_mesure.h"
+#include "measure/services_mesure.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void Tav::MnDens_Click(short index) {
     ModeDensite = -1;
     TBox(6).Text = QStringLiteral("0");
     NumFonction = short(index + 12);
+    PGr::Modes_fonction();
     Gen::Change_fonction();
     MnuFIC(9).Enabled = false;
     bout(10).Enabled = false;

@@ -62,6 +62,14 @@ bool Construit_correction(const QString& etalon, const QString& scanner) {
     return true;
 }
 
+void Abandonne_correction() {
+    Tav& tav = *Tav::instance();
+    CorrectionPrete = 0;
+    PointsConstruits = 0;
+    tav.CheckCalibre.Enabled = false;
+    tav.CheckCalibre.Value = 0;
+}
+
 void Affiche_Correction(int N) {
     Liste& test = Tav::instance()->test;
     Ligne_Correction(1, N);

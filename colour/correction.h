@@ -11,6 +11,9 @@ void Charge_Calibrage(short k);
 // Builds the correction from a given pair: both files read, their NBMESURES compared
 // (messages 228, 229), N = the fewer value lines of the two. Returns whether curves were built.
 bool Construit_correction(const QString& etalon, const QString& scanner);
+// Drops the correction: not ready, CheckCalibre cleared and disabled, and its curves gone,
+// so that a chart asking for the correction cannot bring the old ones back.
+void Abandonne_correction();
 // Builds and lists in `test` the N first points of the three channels.
 void Affiche_Correction(int N);
 // Builds and lists the points of one channel.

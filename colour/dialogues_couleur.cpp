@@ -44,9 +44,8 @@ void Choix_Etalon() {
     if (FicEtalon != p) {
         Tav& tav = *Tav::instance();
         tav.Flash(255, QStringLiteral("Attention : Recharger le fichier scanner !"), 2);
-        CorrectionPrete = 0;
-        tav.CheckCalibre.Enabled = false;
-        tav.CheckCalibre.Value = 0;
+        // The curves were built on the former standard.
+        Abandonne_correction();
     }
 }
 

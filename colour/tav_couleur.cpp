@@ -1,6 +1,7 @@
 // The measuring window's procedures of the colour part that other parts call.
 #include "base/etat_partage.h"
 #include "base/tav.h"
+#include "base/vb.h"
 #include "colour/etat_couleur.h"
 
 void Tav::Lrg_Click(short index) {
@@ -9,6 +10,20 @@ void Tav::Lrg_Click(short index) {
     // The zone's half side: item 1 "8x8" samples 5 x 5 pixels, item 6 "256x256" 129 x 129.
     TailleZone = short(1 << index);
     IndexZoneCouleur = index;
-    VScroll3.Value = index;
+    // Setting the scroll bar runs its change handler, which shows the side in its label.
+    if (VScroll3.Value != index) {
+        VScroll3.Value = index;
+        VScroll3_Change();
+    }
     Lrg(index).Checked = true;
+}
+
+void Tav::VScroll3_Change() {
+    const int valeur = VScroll3.Value;
+    // The sample's side, 4 x 2 ^ value pixels, as the label shows it.
+    if (valeur >= 0 && valeur <= 12) {
+        const short n = Vb::CInt(4.0 * double(1 << valeur));
+        Label8(1).Caption = QString::number(n) + 'x' + QString::number(n);
+    }
+    Lrg_Click(short(valeur));
 }

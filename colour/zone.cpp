@@ -86,7 +86,7 @@ void Mesure_Zone(const QImage& image, double x, long y) {
                 RVBMesure[i] = float(Gen::Val_decimal(Vb::Format(Corrige_Valeur(i, RVBMesure[i]), QStringLiteral("###00.00"))));
         RVB_Lab(RVBMesure[1], RVBMesure[2], RVBMesure[3]);
         tav.Label7.Caption = Legende_zone(T, RVBMesure[1], RVBMesure[2], RVBMesure[3]);
-        Enregistre_MesureCouleur(Vb::CInt(x), Vb::CInt(double(y)));
+        Enregistre_MesureCouleur(Vb::CLng(x), Vb::CLng(double(y)));
         tav.Retrace(0);
         Mstat::Ajoute_Ligne_Grille_Couleur();
     } catch (const Vb::Erreur&) {
@@ -94,11 +94,11 @@ void Mesure_Zone(const QImage& image, double x, long y) {
     }
 }
 
-void Enregistre_MesureCouleur(short x, short y) {
+void Enregistre_MesureCouleur(int x, int y) {
     const double k = FacteurZoom * EchelleAffichage;
     LigneTrame& t = Trame(NbLignesGrille);
-    t.Segments[1].x1 = Vb::CLng(x * k + OrigineX);
-    t.Segments[1].y1 = Vb::CLng(y * k + OrigineY);
+    t.Segments[1].x1 = Vb::CLng(double(x) * k + OrigineX);
+    t.Segments[1].y1 = Vb::CLng(double(y) * k + OrigineY);
     t.Image = IndexImageActive;
     t.Zoom = NiveauZoom;
 }

@@ -30,7 +30,8 @@ QString Legende_zone(int T, float R, float V, float B);
 // 20. A zone outside the margin, or any fault on the way, beeps and records nothing.
 void Mesure_Zone(const QImage& image, double x, long y);
 
-// Stores the clicked point (view units) in the record of the row about to be written.
-void Enregistre_MesureCouleur(short x, short y);
+// Stores the clicked point (view units, 32 bits: a wide view passes 32767) in the record
+// of the row about to be written.
+void Enregistre_MesureCouleur(int x, int y);
 
 } // namespace Vistrane

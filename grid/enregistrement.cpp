@@ -81,8 +81,10 @@ void Regle_statistiques() {
     Gen::Calcule_deciles();
 }
 
-void Regle_calibrage() {
-    if (!ModeCalibrage) return;
+// A length recorded while a calibration waits for its pointing is that pointing; no other
+// value (a surface, an angle, a colour) has a length to calibrate on.
+void Regle_calibrage(bool longueur) {
+    if (!ModeCalibrage || !longueur) return;
     NbMesuresCalibrage += 1;
     if (TypeCalibrage < 4) Rappels::PasCalibr(0);
 }
@@ -112,10 +114,11 @@ void Message_erreur(const QString& code) { Prompts::msgBox(Lib_Langue[101] + cod
 // The steps every recording of a row shares. The full grid refuses the row; otherwise
 // come the automatic save, the row number with column `colonne` current, the row's own
 // values (`valeurs`, given the row), the displayed copy of the latest rows, the counters
-// (`compteurs`), then the statistics and the calibration count. `retient_etape` keeps the
-// value column for the undo. A grid error on the way is reported with `code`.
+// (`compteurs`), then the statistics and, for a `longueur`, the calibration count.
+// `retient_etape` keeps the value column for the undo. A grid error on the way is reported
+// with `code`.
 void Enregistre_ligne(const char* code, int colonne, bool retient_etape, const std::function<void(int)>& valeurs,
-                      const std::function<void()>& compteurs) {
+                      const std::function<void()>& compteurs, bool longueur = false) {
     try {
         if (Refus_grille_pleine()) return;
         tav().StatusBar.Text.clear();
@@ -130,7 +133,7 @@ void Enregistre_ligne(const char* code, int colonne, bool retient_etape, const s
         compteurs();
         ChoixPopSegment = 0;
         Regle_statistiques();
-        Regle_calibrage();
+        Regle_calibrage(longueur);
     } catch (const Vb::Erreur&) {
         Message_erreur(QString::fromLatin1(code));
     }
@@ -199,7 +202,8 @@ void Ajoute_Ligne_Grille_Mesure() {
             PointEnCours = 0;
         }
     };
-    Enregistre_ligne("95", EtapeMesure, true, valeurs, compteurs);
+    // The density's first value is its surface.
+    Enregistre_ligne("95", EtapeMesure, true, valeurs, compteurs, !ModeDensite);
 }
 
 void Ajoute_Ligne_Grille() {

@@ -39,6 +39,8 @@ using TableTrames = TableauFixe<LigneTrame, TableMesuresMax + 1>;
     X(short, FinClicDroit, 0)            /* the right button ends a multi-segment item */         \
     X(short, LigneDerniereMesure, 0)                                                              \
     X(short, EtapeDerniereMesure, 0)                                                              \
+    X(short, LignePointage, 0)           /* row of the calibration pointing awaiting its value, 0 none */ \
+    X(short, EtapePointage, 0)           /* its value column */                                   \
     X(ValeursSept, ValeursLigne)         /* work values of the current row */                     \
     X(TableTrames, TableMesures)         /* the record of each grid row */                        \
     X(QString, ExtraitListe)             /* extract rows in ascending order, each followed by ";" */ \

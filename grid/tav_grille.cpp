@@ -56,6 +56,16 @@ void Annule_valeur(int ligne, int etape) {
     if (EtapeMesure == 0) EtapeMesure = 1;
 }
 
+// A cell undone or a row deleted takes the calibration pointing with it when it held it;
+// a row deleted above the pointing moves it up one row.
+void Suit_pointage_effacement(int ligne) {
+    if (LignePointage == ligne) LignePointage = 0;
+    else if (LignePointage > ligne) LignePointage = short(LignePointage - 1);
+}
+void Suit_pointage_annulation(int ligne, int etape) {
+    if (LignePointage == ligne && EtapePointage == etape) LignePointage = 0;
+}
+
 } // namespace
 
 void Tav::EffacE_1() {
@@ -76,9 +86,11 @@ void Tav::EffacE_1() {
     try {
         if (e <= 1) {
             if (n - 1 >= GrilleRef.Rows()) return;
+            Suit_pointage_annulation(n - 1, std::max<int>(NbValeursLigne, 1));
             Annule_ligne_complete(n - 1);
         } else {
             if (n >= GrilleRef.Rows()) return;
+            Suit_pointage_annulation(n, e - 1);
             Annule_valeur(n, e);
         }
         Mstat::Recopie_Grille(NbLignesGrille);
@@ -113,6 +125,7 @@ void Tav::Efface_ligne(short& ligne) {
         }
         // The grid keeps its size: one title row, the measurement rows and the spare row.
         GrilleRef.RemoveItem(row);
+        Suit_pointage_effacement(row);
         // The extract names rows by number; after a deletion they would name other rows.
         ExtraitListe.clear();
         GrilleRef.setRows(std::max(TailleGrille + 1, GrilleRef.Rows() + 1));

@@ -8,6 +8,7 @@
 #include "base/messages.h"
 #include "base/tav.h"
 #include "base/vb.h"
+#include "image/etat_image.h"
 #include "image/image_affichee.h"
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
@@ -109,7 +110,11 @@ void Tav::Command1_Click(short index) {
     TBox(0).ForeColor = 0;
     double c = CalibrageActuel;
     if (index == 0) {
-        c = Gen::Val_decimal(TBox(1).Text) * Gen::Val_decimal(TBox(0).Text);
+        // Both boxes must hold a number, whole: the entry box may still hold a comment
+        // typed for a save ("40x huile"), which is no coefficient.
+        double facteur = 0, coefficient = 0;
+        const bool nombres = Gen::Nombre_lu(TBox(1).Text, facteur) && Gen::Nombre_lu(TBox(0).Text, coefficient);
+        c = nombres ? facteur * coefficient : 0;
         label(7).Caption = Lib_Langue[110];
     } else {
         c = CalibrageAvantCorrection;
@@ -132,6 +137,12 @@ void Tav::Command1_Click(short index) {
 
 void Tav::TBox_Change(short index) {
     if (index == 0) return;
+    // The scale bar's value follows the box as it is typed; a text that is not yet a
+    // length (empty, a sign alone) leaves the last one.
+    if (index == 5 && (IllusReference || IllusReferenceValeur) && EtatSaisie == 1) {
+        double v = 0;
+        if (Gen::Nombre_lu(TBox(5).Text, v) && v > 0 && std::isfinite(float(v))) LongueurRef = float(v);
+    }
     bout(20).Enabled = false;
 }
 

@@ -57,6 +57,9 @@ void Retire_pointage() {
     }
     GrilleRef.setTextMatrix(ligne, etape, QString());
     if (etape <= 16) Trame(ligne).Segments[etape] = SegmentTrame();
+    // The values computed from it (a spore's ratio and volume) go with it; the image
+    // number and the comment stay.
+    for (int c = NbValeursLigne + 1; c < GrilleRef.Cols() - 2; ++c) GrilleRef.setTextMatrix(ligne, c, QString());
     Mstat::Recopie_Grille(NbLignesGrille);
     t.Calcul_stat();
 }

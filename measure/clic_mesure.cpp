@@ -64,6 +64,8 @@ void Clic_Mesure(int X, int Y, short& Button, short press) {
     // box that is not a number) is ignored.
     try {
         if (!InitFaite) return;
+        // A press in the hand mode moves the view, never places a vertex.
+        if ((ModeTriangle || ModePolygone) && ModeDeplace) return;
         if (ModeTriangle) {
             Mesure_Angle(X, Y, Button, press);
             return;

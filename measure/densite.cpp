@@ -48,6 +48,8 @@ void Mesure_surface(short& EtapeMesure, int X, int Y, short&, short Appui) {
         PointDepartY = Y;
         return;
     }
+    // A release with no shape open (abandoned while the button was held) ends nothing.
+    if (!TraceOrigine) return;
     v.ForeColor = Couleur_trace(0);
     // A release near the origin, across or down, is a click: the next release ends the shape.
     if (Relache_proche(X, Y)) {

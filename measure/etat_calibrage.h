@@ -1,13 +1,12 @@
 #pragma once
-// The calibration's own state: the panel's last step, the pointing whose value the dialog
-// waits for (where the recording wrote it and its length), the objective standard's first
-// measure, and the coefficient kept while the correction frame is open.
+// The calibration's own state: the panel's last step, the length of the pointing whose
+// value the dialog waits for (its cell is kept by the grid, which follows its row), the
+// objective standard's first measure, and the coefficient kept while the correction frame
+// is open.
 #include "base/etat_struct.h"
 
 #define CHAMPS_ETAT_CALIBRAGE(X)                                                                 \
     X(short, EtapeCalibrage, 0)          /* last step of the calibration panel */                 \
-    X(short, LignePointage, 0)           /* grid row of the pointing awaiting its value, 0 none */ \
-    X(short, EtapePointage, 0)           /* its value column */                                   \
     X(int, LongueurPointage, 0)          /* its length in units of measured length */            \
     X(short, EtalonPremierFait, 0)       /* the objective standard's first measure is validated */\
     X(int, EtalonLongueur, 0)            /* that measure's length in units */                     \

@@ -36,6 +36,9 @@ void RAZ_etats_trace() {
 
 void Restaure_image() {
     RAZ_etats_trace();
+    // Whatever the item was, a triangle or polygon too, it is abandoned.
+    MesureBloquee = 0;
+    NbSommets = 0;
     if (!ReferenceSurImage) Restaure_vue(tav().ImageMem);
     ImageRestauree = -1;
     tav().Frame(1).Visible = true;

@@ -27,6 +27,8 @@ double Cote(int X, int Y) { return std::hypot(double(X) - DernierPointX, double(
 
 void Debut_chaine(int X, int Y) {
     if (TraceSecondPoint) return;
+    // An abandoned item swallows its own pending vertex, never the first one of a new chain.
+    ImageRestauree = 0;
     TraceOrigine = -1;
     MesureBloquee = -1;
     TraceEnCours = -1;

@@ -41,6 +41,12 @@ void Debut_segment(int X, int Y, bool deux_copies) {
 }
 
 bool Appui_ou_clic(int X, int Y, short Appui, bool deux_copies) {
+    // A release with no segment open (its item was abandoned while the button was held)
+    // ends nothing, and is the release the abandon swallows.
+    if (Appui != 1 && !TraceOrigine) {
+        ImageRestauree = 0;
+        return true;
+    }
     if (Appui == 1) {
         Debut_segment(X, Y, deux_copies);
     } else if (Relache_proche(X, Y)) {

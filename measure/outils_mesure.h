@@ -66,7 +66,8 @@ struct TexteNote {
 void Texte_longueur(const TexteNote& note);
 // The press that starts a segment, or a release within TolClic of its origin (the segment
 // then ends at the next release): both shown by the length text, and true. False for a
-// release that ends the segment, which the caller handles.
+// release that ends the segment, which the caller handles. A release with no segment open
+// does nothing, and is true.
 bool Appui_ou_clic(int X, int Y, short Appui, bool deux_copies);
 
 // The drawing colour of a palette index of CouleursTrace (0 to 2); another index is a

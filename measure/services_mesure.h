@@ -37,6 +37,9 @@ void Mesure_surface(short& EtapeMesure, int X, int Y, short& Button, short Appui
 void Debut_echelle(short& EtapeMesure, int X, int Y, short& Button, short Appui);
 // Nothing: the view procedures call it after a redraw.
 void Procedure_vide();
+// The modes of the function now chosen (NumFonction), and of no other: the triangle, the
+// polygon, the density surface, and the count outside the counting functions.
+void Modes_fonction();
 } // namespace PGr
 
 namespace Mstat {

@@ -7,7 +7,24 @@
 #include "grid/fonction.h"
 #include "image/image_affichee.h"
 #include "measure/etat_mesure.h"
+#include "measure/services_mesure.h"
 #include "platform/prompts.h"
+
+namespace PGr {
+
+void Modes_fonction() {
+    // The dispatcher tests these modes before the function's own builder: one left on
+    // would take the new function's clicks.
+    ModeTriangle = NumFonction == 15 ? -1 : 0;
+    ModePolygone = NumFonction == 16 ? -1 : 0;
+    ModeDensite = NumFonction == 13 || NumFonction == 14 ? -1 : 0;
+    if (NumFonction != 10 && NumFonction != 11) ModeComptage = 0;
+    // Nothing of the former function stays under way.
+    NbSommets = 0;
+    MesureBloquee = 0;
+}
+
+} // namespace PGr
 
 void Tav::Optn_Click(short index) {
     switch (index) {
@@ -58,6 +75,7 @@ void Tav::Cyst_Click(short index) {
     Gen::RAZ_boutons_fonction();
     ImageRestauree = 0;
     NumFonction = fonction;
+    PGr::Modes_fonction();
     PGr::Choix_fonction();
     Retrace(0);
 }

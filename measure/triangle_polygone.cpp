@@ -1,6 +1,8 @@
 // The triangle and the polygon, measured press by press: the triangle's three vertices
 // give its surface, the angle at the first vertex and its perimeter; the polygon is a fan
-// of triangles around a centre, ended by a right press. Releases are ignored.
+// of triangles around a centre, ended by a right press. Releases are ignored. The vertices
+// are view points: from the first press to the recording the view keys are refused
+// (MesureBloquee), so that every vertex of an item lies in the same view.
 #include <cmath>
 
 #include "base/etat_partage.h"
@@ -36,6 +38,17 @@ std::int64_t Millieme(double v) {
     return std::int64_t(n);
 }
 
+// An item under way: its vertices hold the view, and Esc abandons it.
+void Sommet_pose() { MesureBloquee = -1; }
+
+// The item recorded: the view may change again, and its drawing stays when a later item
+// is abandoned.
+void Surface_enregistree() {
+    NbSommets = 0;
+    MesureBloquee = 0;
+    Copie_vue(tav().ImageMem);
+}
+
 } // namespace
 
 namespace Mstat {
@@ -65,6 +78,7 @@ void Mesure_Angle(int X, int Y, short& Button, short press) {
             }
         }
         NbSommets += 1;
+        Sommet_pose();
         if (NbSommets < 3) return;
     }
     if (NbSommets != 3) return;
@@ -81,7 +95,7 @@ void Mesure_Angle(int X, int Y, short& Button, short press) {
     ValeursLigne[3] = Coupe(ValeursLigne[3] + Cote_pixels(p3.x, p3.y, p2.x, p2.y));
     Ajoute_Ligne_Grille();
     BGr::Inscrit_mesure_grille();
-    NbSommets = 0;
+    Surface_enregistree();
 }
 
 void Mesure_Polygone(int X, int Y, short& Button, short press) {
@@ -136,6 +150,7 @@ void Mesure_Polygone(int X, int Y, short& Button, short press) {
         precedent[SegY2] = my;
     }
     NbSommets += 1;
+    Sommet_pose();
     V[6] = 0;
     if (Button != 2) return;
 
@@ -155,7 +170,7 @@ void Mesure_Polygone(int X, int Y, short& Button, short press) {
     BGr::Inscrit_mesure_grille();
     // The closed flag lies in the next row's record, where the file reader looks for it.
     Trame(NbLignesGrille).Segments[2].x2 = PolygoneCercles ? 1 : 0;
-    NbSommets = 0;
+    Surface_enregistree();
 }
 
 } // namespace Mstat

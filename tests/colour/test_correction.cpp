@@ -222,6 +222,9 @@ TEST_F(Correction, NomsNusDansLeDossierDuProgramme) {
     EXPECT_EQ(CorrectionPrete, 0);
     EXPECT_FALSE(tav.CheckCalibre.Enabled);
     EXPECT_EQ(tav.CheckCalibre.Value, 0);
+    script.open(Ecrit(QStringLiteral("c.Nua"), {QStringLiteral("CALIBRAGECOL=1"), QStringLiteral("LISTE=")}));
+    BGr::Ouvre_nuancier();   // a chart measured with the correction: the old curve is gone
+    EXPECT_EQ(Clic(Image_unie(60, 60, qRgb(100, 100, 100)), 11, 11), 1);
     script.open(chemin(QStringLiteral("un.Scn")));
     Vistrane::Choix_Scanner();
     EXPECT_EQ(FicScanner, QStringLiteral("un.Scn"));

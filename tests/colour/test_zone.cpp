@@ -33,6 +33,7 @@ TEST_F(Zone, TailleDeZoneMoitieDuCote) {
         EXPECT_EQ(TailleZone, 1 << i);
         EXPECT_EQ(IndexZoneCouleur, i);
         EXPECT_TRUE(tav.Lrg(i).Checked);
+        EXPECT_EQ(tav.Label8(1).Caption, QStringLiteral("%1x%1").arg(4 << i));
     }
     tav.Lrg_Click(0);
     EXPECT_EQ(TailleZone, 64);
@@ -176,6 +177,11 @@ TEST_F(Zone, CorrectionSansCourbeNeMesureRien) {
     ASSERT_EQ(Tav::instance()->CheckCalibre.Value, 1);
     EXPECT_EQ(Clic(Image_unie(100, 100, qRgb(50, 50, 50)), 20, 20), 1);
     EXPECT_EQ(NbLignesGrille, 1);
+}
+
+TEST_F(Zone, UneVueDePlusDe32767Unites) {   // a press at 40000 units records its point
+    EXPECT_EQ(Clic(Image_unie(3000, 100, qRgb(200, 100, 50)), 1511, 20), 0);
+    EXPECT_EQ(Trame(1).Segments[1].x1, qRound(Twips(1511)));
 }
 
 } // namespace

@@ -92,6 +92,10 @@ TEST_F(PanneauCal, CorrectionDuCoefficient) {
     EXPECT_DOUBLE_EQ(CalibrageActuel, 1.0);
     tav.Command1_Click(1);
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.5);
+    tav.Bout_Click(25), tav.TBox(0).Text = QStringLiteral("40x huile");   // a comment to save: no number
+    script.message(QStringLiteral(" erreur donnée de calibrage"));
+    tav.Command1_Click(0);
+    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.5);
     EXPECT_EQ(tav.label(5).Caption, QStringLiteral("Cal. = 0,5000"));
     // Rows measured after a correction are saved and reloaded under the picture's coefficient.
     tav.TBox(1).Text = QStringLiteral("2");
@@ -106,6 +110,11 @@ TEST_F(PanneauCal, CorrectionDuCoefficient) {
     ListIMGchar.setListIndex(0);
     tav.ListIMGchar_DblClick();
     EXPECT_DOUBLE_EQ(CalibrageActuel, 1.0);
+}
+
+TEST_F(PanneauCal, LaBarreSuitLaLongueurTapee) {   // as the user types it
+    tav.Illus_Click(1), Clic(1500, 1500), Tape(QStringLiteral("25"));
+    EXPECT_FLOAT_EQ(LongueurRef, 25);
 }
 
 } // namespace

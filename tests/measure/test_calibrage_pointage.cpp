@@ -340,4 +340,17 @@ TEST_F(Pointage, IndependanceDeDimension) {
     EXPECT_DOUBLE_EQ(KZoomCal, 1.0);
 }
 
+// Before OK: the pointing's width, the row above deleted, a new spore: only the pointing goes, ratio and volume too.
+TEST_F(Pointage, LePointageSuitSaLigneEtEmporteSesValeurs) {
+    Fonction(2);
+    Segment(100, 3000), Glisse(1050, 2950, 1050, 3050);
+    tav.Bout_Click(10);
+    Segment(400), Glisse(1200, 900, 1200, 1100);
+    GrilleRef.setRow(1), tav.Bout_Click(15);
+    Segment(60, 2000), Glisse(1030, 1950, 1030, 2050);
+    Tape(QStringLiteral("100")), OK();
+    for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "200,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu);
+    EXPECT_EQ(cell(2, 1), "60,00");
+}
+
 } // namespace

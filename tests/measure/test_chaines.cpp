@@ -78,19 +78,16 @@ TEST_F(Chaines, SommetsEtFermetures) {
     EXPECT_EQ(SegmentsEcran[1], (SegmentVue{1500, 3000, 1500, 2400}));
     EXPECT_EQ(PenteSegment, 34000);
     EXPECT_EQ(cell(3, 1), "300,00");
-    // Esc abandons the chain; a new origin starts another, whose first closing click is
-    // swallowed by the abandon.
+    // Esc abandons the chain; the next one keeps its first vertex, though dragged.
     Clic(1500, 1500);
     Clic(1800, 1500);
     tav.Picture1_KeyDown(27, 0);
     EXPECT_FALSE(TraceOrigine || MesureBloquee);
     EXPECT_TRUE(ImageRestauree);
     Clic(1500, 1000);
-    Clic(1500, 1600, 2);
-    EXPECT_EQ(cell(4, 1), "");
-    EXPECT_FALSE(ImageRestauree);
-    Clic(1500, 1600, 2);
-    EXPECT_EQ(cell(4, 1), "300,00");
+    Glisse(1580, 1080, 1540, 1040);
+    Clic(1700, 1200, 2);
+    EXPECT_EQ(cell(4, 1), "197,99");   // (80 + 40 + 160) x sqrt(2) units
 }
 
 TEST_F(Chaines, LeStyleSimpleMesureSesLargeursLibrement) {

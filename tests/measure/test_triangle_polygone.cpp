@@ -166,4 +166,38 @@ TEST_F(TrianglePolygone, UnGrandPolygoneSEnregistreEtSeRelit) {
     EXPECT_TRUE(PolygoneCercles);
 }
 
+// A surface item begun, then another function: its clicks measure what it measures.
+TEST_F(TrianglePolygone, LaFonctionSuivanteMesureSansLeModeDeSurface) {
+    Prompts::Script script;
+    script.message(QString(), Prompts::Yes);
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Cyst_Click(3);
+    Glisse(1500, 1500, 2100, 1500);
+    EXPECT_EQ(cell(1, 1), "300,00");
+    tav.Mnusurf_Click(2), Sommet(1500, 3000), tav.MnDens_Click(2);
+    Glisse(1500, 1500, 2100, 1800);
+    EXPECT_EQ(cell(1, 1), "45000,00");
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Mncp_Click(1);
+    Clic(1500, 1500), Clic(1500, 1500, 2);
+    EXPECT_EQ(cell(1, 1), "1");
+}
+
+// Esc abandons a polygon begun; the next keeps its view to its recording (C refused, its
+// click on the last vertex adds nothing; the hand mode neither pans nor adds a vertex) and
+// is no pointing. Side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um a unit:
+// S = 360000 k2 = 63639.61, P = 2400 k = 1009.08.
+TEST_F(TrianglePolygone, LaVueResteCelleDesSommets) {
+    Niveau(-1);
+    tav.Mnusurf_Click(2), tav.Bout_Click(10);
+    Sommet(5000, 4000), Touche(27);
+    for (const auto& [x, y] : {std::pair{3000, 3000}, {2700, 2700}, {3300, 2700}}) Sommet(x, y);
+    const double ox = OrigineX;
+    tav.Picture1_KeyDown(67, 0), Sommet(3300, 2700), tav.Picture1_KeyUp(67, 0);
+    Touche(17), Glisse(4000, 4000, 3000, 3400), Touche(17);
+    EXPECT_EQ(OrigineX, ox);
+    for (const auto& [x, y] : {std::pair{3300, 3300}, {2700, 3300}, {4800, 3600}}) Sommet(x, y, y == 3600 ? 2 : 1);
+    EXPECT_EQ(cell(1, 1), "63639,61");
+    EXPECT_EQ(cell(1, 2), "1009,08");
+    EXPECT_FALSE(tav.Frame(8).Visible);
+}
+
 } // namespace
