@@ -1,6 +1,5 @@
 // The statistics window's menus, its example data and its screen-copy buttons.
 #include "base/rappels.h"
-#include "base/tav.h"
 #include "image/services_image.h"
 #include "statwin/fenhisto.h"
 
