@@ -22,7 +22,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, Label8) \
     X(TableauControles, TBox, {1, {.Text = QStringLiteral("1")}}, {2, {.Text = QStringLiteral("40")}}) /* text boxes: 1 the correction, 2 the objective */ \
     X(TableauControles, Frame, {7, {.Visible = false}}, {8, {.Visible = false}}, {10, {.Visible = false}}, {12, {.Visible = false}}, {13, {.Visible = false}}, {14, {.Visible = false}}) /* frames: 7 calibration panel, 8 the dialog of the calibration and the annotations, 10 comments, 12 results, 13 the reference picture's save, 14 correction, hidden until opened */ \
-    X(TableauControles, FraMC) /* multilayer frame */ \
+    X(TableauControles, FraMC, {0, {.Caption = QStringLiteral("Groupage Multicouche")}}) /* multilayer frame */ \
     X(Controle, FraTavl) /* about frame */ \
     X(BoiteImage, Picture1, 9060, 6810, 30) /* the view: Width outer, ScaleWidth inner (twips) */ \
     X(BoiteImage, picbase) /* hidden holder of the whole picture */ \
@@ -72,7 +72,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, statdef) \
     X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
     X(TableauControles, CalSrc) /* reference submenu: 1 the annotations also go onto the full-size copy */ \
-    X(TableauControles, Vald) /* reference picture's frame: 2 "Enregistre", 3 "Ferme" */ \
+    X(TableauControles, Vald, {2, {.Caption = QStringLiteral("Enregistre")}}, {3, {.Caption = QStringLiteral("Ferme")}}) /* reference picture's frame */ \
     X(Controle, Bout_Symb, .Visible = false) /* "µ": writes the micron unit in the entry box */ \
     X(Controle, Mnfonctions) \
     X(Controle, MnEdit) \
@@ -84,8 +84,10 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, OptnVistrane) \
     X(TableauControles, Czoom) /* zoom buttons Z+, Z-, Z1, << */ \
     X(TableauControles, Bout_C) /* compact copies of some command-bar buttons */ \
-    X(TableauControles, chkMC, {1, {.Enabled = false}}) /* multilayer check boxes: 0 "mode MC", 1 "Img MC" (in mode MC only) */ \
-    X(TableauControles, BoutMC) /* multilayer frame's buttons: 0 ">", 1 "<", 2 ">>", 3 "<<", 4 "OK" */ \
+    X(TableauControles, chkMC, {1, {.Enabled = false, .Caption = QStringLiteral("Img MC")}}) /* multilayer check boxes: 0 "mode MC", 1 "Img MC" (in mode MC only) */ \
+    X(TableauControles, BoutMC, {0, {.Caption = QStringLiteral(">")}}, {1, {.Caption = QStringLiteral("<")}}, {2, {.Caption = QStringLiteral(">>")}}, {3, {.Caption = QStringLiteral("<<")}}, {4, {.Caption = QStringLiteral("OK")}}) /* multilayer frame's buttons */ \
+    X(Controle, cmdTest, .Caption = QStringLiteral("test")) /* acquires, as the scanner menu does */ \
+    X(Controle, cmdFlash, .Caption = QStringLiteral("testflash")) /* shows the flash panel */ \
     X(TableauControles, Label6) /* 1: the scanner file */ \
     X(Controle, cmdStat) \
     X(Controle, cmdChargeMC) \
@@ -106,7 +108,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, VScroll2) /* comment scroll controls */ \
     X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
     X(short, WindowState, 0) /* 0 normal, 1 minimised, 2 maximised */ \
-    X(TableauControles, Bout_dial) /* comment frame: 28 "Valider", 29 "annuler", 30 "Raz commentaire" */ \
+    X(TableauControles, Bout_dial, {28, {.Caption = QStringLiteral("Valider")}}, {29, {.Caption = QStringLiteral("annuler")}}, {30, {.Caption = QStringLiteral("Raz commentaire")}}) /* comment frame's buttons */ \
     X(Controle, Check2, .BackColor = 0x8000000F) /* "Poly": lengths measured as chains; red while ticked */ \
     X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
     X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */ \
@@ -173,11 +175,15 @@ public:
     // The reference picture's frame: 2 "Enregistre" writes the copy beside the picture, 3
     // "Ferme" drops it.
     void Vald_Click(short index);
+    // The same two actions, the save always a bitmap; nothing calls it.
+    void Gere_Image_Ref(short index);
     // The scanner menu's procedures: the source, an acquisition, the acquired picture
     // saved, the view saved.
     // The scanner menu: 1 the source, 2 an acquisition, 3 the acquired picture saved, 4 the view saved.
     void MnuTwain_Click(short index);
     void Twain_Selection_Source();
+    // A second copy of the source choice; nothing calls it.
+    void Twain_Selection_Source_bis();
     void Twain_Acquisition();
     void Twain_Sauve_Image();
     void Twain_Sauve_Cadre();
@@ -248,6 +254,8 @@ public:
     // --- the image loader: the list frame, the multilayer group and the folder pane
     // Shows the loader's selected entry (whose path the caller passes) with its calibration.
     void appel_img_listchar(const QString& NomImg);
+    // The same for the loader's selected entry, whatever it is passed; nothing calls it.
+    void appel_img_listchar_twain(const QString& NomImg);
     // Refills the list frame's names: the group's in multilayer mode, else the loader's.
     void aff_liste_images();
     void ListIMGchar_DblClick();

@@ -139,9 +139,9 @@ SortiesAjustement Delta_RVB(const EntreesAjustement& e) {
             return Ecarts::Delta_RVB(saisi, {TabNuancier[i][1], TabNuancier[i][2], TabNuancier[i][3]});
         };
     } else {
-        // The input divided by the sum of its three channels, the sum rounded after each addition.
-        double S = 0;
-        for (int j = 1; j <= 3; ++j) S = Vb::ArrondiPair(S + c[j]);
+        // The input divided by the sum of its three channels, the sum rounded once to the
+        // nearest whole number, as a swatch's is: an identical swatch then comes out equal.
+        const double S = Vb::ArrondiPair(c[1] + c[2] + c[3]);
         if (S == 0) {
             SortiesAjustement s;
             s.Text2 = Texte_Entete_Ajust(e) + SautLigne + TitreRVB + SautLigne;

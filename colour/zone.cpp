@@ -10,6 +10,7 @@
 #include "colour/correction.h"
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
+#include "image/vue.h"
 #include "platform/bip.h"
 
 namespace Vistrane {
@@ -63,10 +64,9 @@ QString Legende_zone(int T, float R, float V, float B) {
 void Mesure_Zone(const QImage& image, double x, long y) {
     Tav& tav = *Tav::instance();
     try {
-        const double k = FacteurZoom * EchelleAffichage;
         const double largeur = image.width() * TwipsParPixel, hauteur = image.height() * TwipsParPixel;
         tav.Label7.Caption.clear();
-        const double X = x * k + OrigineX, Y = y * k + OrigineY;
+        const double X = BGr::Vue_vers_image_reel_X(x), Y = BGr::Vue_vers_image_reel_Y(double(y));
         // The point read as HIMETRIC units and taken back to pixels: the centre moves down
         // to a grid of 2540 / 1440 pixels.
         const double cx = Vb::Int(X * 1440 / (2540 * TwipsParPixel)) * RapportHimetric;
@@ -95,10 +95,9 @@ void Mesure_Zone(const QImage& image, double x, long y) {
 }
 
 void Enregistre_MesureCouleur(int x, int y) {
-    const double k = FacteurZoom * EchelleAffichage;
     LigneTrame& t = Trame(NbLignesGrille);
-    t.Segments[1].x1 = Vb::CLng(double(x) * k + OrigineX);
-    t.Segments[1].y1 = Vb::CLng(double(y) * k + OrigineY);
+    t.Segments[1].x1 = BGr::Vue_vers_image_X(x);
+    t.Segments[1].y1 = BGr::Vue_vers_image_Y(y);
     t.Image = IndexImageActive;
     t.Zoom = NiveauZoom;
 }

@@ -11,6 +11,7 @@
 #include "base/etat_programme.h"
 #include "base/gen.h"
 #include "base/messages.h"
+#include "base/rappels.h"
 #include "base/tav.h"
 #include "base/vb.h"
 #include "grid/effacement.h"
@@ -44,11 +45,10 @@ std::vector<Csv::Fonction> Fonctions_reconnues() {
 // Enough grid for the rows imported: the smallest size the menu offers that holds them,
 // never smaller than the size in use.
 void Taille_pour(int lignes) {
-    Tav& tav = *Tav::instance();
     for (short i = 0; i <= 2; ++i) {
         const int taille = 64 << i;
         if (taille - 1 >= lignes) {
-            if (taille > TailleGrille) tav.TgrilleMax_Click(i);
+            if (taille > TailleGrille) Rappels::TgrilleMax_Click(i);
             break;
         }
     }

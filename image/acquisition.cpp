@@ -1,12 +1,14 @@
 // Pictures from a scanner or a camera: the source chosen, then each acquisition written
 // to a file of its own in the program's folder and added to the loader.
 #include <QDir>
+#include <QFileInfo>
 
 #include "base/etat_demarrage.h"
 #include "base/etat_partage.h"
 #include "base/gen.h"
 #include "base/messages.h"
 #include "base/tav.h"
+#include "grid/etat_grille.h"
 #include "image/captures.h"
 #include "image/chargeur.h"
 #include "image/etat_image.h"
@@ -16,14 +18,18 @@
 
 namespace {
 
+constexpr long kOrangeClair = 0x80C0FF;
+
 // The first acquisition's file is "ImageTwain.bmp", the next ones "ImageTwain_2.bmp" and
-// on: the first name no loader entry holds, so an earlier acquisition keeps its picture.
+// on: the first name neither a loader entry nor a file on disk holds, so an earlier
+// acquisition keeps its picture, even one the list has forgotten that a saved
+// measurement file still names.
 QString Fichier_acquisition() {
     const QString dossier = Dossier_application();
     for (int n = 1;; ++n) {
         const QString nom = n == 1 ? QStringLiteral("ImageTwain.bmp") : QStringLiteral("ImageTwain_%1.bmp").arg(n);
         const QString chemin = QDir(dossier).filePath(nom);
-        if (!ListIMGchar.items().contains(chemin)) return chemin;
+        if (!ListIMGchar.items().contains(chemin) && !QFileInfo::exists(chemin)) return chemin;
     }
 }
 
@@ -55,7 +61,14 @@ void Tav::Twain_Selection_Source() {
     if (choix && *choix >= 0 && *choix < liste.size()) SourceAcquisition = liste[*choix].nom;
 }
 
+void Tav::Twain_Selection_Source_bis() { Twain_Selection_Source(); }
+
 void Tav::Twain_Acquisition() {
+    // The item under way would be finished on the scanned picture, under its number.
+    if (EtapeMesure >= 2) {
+        Flash(kOrangeClair, Lib_Langue[178], 2);
+        return;
+    }
     // A full loader could not take the picture: nothing is scanned.
     if (ListIMGchar.ListCount() >= Chargeur::Capacite) {
         Signale(Lib_Langue[144] + QStringLiteral(" : %1 images").arg(Chargeur::Capacite));

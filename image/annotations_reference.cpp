@@ -19,12 +19,19 @@ namespace {
 
 Tav& tav() { return *Tav::instance(); }
 
+constexpr int kPointsParMetre96 = 3780;  // 96 dots an inch
+
 // The copy is taken from the picture shown whenever it is not ready, whichever annotation
 // comes first; taking it shares the picture until the first mark is drawn.
 void Prepare_copie() {
     Tav& t = tav();
     if (ImageRefPrete) return;
-    t.Picture2.Charge_picture(t.picbase.Image());
+    // Label sizes are in points: the copy takes the screen's 96 dpi, whatever the picture
+    // file's header said, so that a label covers as many pixels on every picture.
+    QImage copie = t.picbase.Image();
+    copie.setDotsPerMeterX(kPointsParMetre96);
+    copie.setDotsPerMeterY(kPointsParMetre96);
+    t.Picture2.Charge_picture(copie);
     ImageRefPrete = -1;
 }
 
@@ -35,10 +42,13 @@ void Depassement() { Prompts::msgBox(QStringLiteral("dépassement de capacité")
 namespace BGr {
 
 void Vue_vers_image() {
-    // Picture2's twips are image units: the view-to-image mapping gives the clicked point.
+    // Picture2's twips are image units. The mark goes on the picture's pixel painted under
+    // the click, so the factor is the painting's (the view's outer width), not the
+    // measuring mapping's, whose inner width puts a point 0.67 % further out.
     try {
-        const double x = Vue_vers_image_X(ClicX);
-        const double y = Vue_vers_image_Y(ClicY);
+        const double f = Facteur_deplacement();
+        const double x = Vb::CLng(ClicX * f + OrigineX);
+        const double y = Vb::CLng(ClicY * f + OrigineY);
         PointImageReference[1] = x;
         PointImageReference[2] = y;
     } catch (const Vb::Erreur&) {

@@ -77,7 +77,7 @@ void Abandon() {
         BGr::Affiche_vue(niveau);
     } catch (const Vb::Erreur&) {
     }
-    tav().Retrace(0);
+    Rappels::Retrace(0);
     Ferme_dialogue();
 }
 

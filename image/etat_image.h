@@ -52,8 +52,9 @@ inline IndexImages Aucune_image() {
     X(QStringList, TabExtImage, QStringList{QStringLiteral("BMP"), QStringLiteral("JPG")})        \
     X(short, FormatImage, 0)             /* save format of pictures: 0 BMP, 1 JPG */              \
     X(short, LargeurRefAbsente, -1)      /* no picture opened or pasted yet */                    \
-    X(short, LargeurRef, 0)              /* width in pixels of the first picture opened or pasted */\
+    X(int, LargeurRef, 0)                /* width in pixels of the first picture opened or pasted */\
     X(IndexImages, ImagesInutilisees, Aucune_image()) /* the loader index of each purge line */  \
+    X(QStringList, CheminsInutilises)    /* the path of each purge line, as it was listed */      \
     X(IndexImages, ImagesAEffacer, Aucune_image())    /* the loader indexes to remove, ascending */
 
 ETAT_GROUPE(EtatImage, etat_image, CHAMPS_ETAT_IMAGE)

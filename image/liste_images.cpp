@@ -38,8 +38,10 @@ void RAZ_images_marquees() { ImageMC.fill(0); }
 void Tav::appel_img_listchar(const QString& NomImg) {
     if (!Gen::Fichier_existe(NomImg, QString(), 1)) return;
     // A file that is there but holds no picture leaves the picture shown, and so its
-    // number and calibration, as they were.
-    if (!BGr::Charge_image_base(NomImg)) return;
+    // number and calibration, as they were. The entry of the picture shown is read again
+    // but keeps its annotated copy: choosing it once more loses no unsaved annotation.
+    const bool meme = NomImg == NomImageActive && IndexImageActive == ListIMGchar.ListIndex() + 1;
+    if (!BGr::Charge_image_base(NomImg, meme)) return;
     labNomFic.Caption = NomImg;
     NomImageActive = NomImg;
     Chargeur::Affiche_dimensions();
@@ -49,6 +51,8 @@ void Tav::appel_img_listchar(const QString& NomImg) {
     Chargeur::Echelle_resolution();
     if (AutoRetrace) Rappels::Retrace(0);
 }
+
+void Tav::appel_img_listchar_twain(const QString&) { appel_img_listchar(ListIMGchar.Text()); }
 
 void Tav::aff_liste_images() {
     if (!FraListeImg.Visible) return;  // the view keeps the focus

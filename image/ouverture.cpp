@@ -66,7 +66,7 @@ void Controle_largeur() {
     Tav& tav = *Tav::instance();
     const int largeur = Chargeur::Largeur_pixels();
     if (LargeurRefAbsente) {
-        LargeurRef = short(largeur);
+        LargeurRef = largeur;
     } else if (largeur != LargeurRef) {
         tav.Flash(kVert, Lib_Langue[75], 2);
         const double taille = Chargeur::Hauteur_pixels() * 0.01;

@@ -1,5 +1,7 @@
 // Removing from the loader the images that no measurement row uses: the rows after a
 // removed image are renumbered, and every table of the loader follows its pictures.
+#include <algorithm>
+
 #include "base/etat_partage.h"
 #include "base/gen.h"
 #include "base/grilles.h"
@@ -46,13 +48,17 @@ void Efface_images() {
 
 void Tav::AffListeImgUT() {
     ImagesInutilisees = Aucune_image();
+    CheminsInutilises.clear();
     // In multilayer mode the purge lists nothing, so that no line can name a stale image.
     ListRep.Clear();
     if (chkMC(0).Value) return;
     int n = 0;
     for (int i = 0; i < ListIMGchar.ListCount() && n < Chargeur::Capacite; ++i)
         if (!Chargeur::Image_utilisee(short(i + 1))) ImagesInutilisees[n++] = short(i);
-    for (int k = 0; k < n; ++k) ListRep.AddItem(Gen::Nom_fichier(ListIMGchar.List(ImagesInutilisees[k])));
+    for (int k = 0; k < n; ++k) {
+        CheminsInutilises << ListIMGchar.List(ImagesInutilisees[k]);
+        ListRep.AddItem(Gen::Nom_fichier(CheminsInutilises.back()));
+    }
 }
 
 void Tav::RepEffaceLigne() {
@@ -69,9 +75,16 @@ namespace Gen {
 void Efface_images_choisies() {
     Tav& tav = *Tav::instance();
     ImagesAEffacer = Aucune_image();
-    int m = 0;
-    for (int k = 0; k < tav.ListRep.ListCount() && k <= Chargeur::Capacite; ++k)
-        if (tav.ListRep.Selected(k) && ImagesInutilisees[k] >= 0) ImagesAEffacer[m++] = ImagesInutilisees[k];
+    // The lines name the pictures the user saw listed: the loader may have changed since,
+    // so each is looked for by its path, and one no longer loaded is left alone.
+    QList<short> index;
+    for (int k = 0; k < tav.ListRep.ListCount() && k < CheminsInutilises.size(); ++k) {
+        if (!tav.ListRep.Selected(k)) continue;
+        const int i = ListIMGchar.items().indexOf(CheminsInutilises[k]);
+        if (i >= 0 && !index.contains(short(i))) index << short(i);
+    }
+    std::sort(index.begin(), index.end());
+    for (int m = 0; m < index.size() && m < Chargeur::Capacite; ++m) ImagesAEffacer[m] = index[m];
     tav.RepEffaceLigne();
 }
 

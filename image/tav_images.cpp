@@ -14,10 +14,12 @@
 #include "grid/grille_affichage.h"
 #include "image/chargeur.h"
 #include "image/services_image.h"
+#include "image/vue.h"
 #include "platform/prompts.h"
 
 void Tav::RAZ_Grille_total() {
-    if (GrilleRef.Rows() > 1 && GrilleRef.Cols() > 1 && !GrilleRef.TextMatrix(1, 1).isEmpty()) {
+    // Rows mean data, whatever the first cell holds: a pasted table may start blank.
+    if (NbLignesGrille > 1) {
         const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" & ") +
                                           Lib_Langue[189] + QStringLiteral(" ? "),
                                       Prompts::YesNo | Prompts::IconQuestion);
@@ -73,8 +75,8 @@ void Tav::Cherche_spore() {
         }
         NiveauZoom = t.Zoom;
         FacteurZoom = std::pow(RapportZoom, NiveauZoom);
-        OrigineX = Vb::CLng(cx - Picture1.Width * 0.5 * FacteurZoom * EchelleAffichage);
-        OrigineY = Vb::CLng(cy - Picture1.Height * 0.5 * FacteurZoom * EchelleAffichage);
+        OrigineX = Vb::CLng(cx - Picture1.Width * 0.5 * BGr::Facteur_vue_image());
+        OrigineY = Vb::CLng(cy - Picture1.Height * 0.5 * BGr::Facteur_vue_image());
         ZoomActif = -1;
         BGr::Calcule_rectangle_vignette(0, 0);
         BGr::Retrace_vue(0, 0);

@@ -12,7 +12,11 @@
 namespace BGr {
 
 // --- the mapping between view and image, the one contract of every other part
-// 1. A view point to image units: v x FacteurZoom x EchelleAffichage + origin, rounded.
+// 1. A view point to image units: v x FacteurZoom x EchelleAffichage + origin, rounded
+// for a stored point, unrounded for the colour zone; the factor alone for a truncation.
+double Facteur_vue_image();
+double Vue_vers_image_reel_X(double x_vue);
+double Vue_vers_image_reel_Y(double y_vue);
 int Vue_vers_image_X(double x_vue);
 int Vue_vers_image_Y(double y_vue);
 // 2. An image point to view units: (i - origin) / RapportZoom ^ NiveauZoom / EchelleAffichage.
@@ -36,8 +40,9 @@ double Hauteur_himetric();
 // --- loading
 // Reads a picture file into `picbase` and shows it from the origin (kept in multilayer
 // mode); returns whether the file was read. An unreadable file leaves `picbase`, the
-// origin and the view as they were. The zoom level is never changed here.
-bool Charge_image_base(const QString& chemin);
+// origin and the view as they were. The zoom level is never changed here. The annotated
+// full-size copy goes with the picture leaving, unless `garde_copie` (the same picture).
+bool Charge_image_base(const QString& chemin, bool garde_copie = false);
 // Why the last read failed, in the reader's words.
 QString Erreur_chargement();
 // Empties the view and opens at the initial level.

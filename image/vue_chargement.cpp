@@ -37,10 +37,10 @@ QImage Apercu(const QImage& image) {
 }
 
 // `picbase` takes the picture, with its sizes in image units and its extent.
-void Tient_picture(const QImage& image) {
+void Tient_picture(const QImage& image, bool garde_copie = false) {
     BoiteImage& base = Tav::instance()->picbase;
     // The annotated copy belonged to the picture leaving.
-    BGr::Ferme_copie_reference();
+    if (!garde_copie) BGr::Ferme_copie_reference();
     base.Charge_picture(image);
     base.LargeurHimetric = Vb::CLng(image.width() * 2540.0 / kPointsParPouce);
     base.HauteurHimetric = Vb::CLng(image.height() * 2540.0 / kPointsParPouce);
@@ -60,7 +60,7 @@ void Echelles_picture() {
 
 namespace BGr {
 
-bool Charge_image_base(const QString& chemin) {
+bool Charge_image_base(const QString& chemin, bool garde_copie) {
     Tav& tav = *Tav::instance();
     LectureImage::Resultat lu = LectureImage::Lire(chemin);
     if (!lu.lu()) {
@@ -74,7 +74,7 @@ bool Charge_image_base(const QString& chemin) {
         OrigineX = 0;
         OrigineY = 0;
     }
-    Tient_picture(lu.image);
+    Tient_picture(lu.image, garde_copie);
     try {
         Echelles_picture();
         Retrace_vue(0, 0);

@@ -13,8 +13,11 @@ double Hauteur_image() { return Tav::instance()->picbase.Height; }
 double Largeur_himetric() { return double(Tav::instance()->picbase.LargeurHimetric); }
 double Hauteur_himetric() { return double(Tav::instance()->picbase.HauteurHimetric); }
 
-int Vue_vers_image_X(double x_vue) { return Vb::CLng(x_vue * FacteurZoom * EchelleAffichage + OrigineX); }
-int Vue_vers_image_Y(double y_vue) { return Vb::CLng(y_vue * FacteurZoom * EchelleAffichage + OrigineY); }
+double Facteur_vue_image() { return FacteurZoom * EchelleAffichage; }
+double Vue_vers_image_reel_X(double x_vue) { return x_vue * Facteur_vue_image() + OrigineX; }
+double Vue_vers_image_reel_Y(double y_vue) { return y_vue * Facteur_vue_image() + OrigineY; }
+int Vue_vers_image_X(double x_vue) { return Vb::CLng(Vue_vers_image_reel_X(x_vue)); }
+int Vue_vers_image_Y(double y_vue) { return Vb::CLng(Vue_vers_image_reel_Y(y_vue)); }
 
 double Image_vers_vue_X(double x_image) {
     return (x_image - OrigineX) / std::pow(RapportZoom, NiveauZoom) / EchelleAffichage;

@@ -56,13 +56,17 @@ void Repeint_sans_erreur() {
 } // namespace
 
 void Decale_vue(int dx, int dy) {
-    const double k = Facteur_deplacement();
-    // Both coordinates are computed before either changes: a failure leaves the origin whole.
-    const int ox = Vb::CLng(OrigineX - k * dx);
-    const int oy = Vb::CLng(OrigineY - k * dy);
-    OrigineX = ox;
-    OrigineY = oy;
-    Retrace_vue(Origine_vers_vignette_X(), Origine_vers_vignette_Y());
+    // A pan beyond the origin's range ends quietly, as a centring does: both coordinates
+    // are computed before either changes, so the origin stays whole.
+    try {
+        const double k = Facteur_deplacement();
+        const int ox = Vb::CLng(OrigineX - k * dx);
+        const int oy = Vb::CLng(OrigineY - k * dy);
+        OrigineX = ox;
+        OrigineY = oy;
+        Retrace_vue(Origine_vers_vignette_X(), Origine_vers_vignette_Y());
+    } catch (const Vb::Erreur&) {
+    }
 }
 
 void Deplace_vue(int x, int y) {

@@ -1,8 +1,8 @@
-// The pop-up menus of a right-button end of a segment. They stand apart from the other
-// shared steps because they act through the window's menu handlers, which the programs
-// that only redraw or measure colours do not link.
+// The pop-up menus of a right-button end of a segment: the item chosen goes to the
+// window's menu handlers, which the shell installs as hooks.
 #include <vector>
 
+#include "base/rappels.h"
 #include "measure/outils_mesure.h"
 #include "platform/prompts.h"
 
@@ -24,13 +24,13 @@ std::vector<Prompts::MenuItem> Elements(TableauControles& menu, int dernier) {
 void Menu_PopEtalon() {
     Tav& t = tav();
     if (const auto choix = Prompts::popupMenu(QStringLiteral("PopEtalon"), Elements(t.PopOrg, 5)))
-        t.PopOrg_Click(short(*choix));
+        Rappels::PopOrg_Click(short(*choix));
 }
 
 void Menu_pop3D() {
     Tav& t = tav();
     if (const auto choix = Prompts::popupMenu(QStringLiteral("pop3D"), Elements(t.PopExt, 2)))
-        t.PopExt_Click(short(*choix));
+        Rappels::PopExt_Click(short(*choix));
 }
 
 } // namespace Mesure

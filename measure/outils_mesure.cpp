@@ -11,6 +11,7 @@
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
 #include "image/etat_image.h"
+#include "image/vue.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
 
@@ -73,11 +74,13 @@ void Stocke_segment(int e, int ax, int ay, double bx, double by, bool tronque) {
     // The record has entries 0 to 16 and rows 0 to 256: checked before anything is written.
     if (e > 16) Hors_limites();
     LigneTrame& t = Trame(NbLignesGrille);
-    const double f = FacteurZoom * EchelleAffichage;
-    const auto image = [f, tronque](double v, int origine) {
-        return tronque ? Vb::CLng(Vb::Int(v * f) + origine) : Vb::CLng(v * f + origine);
+    const auto tronque_image = [](double v, int origine) {
+        return Vb::CLng(Vb::Int(v * BGr::Facteur_vue_image()) + origine);
     };
-    const SegmentTrame enregistre{image(ax, OrigineX), image(ay, OrigineY), image(bx, OrigineX), image(by, OrigineY)};
+    const SegmentTrame enregistre =
+        tronque ? SegmentTrame{tronque_image(ax, OrigineX), tronque_image(ay, OrigineY), tronque_image(bx, OrigineX),
+                               tronque_image(by, OrigineY)}
+                : Vers_image(ax, ay, bx, by);
     s = {ax, ay, Vb::CLng(bx), Vb::CLng(by)};
     t.Segments[e] = enregistre;
     t.Zoom = NiveauZoom;
@@ -110,9 +113,8 @@ void Trace_ellipse_densite(double x0, double y0, double x1, double y1, long coul
 }
 
 SegmentTrame Vers_image(double ax, double ay, double bx, double by) {
-    const double f = FacteurZoom * EchelleAffichage;
-    return {Vb::CLng(ax * f + OrigineX), Vb::CLng(ay * f + OrigineY), Vb::CLng(bx * f + OrigineX),
-            Vb::CLng(by * f + OrigineY)};
+    return {BGr::Vue_vers_image_X(ax), BGr::Vue_vers_image_Y(ay), BGr::Vue_vers_image_X(bx),
+            BGr::Vue_vers_image_Y(by)};
 }
 
 void Texte_longueur(const TexteNote& n) {

@@ -5,16 +5,28 @@
 
 namespace ByteFile {
 
-bool write(const QString& path, const std::function<bool(QIODevice&)>& fill) {
+bool write(const QString& path, const std::function<bool(QIODevice&, QString&)>& fill, QString* raison) {
+    const auto echec = [raison](const QString& r) {
+        if (raison) *raison = r;
+        return false;
+    };
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (!f.open(QIODevice::WriteOnly)) return echec(f.errorString());
     // A short write (disk full, size limit) can be reported as a whole one; the size the
     // file really reached is what tells, and a partial file must never replace the old one.
-    if (!fill(f) || !f.flush() || f.size() != f.pos()) {
+    QString motif;
+    if (!fill(f, motif) || !f.flush() || f.size() != f.pos()) {
+        const QString r = f.error() != QFileDevice::NoError || motif.isEmpty() ? f.errorString() : motif;
         f.cancelWriting();
-        return false;
+        return echec(r);
     }
-    return f.commit();
+    if (!f.commit()) return echec(f.errorString());
+    if (raison) raison->clear();
+    return true;
+}
+
+bool write(const QString& path, const std::function<bool(QIODevice&)>& fill) {
+    return write(path, [&fill](QIODevice& d, QString&) { return fill(d); }, nullptr);
 }
 
 bool write(const QString& path, const QByteArray& bytes) {

@@ -16,6 +16,10 @@ bool write(const QString& path, const QByteArray& bytes);
 // writer, a stream); `fill` returns false when it could not write everything.
 bool write(const QString& path, const std::function<bool(QIODevice&)>& fill);
 
+// The same, with the reason of a failure for the user in `raison` (emptied on success): the
+// file's own error when it has one, else what `fill` put in the string it is given.
+bool write(const QString& path, const std::function<bool(QIODevice&, QString&)>& fill, QString* raison);
+
 // Copies a file; false when the source cannot be read or the copy cannot be written.
 bool copy(const QString& source, const QString& destination);
 

@@ -1,8 +1,9 @@
 #include "platform/ecriture_image.h"
 
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "platform/bytefile.h"
 
 namespace EcritureImage {
 namespace {
@@ -13,23 +14,16 @@ bool ecrire_qt(const QImage& image, const QString& chemin, const QByteArray& for
         return false;
     };
     if (image.isNull()) return echec(QStringLiteral("no picture to write"));
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return echec(f.errorString());
-    QImageWriter w(&f, format);
-    if (qualite >= 0) w.setQuality(std::clamp(qualite, 0, 100));
-    // A short write (disk full) can pass for a whole one: the size the file reached tells.
-    if (!w.write(image)) {
-        f.cancelWriting();
-        return echec(w.errorString());
-    }
-    if (!f.flush() || f.size() != f.pos()) {
-        const QString r = f.errorString();
-        f.cancelWriting();
-        return echec(r);
-    }
-    if (!f.commit()) return echec(f.errorString());
-    if (raison) raison->clear();
-    return true;
+    return ByteFile::write(
+        chemin,
+        [&](QIODevice& d, QString& motif) {
+            QImageWriter w(&d, format);
+            if (qualite >= 0) w.setQuality(std::clamp(qualite, 0, 100));
+            if (w.write(image)) return true;
+            motif = w.errorString();
+            return false;
+        },
+        raison);
 }
 
 } // namespace

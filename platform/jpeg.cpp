@@ -1,12 +1,13 @@
 // JPEG writing through libjpeg-turbo: the picture's rows go to the encoder as they lie in
 // memory (no copy of a large picture), and the compressed bytes to a save file by blocks.
-#include <QSaveFile>
+#include <QIODevice>
 #include <QSysInfo>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
 
+#include "platform/bytefile.h"
 #include "platform/ecriture_image.h"
 
 extern "C" {
@@ -120,23 +121,16 @@ bool jpeg(const QImage& image, const QString& chemin, int qualite, QString* rais
     // Any other layout (grey, indexed, with transparency) is converted once.
     const QImage source = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     if (source.isNull()) return echec(QStringLiteral("not enough memory for the picture"));
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return echec(f.errorString());
-    char message[JMSG_LENGTH_MAX] = {};
-    const auto destination = std::make_unique<Destination>();
-    if (!encoder(source, f, qualite, *destination, message)) {
-        const QString r = f.error() != QFileDevice::NoError ? f.errorString() : QString::fromLocal8Bit(message);
-        f.cancelWriting();
-        return echec(r);
-    }
-    if (!f.flush() || f.size() != f.pos()) {
-        const QString r = f.errorString();
-        f.cancelWriting();
-        return echec(r);
-    }
-    if (!f.commit()) return echec(f.errorString());
-    if (raison) raison->clear();
-    return true;
+    return ByteFile::write(
+        chemin,
+        [&](QIODevice& d, QString& motif) {
+            char message[JMSG_LENGTH_MAX] = {};
+            const auto destination = std::make_unique<Destination>();
+            if (encoder(source, d, qualite, *destination, message)) return true;
+            motif = QString::fromLocal8Bit(message);
+            return false;
+        },
+        raison);
 }
 
 } // namespace EcritureImage

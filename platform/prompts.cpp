@@ -33,29 +33,29 @@ Script::~Script() {
 }
 
 Script& Script::message(const QString& contains, int answer) {
-    steps_.push_back({Kind::Message, contains, answer, {}, false});
+    steps_.push_back({Kind::Message, contains, answer, {}, false, {}});
     return *this;
 }
 Script& Script::input(const QString& contains, std::optional<QString> reply) {
-    steps_.push_back({Kind::Input, contains, Ok, reply.value_or(QString()), !reply});
+    steps_.push_back({Kind::Input, contains, Ok, reply.value_or(QString()), !reply, {}});
     return *this;
 }
 Script& Script::open(std::optional<QString> path, const QString& contains) {
-    steps_.push_back({Kind::Open, contains, Ok, path.value_or(QString()), !path});
+    steps_.push_back({Kind::Open, contains, Ok, path.value_or(QString()), !path, {}});
     return *this;
 }
 Script& Script::save(std::optional<QString> path, const QString& contains) {
-    steps_.push_back({Kind::Save, contains, Ok, path.value_or(QString()), !path});
+    steps_.push_back({Kind::Save, contains, Ok, path.value_or(QString()), !path, {}});
     return *this;
 }
 
 Script& Script::popup(std::optional<int> item, const QString& contains) {
-    steps_.push_back({Kind::Popup, contains, item.value_or(0), {}, !item});
+    steps_.push_back({Kind::Popup, contains, item.value_or(0), {}, !item, {}});
     return *this;
 }
 
 Script& Script::font(std::optional<Police> choix) {
-    Step s{Kind::Font, {}, Ok, {}, !choix};
+    Step s{Kind::Font, {}, Ok, {}, !choix, {}};
     if (choix) s.police = *choix;
     steps_.push_back(s);
     return *this;
@@ -69,7 +69,7 @@ Step Script::take(const Request& request) {
         (!steps_.front().contains.isEmpty() && !request.text.contains(steps_.front().contains))) {
         if (failureHook) failureHook(describe(request));
         // An unexpected prompt is declined, the safest answer for the data.
-        Step refusal{request.kind, {}, Cancel, {}, true};
+        Step refusal{request.kind, {}, Cancel, {}, true, {}};
         if (request.kind == Kind::Message)
             refusal.answer = (request.style & 7) == YesNo ? No : ((request.style & 7) == OkOnly ? Ok : Cancel);
         return refusal;

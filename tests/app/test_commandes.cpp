@@ -194,6 +194,8 @@ TEST_F(FenetreMesure, PastedTableWithABlankFirstCellIsNeverWipedUnasked) {
     EXPECT_FALSE(GrilleRef.TextMatrix(2, 1).isEmpty());
     script.message(QStringLiteral("effacer  la grille  ?"), Prompts::No);
     tav.Bout_Click(16);  // "Raz gril." asks, as on any grid holding rows
+    script.message(QStringLiteral("effacer  la grille  &  la liste d'images  ? "), Prompts::No);
+    tav.Bout_Click(17);  // and so does "Raz tout"
     EXPECT_EQ(script.remaining(), 0);
     EXPECT_EQ(NbLignesGrille, lignes);
 }

@@ -86,6 +86,13 @@ TEST_F(Demarrage, ControlesDeDepart) {
     EXPECT_EQ(tav.TgrilleMax(0).Caption, "63");
     EXPECT_EQ(tav.TgrilleMax(1).Caption, "127");
     EXPECT_EQ(tav.TgrilleMax(2).Caption, "255");
+    // The captions the window is designed with.
+    const std::pair<const Controle*, const char*> legendes[] = {
+        {&tav.FraMC(0), "Groupage Multicouche"}, {&tav.chkMC(1), "Img MC"}, {&tav.BoutMC(0), ">"},
+        {&tav.BoutMC(1), "<"}, {&tav.BoutMC(2), ">>"}, {&tav.BoutMC(3), "<<"}, {&tav.BoutMC(4), "OK"},
+        {&tav.cmdTest, "test"}, {&tav.Vald(2), "Enregistre"}, {&tav.Vald(3), "Ferme"},
+        {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"}};
+    for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte));
 }
 
 TEST_F(Demarrage, TableVideInitiale) {

@@ -120,6 +120,13 @@ TEST_F(Recherche, ModeRelatif) {
     EXPECT_EQ(s.Messages, QStringList{Lib_Langue[226]});
     EXPECT_TRUE(s.TexteAjust.isEmpty());
     EXPECT_FALSE(s.Frame6);
+    // Both sums rounded once: 0.5 in each channel is no black (1.5 rounds to 2), and the
+    // identical swatch comes before the one a step away.
+    Nuancier(QStringLiteral("pale.Nua"), {QStringLiteral("1;0,5;0,5;0;0;0;Voisin"), QStringLiteral("0,5;0,5;0,5;0;0;0;Pale")});
+    e.Text3 = {QStringLiteral("0,5"), QStringLiteral("0,5"), QStringLiteral("0,5")};
+    s = Delta_RVB(e);
+    EXPECT_TRUE(s.Messages.isEmpty());
+    EXPECT_EQ(Lignes(s).value(0), QStringLiteral("1  Cel.: 2 /ref:  Pale\t écart : 00,00"));
 }
 
 // The Lab formulas on a neutral input and grey swatches: every one lists them.

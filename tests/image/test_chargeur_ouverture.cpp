@@ -197,6 +197,14 @@ TEST_F(Ouverture, LaLargeurEstCompareeALaPremiereImage) {
     EXPECT_EQ(LargeurRef, 64);
 }
 
+// Widths past 16 bits compare as they are: two such pictures of one width raise nothing.
+TEST_F(Ouverture, UneGrandeLargeurSeCompareEntiere) {
+    Ouvre(Image(QStringLiteral("a.png"), 40000, 2));
+    Ouvre(Image(QStringLiteral("b.png"), 40000, 3), false);
+    EXPECT_EQ(LargeurRef, 40000);
+    EXPECT_EQ(tav.lblLabelflashx.Caption, QString());
+}
+
 TEST_F(Ouverture, EnModeMCLesNouvellesImagesRejoignentLeGroupe) {
     Coche_MC(0, true);
     EXPECT_TRUE(tav.chkMC(1).Enabled);

@@ -26,13 +26,17 @@ protected:
         int pas = b.singleStep();
         haut(b);
         EXPECT_EQ(b.value(), v + pas);
-        if (boite) EXPECT_EQ(s(boite->text()), std::to_string(v + pas));
+        if (boite) {
+            EXPECT_EQ(s(boite->text()), std::to_string(v + pas));
+        }
         // Some bars change their step with their value.
         const int monte = b.value();
         pas = b.singleStep();
         bas(b);
         EXPECT_EQ(b.value(), monte - pas);
-        if (boite) EXPECT_EQ(s(boite->text()), std::to_string(monte - pas));
+        if (boite) {
+            EXPECT_EQ(s(boite->text()), std::to_string(monte - pas));
+        }
         const int avant_touche = b.value();
         QTest::keyClick(&b, Qt::Key_Up);
         EXPECT_GT(b.value(), avant_touche);
