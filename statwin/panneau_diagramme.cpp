@@ -200,11 +200,16 @@ void PanneauDiagramme::Colonne_vers_serie(const QString& numero) {
     GrilleRef.setCol(entier(numero));
     GrilleRef.setRow(0);
     NmColonne->setText(GrilleRef.Text());
+    // An empty cell is no value: a pasted series shorter than its neighbours ends at its
+    // last value, as the tests, the deciles and the scatter plot read it. A column
+    // holding no value at all still gives its empty piece, the prompt's cue below.
     QString serie;
     for (int ligne = 1; ligne <= NbLignesGrille - 1; ++ligne) {
         GrilleRef.setRow(ligne);
-        serie += GrilleRef.Text() + QLatin1Char(';');
+        const QString cellule = GrilleRef.Text();
+        if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
     }
+    if (serie.isEmpty() && NbLignesGrille > 1) serie = QStringLiteral(";");
     MText3->setText(serie);
     if (ModeStatSeul == 0 && !MCheck1(6).isChecked()) MstrData = MText3->text();
     if (MstrData == QLatin1String(";")) {
@@ -253,7 +258,9 @@ void PanneauDiagramme::affecte_extrait(const QString& List_Extr, short num_col) 
     QString serie;
     for (int ligne : lignes) {
         GrilleRef.setRow(ligne);
-        serie += GrilleRef.Text() + QLatin1Char(';');
+        // A row beyond a shorter series' end holds no value of that column.
+        const QString cellule = GrilleRef.Text();
+        if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
         MText3->setText(serie);
     }
 }
