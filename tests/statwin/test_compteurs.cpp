@@ -71,6 +71,15 @@ TEST_F(Compteurs, LaFlecheHauteMonte) {
 
     monte_et_descend(f.TVScroll1(3), &f.Ttxt1(3), "colonne du test");
     monte_et_descend(*f.VScroll1Hist, f.Text1histo, "classes");
+    // A spinner goes on from the number typed in its box.
+    f.Text1histo->selectAll();
+    QTest::keyClicks(f.Text1histo, QStringLiteral("9"));
+    haut(*f.VScroll1Hist);
+    EXPECT_EQ(s(f.Text1histo->text()), "10");
+    f.Ttxt1(3).selectAll();
+    QTest::keyClicks(&f.Ttxt1(3), QStringLiteral("2"));
+    bas(f.TVScroll1(3));
+    EXPECT_EQ(s(f.Ttxt1(3).text()), "1");
     monte_et_descend(f.CVScroll1(3), &f.Ctxt(3), "risque de la moyenne");
     monte_et_descend(f.CVScroll1(0), &f.ctxt1(10), "risque des deux moyennes");
 
