@@ -89,7 +89,10 @@ TEST_F(Compteurs, LaFlecheHauteMonte) {
     monte_et_descend(*f.EVScroll1, f.MText4E, "colonne de l'extrait");
     f.MCheck1(3).setChecked(true);
     f.MCheck1(4).setChecked(true);
-    monte_et_descend(f.MVScroll2(3), nullptr, "échelle X");
+    // The X scale read is 100 / the bar's value: ▲ widens it.
+    const double x = Nombre_apres(f.MCheck1(3).text(), QStringLiteral("Ech. X fixe "));
+    haut(f.MVScroll2(3));
+    EXPECT_GT(Nombre_apres(f.MCheck1(3).text(), QStringLiteral("Ech. X fixe ")), x) << s(f.MCheck1(3).text());
     monte_et_descend(f.MVScroll2(4), nullptr, "échelle Y");
     const int y = f.MVScroll2(4).value() + f.MVScroll2(4).singleStep();
     haut(f.MVScroll2(4));
