@@ -2,6 +2,7 @@
 // crosses and the regression line where the scale puts them, refusals shown once, and
 // the rows picked by a rectangle, a circle and an ellipse.
 #include <QCoreApplication>
+#include <QScrollBar>
 #include <cmath>
 
 #include "platform/prompts.h"
@@ -180,6 +181,20 @@ TEST_F(Extraction, RectangleCentreSurLePremierClic) {
     // Points on the edge are taken: corners (337.5, 337.5) and (712.5, 712.5).
     choisir(f, 1, 525, 525, 712.5, 712.5);
     EXPECT_EQ(ExtraitListe, QStringLiteral("2;3;4;8;"));
+}
+
+TEST_F(Extraction, VingtPointsSeLisentEnEntier) {
+    std::vector<QString> x;
+    for (int i = 1; i <= 20; ++i) x.push_back(QString::number(i));
+    FenHisto& f = nuage({x, x});
+    f.show();
+    choisir(f, 1, 525, 525, 1000, 1000);
+    EXPECT_TRUE(f.Label3->text().endsWith(QStringLiteral(";18;19;20;"))) << f.Label3->text().toStdString();
+    // The list wraps within the label's width, and its end scrolls into view.
+    f.Label3->moveCursor(QTextCursor::End);
+    f.Label3->ensureCursorVisible();
+    EXPECT_EQ(f.Label3->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(f.Label3->viewport()->rect().contains(f.Label3->cursorRect()));
 }
 
 TEST_F(Extraction, CercleCommeIlEstDessine) {
