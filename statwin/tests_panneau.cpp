@@ -104,6 +104,10 @@ void PanneauTests::Ttxt2_Change(short index) {
         setValeur(b, v);
         Lance_Test(3);
     } catch (const std::exception&) {
+        // A refused risk gives no verdict: the result label says so rather than keep the
+        // verdict of the last risk accepted.
+        Tlabel1(3).setText(Lib_Stat[5] + QLatin1Char(' ') + Ttxt2(3).text().trimmed() + QStringLiteral(" : ") +
+                           Lib_Stat[1] + Lib_Stat[2]);
     }
     risqueEnCours_ = false;
 }
