@@ -2,7 +2,6 @@
 // crosses and the regression line where the scale puts them, refusals shown once, and
 // the rows picked by a rectangle, a circle and an ellipse.
 #include <QCoreApplication>
-#include <QScrollBar>
 #include <cmath>
 
 #include "platform/prompts.h"

@@ -102,13 +102,14 @@ TEST_F(PanneauDesTests, ColumnBoxStaysWithinTheResultColumns) {
     EXPECT_EQ(f.Tlabel1(3).text(), avant);
     EXPECT_EQ(s(f.MText3->text()), "1;2;3;");
 
-    // The spinner, at the column typed last, writes the box.
-    f.TVScroll1(3).setValue(1);
-    EXPECT_EQ(s(f.Ttxt1(3).text()), "1");
-    EXPECT_NEAR(W(f.Tlabel1(3).text()), W_X, 1e-6);
+    // The spinner writes the box.
+    f.TVScroll1(3).setValue(1);  // from 2, the column typed last
     f.TVScroll1(3).setValue(2);
     EXPECT_EQ(s(f.Ttxt1(3).text()), "2");
     EXPECT_NEAR(W(f.Tlabel1(3).text()), W_Y, 1e-6);
+    f.TVScroll1(3).setValue(1);
+    EXPECT_EQ(s(f.Ttxt1(3).text()), "1");
+    EXPECT_NEAR(W(f.Tlabel1(3).text()), W_X, 1e-6);
 }
 
 TEST_F(PanneauDesTests, EmptyGridAndShortSeries) {
