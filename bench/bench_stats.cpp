@@ -4,6 +4,7 @@
 #include "stats/loi_student.h"
 #include "stats/shapiro_wilk.h"
 #include "stats/test_serie.h"
+#include "stats/valeur_dominante.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -49,6 +50,13 @@ int main(int argc, char** argv) {
                    Test_Shapiro_Wilk(init, x, n, n, int(std::nearbyint(n / 2.0)), a, W, pw, faute);
                    return pw;
                });
+    }
+    // Evenly spaced values: every gap is the smallest, the stretch loses one value a pass.
+    for (int n : {255, 10000, 32767}) {
+        std::vector<double> x(std::size_t(n) + 1, 0.0);
+        for (int i = 1; i <= n; ++i) x[std::size_t(i)] = i;
+        mesure(QByteArray("Valeur_Dominante, evenly spaced, n = ").append(QByteArray::number(n)).constData(), 20,
+               [&x](int) { return Valeur_Dominante(0, x); });
     }
     QString serie;
     for (int i = 1; i <= 256; ++i) serie += QString::number((i * 37) % 101) + ';';

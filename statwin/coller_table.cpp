@@ -88,7 +88,17 @@ bool Acceptee(const TableCollee::Lecture& t) {
 } // namespace
 
 bool PanneauNuage::Excel_Coller_H() {
-    const TableCollee::Lecture t = TableCollee::Lire_H(texteColle());
+    const QString texte = texteColle();
+    if (TableCollee::Sans_fin_de_ligne(texte)) {
+        // No complete line, so no value: the grid stays, but it is now read as a pasted
+        // table, summarised again, and the diagram's column reloaded; the button's own
+        // steps follow as after a paste.
+        NumFonction = 0;
+        Tav::instance()->Calcul_stat();
+        fen().MText4_Change();
+        return true;
+    }
+    const TableCollee::Lecture t = TableCollee::Lire_H(texte);
     if (t.seriesTronquees) Prompts::msgBox(QStringLiteral("6 lignes de 255 mesures au maximum)"), Prompts::OkOnly);
     if (!Acceptee(t) || !Vider_grille()) return false;
     Ecrire_table(t, false);
@@ -99,7 +109,10 @@ bool PanneauNuage::Excel_Coller_H() {
 }
 
 bool PanneauNuage::Excel_Coller_V() {
-    const TableCollee::Lecture t = TableCollee::Lire_V(texteColle());
+    // A text without a line end gives the grid the titles of its one line, no values.
+    const QString texte = texteColle();
+    const TableCollee::Lecture t = TableCollee::Sans_fin_de_ligne(texte) ? TableCollee::Series_sans_valeur(texte)
+                                                                         : TableCollee::Lire_V(texte);
     if (!Acceptee(t)) return false;
     if (t.seriesTronquees) Prompts::msgBox(QStringLiteral(" 6 lignes maxi seront chargées"), Prompts::OkOnly);
     if (!Vider_grille()) return false;

@@ -9,6 +9,7 @@ Compteur::Compteur(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     // The bar has already stepped its way (down for the upper arrow): the step is taken
     // again from the value, the other way, before the value changes.
     connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (!monte_) return;
         switch (action) {
         case SliderSingleStepAdd: setSliderPosition(value() - singleStep()); break;
         case SliderSingleStepSub: setSliderPosition(value() + singleStep()); break;
@@ -19,8 +20,13 @@ Compteur::Compteur(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     });
 }
 
+void Compteur::Sens_inverse() {
+    monte_ = false;
+    setInvertedAppearance(false);
+}
+
 bool Compteur::event(QEvent* e) {
-    if (e->type() != QEvent::Wheel) return QScrollBar::event(e);
+    if (e->type() != QEvent::Wheel || !monte_) return QScrollBar::event(e);
     // Turning the wheel up raises the value, as the upper arrow does.
     auto* w = static_cast<QWheelEvent*>(e);
     QWheelEvent inverse(w->position(), w->globalPosition(), -w->pixelDelta(), -w->angleDelta(), w->buttons(),

@@ -8,9 +8,15 @@
 class Compteur : public QScrollBar {
 public:
     explicit Compteur(QWidget* parent);
+    // For a bar whose value the user reads turned round (a scale of 100 / value): its
+    // upper arrow, up key and wheel lower the value, as a plain bar's do.
+    void Sens_inverse();
 
 protected:
     bool event(QEvent* e) override;
+
+private:
+    bool monte_ = true;  // the upper arrow raises the value
 };
 
 // A spinner placed in twips (left, top, width, height) over min..max, showing `valeur`.

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QString>
 #include <QVariant>
@@ -83,6 +84,25 @@ W* cree(P* parent, int left, int top, int width, int height, const QString& text
     if (!texte.isEmpty()) setCaption(*w, texte);
     return w;
 }
+
+// A label for a text that may outgrow its place, such as a list of rows joined by ";"
+// with no blank to break at: its lines break anywhere and a bar scrolls what its height
+// cannot show. Read and set like a label.
+class EtiquetteLongue : public QPlainTextEdit {
+public:
+    explicit EtiquetteLongue(QWidget* parent) : QPlainTextEdit(parent) {
+        setReadOnly(true);
+        setFrameShape(QFrame::NoFrame);
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The window's background shows through, as behind a label.
+        viewport()->setAutoFillBackground(false);
+        setBackgroundVisible(false);
+    }
+    QString text() const { return toPlainText(); }
+    void setText(const QString& t) { setPlainText(t); }
+};
 
 // A check box's value as the original read it: 1 checked, 0 cleared.
 inline int Valeur(const QAbstractButton& b) { return b.isChecked() ? 1 : 0; }

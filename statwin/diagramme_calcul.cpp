@@ -39,6 +39,19 @@ LectureSerie Analyse_serie(const QString& serie) {
     return lu;
 }
 
+bool Limite_serie(QString& serie) {
+    int vus = 0;
+    for (qsizetype i = 0; i < serie.size(); ++i) {
+        if (serie[i] != QLatin1Char(';')) continue;
+        if (++vus == ValeursMax) {
+            if (serie.indexOf(QLatin1Char(';'), i + 1) < 0) return false;
+            serie.truncate(i + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 QString Texte_colle(const QString& presse) {
     QString serie;
     serie.reserve(presse.size());

@@ -26,6 +26,11 @@ struct LectureSerie {
 };
 LectureSerie Analyse_serie(const QString& serie);
 
+// The most values a diagram holds: it counts them in a 16-bit integer.
+inline constexpr int ValeursMax = 32767;
+// Cuts a series text after its ValeursMax-th value; true when it held more.
+bool Limite_serie(QString& serie);
+
 // Clipboard text made into a series text: each line end (CR LF, CR or LF) and each tab
 // made ";", points made commas.
 QString Texte_colle(const QString& presse);

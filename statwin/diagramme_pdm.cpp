@@ -12,6 +12,7 @@
 #include "platform/prompts.h"
 #include "platform/surface.h"
 #include "stats/valeur_dominante.h"
+#include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
 #include "platform/pressepapier.h"
 
@@ -222,6 +223,7 @@ void PanneauDiagramme::RazModes(short mode) {
 
 void PanneauDiagramme::ReCalcul(short index) {
     MstrData = MText3->text();
+    if (Diagramme::Limite_serie(MstrData)) Refus_longueur();
     if (ModeMarquagePdm) MCommand2_Click();
     MFrame1(1).setTitle(QString());
     MHistPic->surface().Cls();

@@ -53,6 +53,9 @@ void PanneauDiagramme::construire_options(FenHisto& f) {
     for (const auto& b : barres) {
         MVScroll2.ajouter(b[0], cree_compteur(options, 2010, 795 + (b[0] - 3) * 345, 195, 315, b[1], b[2], b[3]));
     }
+    // The X scale read is 100 / the bar's value: its arrows run the plain bar's way, so
+    // that the upper arrow, the up key and the wheel turned up widen the scale.
+    static_cast<Compteur&>(MVScroll2(3)).Sens_inverse();
     cree<QLabel>(options, 90, 1515, 900, 255, QStringLiteral("résolution"));
     groupe = cree<QLabel>(options, 1050, 1515, 900, 255, QStringLiteral("pixel"));
     groupe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

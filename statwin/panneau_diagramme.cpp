@@ -3,6 +3,7 @@
 #include "statwin/panneau_diagramme.h"
 
 #include <QStringList>
+#include <limits>
 
 #include "base/etat_demarrage.h"
 #include "base/etat_partage.h"
@@ -17,6 +18,7 @@
 #include "statwin/diagramme_calcul.h"
 #include "statwin/fenhisto.h"
 #include "platform/pressepapier.h"
+#include "platform/prompts.h"
 
 FenHisto& PanneauDiagramme::fen() { return static_cast<FenHisto&>(*this); }
 
@@ -106,6 +108,8 @@ void PanneauDiagramme::construire_diagramme(FenHisto& f) {
     MLabel3 = cree<QLabel>(cadre, 2640, 4380, 1020, 285, QStringLiteral("Diagramme"));
     NmColonne = cree<QLabel>(cadre, 3660, 4380, 3180, 285);
     MText3 = cree<QLineEdit>(cadre, 120, 6930, 6720, 330);
+    // A pasted column of thousands of values outgrows a line box's usual 32,767 characters.
+    MText3->setMaxLength(std::numeric_limits<int>::max());
     MText1 = cree<QPlainTextEdit>(cadre, 6960, 4380, 3880, 2880);
     MText1->setReadOnly(true);
     MText1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -200,11 +204,16 @@ void PanneauDiagramme::Colonne_vers_serie(const QString& numero) {
     GrilleRef.setCol(entier(numero));
     GrilleRef.setRow(0);
     NmColonne->setText(GrilleRef.Text());
+    // An empty cell is no value: a pasted series shorter than its neighbours ends at its
+    // last value, as the tests, the deciles and the scatter plot read it. A column
+    // holding no value at all still gives its empty piece, the prompt's cue below.
     QString serie;
     for (int ligne = 1; ligne <= NbLignesGrille - 1; ++ligne) {
         GrilleRef.setRow(ligne);
-        serie += GrilleRef.Text() + QLatin1Char(';');
+        const QString cellule = GrilleRef.Text();
+        if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
     }
+    if (serie.isEmpty() && NbLignesGrille > 1) serie = QStringLiteral(";");
     MText3->setText(serie);
     if (ModeStatSeul == 0 && !MCheck1(6).isChecked()) MstrData = MText3->text();
     if (MstrData == QLatin1String(";")) {
@@ -253,7 +262,9 @@ void PanneauDiagramme::affecte_extrait(const QString& List_Extr, short num_col) 
     QString serie;
     for (int ligne : lignes) {
         GrilleRef.setRow(ligne);
-        serie += GrilleRef.Text() + QLatin1Char(';');
+        // A row beyond a shorter series' end holds no value of that column.
+        const QString cellule = GrilleRef.Text();
+        if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
         MText3->setText(serie);
     }
 }
@@ -286,7 +297,8 @@ void PanneauDiagramme::MCommand3_Click(short index) {
         PressePapier::mettre_texte(MstrData);
         break;
     case 4: {
-        const QString serie = Diagramme::Texte_colle(PressePapier::texte());
+        QString serie = Diagramme::Texte_colle(PressePapier::texte());
+        if (Diagramme::Limite_serie(serie)) Refus_longueur();
         MCheck1(3).setChecked(false);
         MText3->setText(serie);
         break;
@@ -297,6 +309,10 @@ void PanneauDiagramme::MCommand3_Click(short index) {
     default:
         break;
     }
+}
+
+void PanneauDiagramme::Refus_longueur() {
+    Prompts::msgBox(QString::number(Diagramme::ValeursMax) + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
 }
 
 void PanneauDiagramme::Mommand3_Click(short index) {

@@ -126,6 +126,8 @@ private:
     // ("Ok") or its slot emptied ("Annule"), the summary written again.
     void Ferme_plage(bool acceptee);
     void Couleur_MCommand2(bool marquage);
+    // Tells the user that a series keeps its first Diagramme::ValeursMax values only.
+    void Refus_longueur();
 
     QString texteMText1_;
     bool decilesDiag_ = false;          // D1 and D9 were computed (11 values or more)

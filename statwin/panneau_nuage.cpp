@@ -65,9 +65,7 @@ void PanneauNuage::construire_nuage(FenHisto& f) {
     Option1(1).setChecked(true);
     Command1 = cree<QPushButton>(Frame_extraire, 60, 1190, 1095, 315, QStringLiteral("Raz"));
     QObject::connect(Command1, &QPushButton::clicked, &f, [this] { Command1_Click(); });
-    Label3 = cree<QLabel>(cadre, 9000, 6660, 2340, 1950);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3 = cree<EtiquetteLongue>(cadre, 9000, 6660, 2340, 1950);
 
     Frame4 = cree<QGroupBox>(cadre, 120, 5900, 5532, 972);
     LabelHisto = cree<QLabel>(Frame4, 60, 120, 5400, 800);

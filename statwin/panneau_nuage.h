@@ -48,7 +48,7 @@ public:
     Tableau<QPushButton> Command_extraire;  // 0 "Extraire"
     QPushButton* Command1 = nullptr;        // arms a new selection
     Tableau<QRadioButton> Option1;          // 1 rectangle, 2 cercle, 3 ellipse
-    QLabel* Label3 = nullptr;               // the extract: count and rows
+    EtiquetteLongue* Label3 = nullptr;      // the extract: count and rows
     Tableau<QPushButton> Command2;          // table paste buttons (diagram view): 0 by rows, 1 by columns
     Liste& List2(int index) { return List2_[index]; }  // plotted X (0) and Y (1) values
 

@@ -87,4 +87,17 @@ Lecture Lire_V(const QString& texte) {
     return r;
 }
 
+bool Sans_fin_de_ligne(const QString& texte) { return !texte.contains(QLatin1Char('\n')); }
+
+Lecture Series_sans_valeur(const QString& texte) {
+    Lecture r;
+    int c = int(texte.split(QLatin1Char('\t')).size());
+    if (c > SeriesMax) {
+        r.seriesTronquees = true;
+        c = SeriesMax;
+    }
+    r.series.assign(size_t(c), {});
+    return r;
+}
+
 } // namespace TableCollee

@@ -41,4 +41,10 @@ struct Lecture {
 Lecture Lire_H(const QString& texte);
 Lecture Lire_V(const QString& texte);
 
+// True when the text holds no line end, so no complete line and no value.
+bool Sans_fin_de_ligne(const QString& texte);
+// By columns, such a text still names the series of its one line: they come without
+// values (at most SeriesMax of them, seriesTronquees beyond).
+Lecture Series_sans_valeur(const QString& texte);
+
 } // namespace TableCollee

@@ -76,6 +76,11 @@ void PanneauTests::Ttxt1_Change(short index) {
         }
         // A table pasted since the frame was opened may have brought more columns.
         TVScroll1(index).setMaximum(std::max<int>(TVScroll1(index).minimum(), NbColonnesStat));
+        {
+            // The spinner goes on from the column typed.
+            const QSignalBlocker bloque(&TVScroll1(index));
+            TVScroll1(index).setValue(colonne);
+        }
         f.MVScroll1->setRange(1, NbColonnesStat);
         setValeur(*f.MVScroll1, colonne);
         f.MText3_2_MstrData_test(index);
@@ -99,6 +104,10 @@ void PanneauTests::Ttxt2_Change(short index) {
         setValeur(b, v);
         Lance_Test(3);
     } catch (const std::exception&) {
+        // A refused risk gives no verdict: the result label says so rather than keep the
+        // verdict of the last risk accepted.
+        Tlabel1(3).setText(Lib_Stat[5] + QLatin1Char(' ') + Ttxt2(3).text().trimmed() + QStringLiteral(" : ") +
+                           Lib_Stat[1] + Lib_Stat[2]);
     }
     risqueEnCours_ = false;
 }

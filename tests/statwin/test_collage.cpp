@@ -4,6 +4,7 @@
 
 #include "base/messages.h"
 #include "grid/effacement.h"
+#include "platform/pressepapier.h"
 #include "platform/prompts.h"
 #include "statwin/table_collee.h"
 #include "tests/statwin/aide_statwin.h"
@@ -257,6 +258,21 @@ TEST_F(Collage, LeBoutonResumeEtOffreToutesLesSeries) {
     FenHisto& g = activer(1);
     EXPECT_EQ(g.Histcmd(1).text(), QStringLiteral("B"));
     EXPECT_EQ(g.List1->count(), 2);
+}
+
+TEST_F(Collage, UnTexteSansFinDeLigneNeCollePasDeValeur) {
+    grille_mesuree();
+    FenHisto& f = activer(3);
+    PressePapier::Simule presse;
+    presse.texte = QStringLiteral("1\t2\t3");
+    f.Command2_Click(0);  // by rows: the grid stays, now a pasted table, summarised again
+    EXPECT_EQ(NumFonction, 0);
+    EXPECT_EQ(GrilleRefP.TextMatrix(1, 1) + GrilleRef.TextMatrix(1, 1), QStringLiteral("11,0010"));  // mean, cell
+    Prompts::Script script;
+    script.message(QString(), Prompts::Yes);
+    f.Command2_Click(1);  // by columns: cleared after the question, titled for three series
+    EXPECT_EQ(GrilleRef.TextMatrix(0, 3) + GrilleRef.TextMatrix(1, 1), QStringLiteral("C"));
+    EXPECT_EQ(NbLignesGrille, 1);
 }
 
 TEST_F(Collage, LExtraitPartAvecLaGrille) {

@@ -75,6 +75,15 @@ TEST_F(Compteurs, LaFlecheHauteMonte) {
 
     monte_et_descend(f.TVScroll1(3), &f.Ttxt1(3), "colonne du test");
     monte_et_descend(*f.VScroll1Hist, f.Text1histo, "classes");
+    // A spinner goes on from the number typed in its box.
+    f.Text1histo->selectAll();
+    QTest::keyClicks(f.Text1histo, QStringLiteral("9"));
+    haut(*f.VScroll1Hist);
+    EXPECT_EQ(s(f.Text1histo->text()), "10");
+    f.Ttxt1(3).selectAll();
+    QTest::keyClicks(&f.Ttxt1(3), QStringLiteral("2"));
+    bas(f.TVScroll1(3));
+    EXPECT_EQ(s(f.Ttxt1(3).text()), "1");
     monte_et_descend(f.CVScroll1(3), &f.Ctxt(3), "risque de la moyenne");
     monte_et_descend(f.CVScroll1(0), &f.ctxt1(10), "risque des deux moyennes");
 
@@ -84,7 +93,10 @@ TEST_F(Compteurs, LaFlecheHauteMonte) {
     monte_et_descend(*f.EVScroll1, f.MText4E, "colonne de l'extrait");
     f.MCheck1(3).setChecked(true);
     f.MCheck1(4).setChecked(true);
-    monte_et_descend(f.MVScroll2(3), nullptr, "échelle X");
+    // The X scale read is 100 / the bar's value: ▲ widens it.
+    const double x = Nombre_apres(f.MCheck1(3).text(), QStringLiteral("Ech. X fixe "));
+    haut(f.MVScroll2(3));
+    EXPECT_GT(Nombre_apres(f.MCheck1(3).text(), QStringLiteral("Ech. X fixe ")), x) << s(f.MCheck1(3).text());
     monte_et_descend(f.MVScroll2(4), nullptr, "échelle Y");
     const int y = f.MVScroll2(4).value() + f.MVScroll2(4).singleStep();
     haut(f.MVScroll2(4));

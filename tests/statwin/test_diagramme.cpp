@@ -9,6 +9,7 @@
 #include "base/etat_demarrage.h"
 #include "base/messages.h"
 #include "platform/pressepapier.h"
+#include "platform/prompts.h"
 #include "statwin/diagramme_calcul.h"
 #include "tests/statwin/test_diagramme_commun.h"
 #include "base/etat_partage.h"
@@ -68,6 +69,17 @@ TEST_F(SourcesDiagramme, CollerDesDeuxPressePapiers) {
                   (std::vector<std::string>{"4 données", " Minimum = 5,8", " Maximum = 10,16"}));
         EXPECT_NEAR(f.MoyenneDiag, (5.8 + 6.22 + 10.16 + 7.5) / 4, 1e-12);
     }
+}
+
+TEST_F(SourcesDiagramme, CollerUneLongueColonneEnEntierJusquAuMaximum) {
+    FenHisto& f = ouvrir();
+    PressePapier::Simule presse;  // 40,000 values, one a line: 228,894 characters
+    for (int i = 1; i <= 40000; ++i) presse.texte += QString::number(i) + QLatin1Char('\n');
+    Prompts::Script script;
+    script.message(QStringLiteral("32767 mesures au maximum)"));
+    f.MCommand3(4).click();
+    f.MCommand3(6).click();
+    EXPECT_EQ(S(resume(f).mid(1, 3)), (std::vector<std::string>{"32767 données", " Minimum = 1", " Maximum = 32767"}));
 }
 
 TEST_F(SourcesDiagramme, ColonneDeLaGrilleHorsModeStatistique) {

@@ -182,6 +182,20 @@ TEST_F(Extraction, RectangleCentreSurLePremierClic) {
     EXPECT_EQ(ExtraitListe, QStringLiteral("2;3;4;8;"));
 }
 
+TEST_F(Extraction, VingtPointsSeLisentEnEntier) {
+    std::vector<QString> x;
+    for (int i = 1; i <= 20; ++i) x.push_back(QString::number(i));
+    FenHisto& f = nuage({x, x});
+    f.show();
+    choisir(f, 1, 525, 525, 1000, 1000);
+    EXPECT_TRUE(f.Label3->text().endsWith(QStringLiteral(";18;19;20;"))) << f.Label3->text().toStdString();
+    // The list wraps within the label's width, and its end scrolls into view.
+    f.Label3->moveCursor(QTextCursor::End);
+    f.Label3->ensureCursorVisible();
+    EXPECT_EQ(f.Label3->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(f.Label3->viewport()->rect().contains(f.Label3->cursorRect()));
+}
+
 TEST_F(Extraction, CercleCommeIlEstDessine) {
     FenHisto& f = points();
     // Radius 200 horizontal units, about 113 pixels (566 pixels for 1000 across, 372 for
