@@ -157,6 +157,8 @@ void Ouverture_fenetre(bool lire_parametres) {
     }
     RepProg = Dossier_application();
     if (lire_parametres) Gen::Lit_parametres();
+    // Qt's dialog texts follow the language the settings chose, French by default.
+    Prompts::setDialogLanguage(CodeLangue);
     if (TailleGrille + 1 != GrilleRef.Rows() && NbLignesGrille <= 1) GrilleRef.setRows(TailleGrille + 1);
     tav.label(5).Caption = Lib_Langue[108] + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));
     ModeStatSeul = -1;

@@ -233,6 +233,7 @@ void Charge_Langue() {
     Legendes_initiales();
 
     const QString code = CodeLangue;
+    Prompts::setDialogLanguage(code);
     const QString chemin = Fichier_langue(code);
     if (code == QLatin1String("fr") && !QFileInfo::exists(chemin)) return;
     QStringList lignes;

@@ -1,9 +1,6 @@
 // The program starts from the measuring window's load, which runs the start-up and the
 // statistics window's loop until the user quits.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "platform/programme.h"
 #include "base/tav.h"
@@ -11,12 +8,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavirel"));
-    // The standard buttons of message boxes and file dialogs speak the desktop's language,
-    // as the system's own dialogs do.
-    QTranslator boutons;
-    if (boutons.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&boutons);
     Tav::instance()->Form_Load();
     return Programme::CodeSortie();
 }

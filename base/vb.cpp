@@ -80,8 +80,9 @@ double Val(const QString& text) {
 }
 
 QChar SeparateurDecimal() {
-    const QString p = QLocale().decimalPoint();
-    return p.isEmpty() ? QChar('.') : p[0];
+    // Cells and files are read back with a comma or a point: a locale writing another
+    // separator (the Arabic "\u066B") would leave numbers the program cannot read again.
+    return QLocale().decimalPoint() == QLatin1String(",") ? QChar(',') : QChar('.');
 }
 
 QString Heure(const QTime& t) {

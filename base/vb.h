@@ -36,7 +36,8 @@ double Fix(double x);
 // accepted, "&H"/"&O" prefixes read hex and octal; a text not beginning with a number gives 0.
 double Val(const QString& text);
 
-// The locale's decimal separator, used on output.
+// The locale's decimal separator, used on output: "," or "." (a point for a locale whose
+// separator is neither, so that what is written reads back).
 QChar SeparateurDecimal();
 // A time as the system writes it: the locale's long time format, without a time zone
 // ("14:03:22", "2:03:22 PM").

@@ -53,6 +53,11 @@ struct Police {
 // nothing when the user cancelled.
 std::optional<Police> fontDialog(const Police& initiale);
 
+// The language of Qt's own texts in the dialogs above (standard buttons, the file and
+// font dialogs): Qt's translations for a language code such as "fr", English when Qt
+// has none for it.
+void setDialogLanguage(const QString& code);
+
 // Turns "Label|*.a;*.b|Other|*.c" into the Qt form "Label (*.a *.b);;Other (*.c)".
 QString qtFilter(const QString& filter);
 

@@ -1,11 +1,11 @@
 #include "stats/shapiro_wilk.h"
 
+#include "base/gen.h"
 #include "base/vb.h"
 #include "stats/fonctions_speciales.h"
 #include "stats/loi_normale.h"
 #include "stats/rappels_stat.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -38,13 +38,11 @@ const QChar CR(13);
 // The number as the original writes a Single: its 7 significant digits.
 QString texte_simple(float v) { return Vb::CStr(QString::number(double(v), 'g', 7).toDouble()); }
 
-// A number typed by the user, with the locale's decimal separator (or a point).
+// A number typed by the user, with a comma or a point: the reading the panel checked the
+// risk with, so that a risk it took never fails here under another locale.
 double nombre_systeme(const QString& texte) {
-    bool ok = false;
-    const QString t = texte.trimmed();
-    double v = QLocale().toDouble(t, &ok);
-    if (!ok) v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v)) throw Vb::Erreur(Vb::ErrTypeIncompatible, "Type mismatch");
+    double v = 0;
+    if (!Gen::Nombre_lu(texte, v)) throw Vb::Erreur(Vb::ErrTypeIncompatible, "Type mismatch");
     return v;
 }
 

@@ -159,6 +159,9 @@ TEST_F(Langue, MissingFileIsReportedAndTablesGiveTheCaptions) {
 }
 
 TEST_F(Langue, EnglishAndBackToFrench) {
+    // Qt's own dialog buttons speak the program's language, French from the start-up.
+    const auto annuler = [] { return s(QCoreApplication::translate("QPlatformTheme", "Cancel")); };
+    EXPECT_EQ(annuler(), "Annuler");
     installe(QStringLiteral("Tavl2_en.lng"));
     Lib_Langue[55] = QStringLiteral("Marquer un point");  // the current function's prompt
     {
@@ -166,6 +169,7 @@ TEST_F(Langue, EnglishAndBackToFrench) {
         tav.MnLang_Click(5);
     }
     EXPECT_EQ(s(CodeLangue), "en");
+    EXPECT_EQ(annuler(), "Cancel");
     EXPECT_EQ(s(Lib_Langue[161]), "Do you really want to quit Tavirel?");
     EXPECT_EQ(s(Lib_MenuStat[8]), "Close Quenlor");
     EXPECT_EQ(s(Lib_Langue[146]), "Segment measurement$4$Length$img $comment$");
@@ -179,6 +183,7 @@ TEST_F(Langue, EnglishAndBackToFrench) {
         tav.MnLang_Click(1);
     }
     EXPECT_EQ(s(CodeLangue), "fr");
+    EXPECT_EQ(annuler(), "Annuler");
     EXPECT_EQ(s(Lib_Langue[161]), "Voulez-vous vraiment quitter Tavirel ?");
     EXPECT_EQ(s(Lib_Langue[177]), " introuvable");
     EXPECT_EQ(s(Lib_MenuStat[8]), "Fermer Quenlor");

@@ -191,6 +191,24 @@ TEST_F(FichierCal, SauvegardeOctetParOctet) {
     EXPECT_EQ(Octets(Fichier()), avant + QByteArrayLiteral("\r\nx60 =  0,25\r\n"));
 }
 
+TEST_F(FichierCal, LocaleAuSeparateurArabe) {
+    // A locale whose separator is neither "," nor "." still writes lines and cells that read back.
+    LocaleScope arabe(QLocale::Arabic, QLocale::Egypt);
+    Fonction(1);
+    tav.Bout_Click(10);
+    Segment(400);
+    Tape(QStringLiteral("100"));
+    OK();
+    Prompts::Script script;
+    script.message(QStringLiteral("création ") + Fichier());
+    Sauve(QStringLiteral("x40"));
+    Charge();
+    Choisit(0);
+    EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
+    Segment(40);
+    EXPECT_EQ(cell(1, 1), "10.00");
+}
+
 TEST_F(FichierCal, CommentaireAvecSigneEgal) {
     Prompts::Script script;
     script.message(QStringLiteral("le commentaire ne doit pas contenir de signe ' = "));
