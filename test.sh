@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Builds the test configuration (warnings, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs every test headless through CTest.
+# and runs every test headless through CTest, under the C locale and under fr_FR.UTF-8.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./deps.sh --tests
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVIREL_TESTS=ON -DTAVIREL_SANITIZE=ON >/dev/null
 cmake --build build/test
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build/test --output-on-failure -j "$(nproc)"
+# Once in the C locale, once in a comma-decimal one: the C library follows LC_NUMERIC,
+# so a number converted through it reads "2,5" as 2 there.
+for langue in C.UTF-8 fr_FR.UTF-8; do
+  echo "== tests under LC_ALL=$langue"
+  LANG=$langue LC_ALL=$langue ctest --test-dir build/test --output-on-failure -j "$(nproc)"
+done
