@@ -1,15 +1,15 @@
 // The program starts from the measuring window's load, which runs the start-up and the
 // statistics window's loop until the user quits.
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/application.h"
 #include "platform/programme.h"
 #include "base/tav.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavirel"));
     // The standard buttons of message boxes and file dialogs speak the desktop's language,
     // as the system's own dialogs do.
