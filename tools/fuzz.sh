@@ -36,13 +36,25 @@ campagne)
   done
   echo "fuzzing $(echo $cibles | wc -w) targets for $secondes s each..."
   wait || true
+  # A target that did not run (a refused dictionary, a missing program) or that found
+  # something fails the campaign: a silent "?" must never read as a clean run.
+  echec=0
   for cible in $cibles; do
     journal="$build/campagne/$cible.log"
-    executions=$(grep -o "stat::number_of_executed_units: *[0-9]*" "$journal" | grep -o "[0-9]*$" || echo "?")
+    executions=$(grep -o "stat::number_of_executed_units: *[0-9]*" "$journal" | grep -o "[0-9]*$" || true)
     couverture=$(grep -o "cov: [0-9]*" "$journal" | tail -1 || true)
-    printf "%-11s %10s runs  %-9s corpus %4s  findings %s\n" "$cible" "$executions" "$couverture" \
-      "$(ls "$build/campagne/$cible" | wc -l)" "$(ls "$build/trouvailles/$cible" | wc -l)"
+    trouvees=$(ls "$build/trouvailles/$cible" | wc -l)
+    printf "%-11s %10s runs  %-9s corpus %4s  findings %s\n" "$cible" "${executions:-?}" "$couverture" \
+      "$(ls "$build/campagne/$cible" | wc -l)" "$trouvees"
+    if [ -z "$executions" ] || [ "$executions" -eq 0 ]; then
+      echo "FAILED: $cible did not run; see $journal" >&2
+      echec=1
+    elif [ "$trouvees" -ne 0 ]; then
+      echo "FAILED: $cible found $trouvees input(s) in $build/trouvailles/$cible" >&2
+      echec=1
+    fi
   done
+  exit $echec
   ;;
 *)
   echo "usage: $0 rejoue | campagne [seconds] [target]" >&2
