@@ -30,7 +30,9 @@ LectureNuancier Analyse_nuancier(const QStringList& lignes) {
             l.calibrageVu = true;
             l.calibrage = Valeur_logique(ligne.mid(ligne.indexOf(QLatin1Char('=')) + 1));
         }
-        if (ligne.contains(QLatin1String("LISTE="), Qt::CaseInsensitive)) {
+        // Only the key line starts the list: notes may well mention "liste=".
+        if (ligne.section(QLatin1Char('='), 0, 0).trimmed().compare(QLatin1String("LISTE"), Qt::CaseInsensitive) == 0 &&
+            ligne.contains(QLatin1Char('='))) {
             l.liste = true;
             ++i;
             break;
