@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The parsers' fuzz targets, built with clang in build/fuzz (instrumented for libFuzzer,
+# The fuzz targets of the parsers, of the steps that apply what they read and of the small
+# readers of typed texts, built with clang in build/fuzz (instrumented for libFuzzer,
 # AddressSanitizer and UndefinedBehaviorSanitizer).
 #   tools/fuzz.sh rejoue                replays every target over its seed corpus (CI)
 #   tools/fuzz.sh campagne [s] [cibles] fuzzes every target (or those named, "trm csv")
@@ -11,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode="${1:-rejoue}"
 build=build/fuzz
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIREL_FUZZ=ON >/dev/null
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIREL_FUZZ=ON \
+  $(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) >/dev/null
 cmake --build "$build" --target fuzz
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
