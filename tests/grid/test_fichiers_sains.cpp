@@ -1,6 +1,5 @@
 // Files a user hands back never end the program nor change what they hold: odd values
 // load with a message, and what is written reads back the same.
-#include <QFile>
 #include <QImage>
 #include <limits>
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 #include "base/grilles.h"
 #include "base/tav.h"
 #include "grid/etat_grille.h"
+#include "platform/bytefile.h"
 #include "platform/prompts.h"
 #include "tests/common/fixture.h"
 
@@ -19,11 +19,8 @@ class FichiersSains : public EtatPropre {
 protected:
     Tav& tav = *Tav::instance();
     QString Ecrit(const QString& nom, const QByteArray& octets) {
-        const QString p = chemin(nom);
-        QFile f(p);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(octets);
-        return p;
+        EXPECT_TRUE(ByteFile::write(chemin(nom), octets));
+        return chemin(nom);
     }
     // "Charger la trame" of the file menu on a file, with the messages it is to show.
     void Charge(const QString& p, const QStringList& messages = {}) {
