@@ -2,11 +2,12 @@
 // statistics window's loop until the user quits.
 #include <QApplication>
 
+#include "app/application.h"
 #include "platform/programme.h"
 #include "base/tav.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavirel"));
     Tav::instance()->Form_Load();
     return Programme::CodeSortie();

@@ -135,21 +135,22 @@ void Lit_parametres() {
     CalibrageImage[0] = CalibrageActuel;
 }
 
+// A text value never breaks its line: a line break in it would start a setting of its own.
 bool Sauve_parametres(short) {
     Tav& tav = *Tav::instance();
     QStringList l;
     l << Lib_Langue[139];
     l << QStringLiteral("  Ne pas modifier ! ");
-    l << QStringLiteral("UTILISATEUR = ") + NomUtilisateur;
-    l << QStringLiteral("LANGUE = ") + CodeLangue;
+    l << QStringLiteral("UTILISATEUR = ") + TextFile::uneLigne(NomUtilisateur);
+    l << QStringLiteral("LANGUE = ") + TextFile::uneLigne(CodeLangue);
     l << QStringLiteral("INDPRES= ") + Texte_booleen(IndResolution);
-    l << QStringLiteral("REPIMAGE= ") + RepImage;
-    l << QStringLiteral("REPDATA= ") + RepData;
-    l << QStringLiteral("REPPROG= ") + RepProg;
+    l << QStringLiteral("REPIMAGE= ") + TextFile::uneLigne(RepImage);
+    l << QStringLiteral("REPDATA= ") + TextFile::uneLigne(RepData);
+    l << QStringLiteral("REPPROG= ") + TextFile::uneLigne(RepProg);
     l << QStringLiteral("CALIBRAGE = ") + Ecrit_nombre(CalibrageActuel);
     l << QStringLiteral("AVERT =") + Texte_booleen(tav.Check(4).Value == 1);
     l << QStringLiteral("FONCTION_DEMARRAGE= ") + Ecrit_nombre(FonctionDemarrage);
-    l << QStringLiteral("FDECIMAL= ") + FormatDecimal;
+    l << QStringLiteral("FDECIMAL= ") + TextFile::uneLigne(FormatDecimal);
     l << QStringLiteral("DECIMAUTO= ") + Texte_booleen(DecimalesAuto);
     l << QStringLiteral("AUTORETRACE=") + Texte_booleen(tav.Check(2).Value == 1);
     l << QStringLiteral("PALMER=") + Texte_booleen(tav.Optn(5).Value != 0);
@@ -158,11 +159,11 @@ bool Sauve_parametres(short) {
     l << QStringLiteral("TGRILLE=") + Ecrit_nombre(TailleGrille);
     l << QStringLiteral("SAVAUTO=") + Ecrit_nombre(SauveAuto);
     l << QStringLiteral("EXT_IMG=") + Ecrit_nombre(FormatImage);
-    l << QStringLiteral("REFNUANCIER= ") + FicNuancier.trimmed();
+    l << QStringLiteral("REFNUANCIER= ") + TextFile::uneLigne(FicNuancier.trimmed());
     l << QStringLiteral("ZONECOULEUR= ") + Ecrit_nombre(IndexZoneCouleur);
-    l << QStringLiteral("FICETALON= ") + FicEtalon.trimmed();
+    l << QStringLiteral("FICETALON= ") + TextFile::uneLigne(FicEtalon.trimmed());
     l << QStringLiteral("FETALONCOULEUR= ") + Texte_booleen(EtalonCouleur);
-    l << QStringLiteral("FICSCANNER= ") + FicScanner.trimmed();
+    l << QStringLiteral("FICSCANNER= ") + TextFile::uneLigne(FicScanner.trimmed());
     const QString chemin = Fichier_parametres();
     if (TextFile::writeLines(chemin, l)) return true;
     Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" : ") + chemin, Prompts::OkOnly);

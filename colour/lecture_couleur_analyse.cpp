@@ -23,18 +23,33 @@ bool Valeur_logique(const QString& texte) {
 LectureNuancier Analyse_nuancier(const QStringList& lignes) {
     LectureNuancier l;
     qsizetype i = 0;
-    for (; i < lignes.size(); ++i) {
-        const QString& ligne = lignes[i];
-        if (Vide(ligne)) continue;
-        if (ligne.contains(QLatin1String("CALIBRAGECOL="), Qt::CaseInsensitive)) {
-            l.calibrageVu = true;
-            l.calibrage = Valeur_logique(ligne.mid(ligne.indexOf(QLatin1Char('=')) + 1));
+    // The header's notes are the user's text, "liste=" or "calibragecol=" included:
+    // nothing between the NOTES key line and FINNOTES is read, unless the FINNOTES line
+    // was lost, when the header is read as a whole.
+    for (const bool sauteNotes : {true, false}) {
+        bool notes = false;
+        for (i = 0; i < lignes.size(); ++i) {
+            const QString& ligne = lignes[i];
+            if (Vide(ligne)) continue;
+            const QString cle = ligne.contains(QLatin1Char('=')) ? ligne.section(QLatin1Char('='), 0, 0).trimmed().toUpper() : QString();
+            if (notes) {
+                notes = !ligne.contains(QLatin1String("FINNOTES"), Qt::CaseInsensitive);
+                continue;
+            }
+            if (sauteNotes && cle == QLatin1String("NOTES")) notes = true;
+            if (ligne.contains(QLatin1String("CALIBRAGECOL="), Qt::CaseInsensitive)) {
+                l.calibrageVu = true;
+                l.calibrage = Valeur_logique(ligne.mid(ligne.indexOf(QLatin1Char('=')) + 1));
+            }
+            // Only the key line starts the list.
+            if (cle == QLatin1String("LISTE")) {
+                l.liste = true;
+                ++i;
+                break;
+            }
         }
-        if (ligne.contains(QLatin1String("LISTE="), Qt::CaseInsensitive)) {
-            l.liste = true;
-            ++i;
-            break;
-        }
+        if (l.liste || !notes) break;
+        l = LectureNuancier();
     }
     if (!l.liste) return l;
     for (; i < lignes.size(); ++i) {

@@ -1,7 +1,9 @@
 #include "grid/fichier_trm_ecriture.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "base/gen.h"
 #include "base/vb.h"
 #include "platform/textfile.h"
 
@@ -17,7 +19,15 @@ QString nombre_imprime(const QString& chiffres, bool negatif) {
     return (negatif ? QString() : QStringLiteral(" ")) + chiffres + QLatin1Char(' ');
 }
 
-QString double_imprime(double v) { return nombre_imprime(Vb::CStr(v), v < 0); }
+// Its 15 digits may round a number near the largest double beyond it, to a text that
+// reads back as no number: such a number keeps the 17 digits that read back.
+QString double_imprime(double v) {
+    QString t = Vb::CStr(v);
+    double relu = 0;
+    if (std::isfinite(v) && !Gen::Nombre_lu(t, relu))
+        t = QString::number(v, 'g', 17).toUpper().replace(QLatin1Char('.'), Vb::SeparateurDecimal());
+    return nombre_imprime(t, v < 0);
+}
 
 // Single-precision values print with at most 7 significant digits.
 QString simple_imprime(float v) {

@@ -96,14 +96,15 @@ void Ligne_densite(int i, const LigneTrame& t) {
 
 // Triangle: the vertices kept in the first two entries (P1 P2, then P1 P3) give the
 // surface by Heron's formula, the angle at P1 and the perimeter of sides counted in whole
-// pixels, each cut to the display pattern as the measure cuts them.
-void Ligne_triangle(int i, const LigneTrame& t) {
+// pixels, each cut to the display pattern as the measure cuts them. A side too long to
+// count in whole pixels leaves the perimeter empty and the row reported faulty (false).
+bool Ligne_triangle(int i, const LigneTrame& t) {
     const SegmentTrame& e1 = t.Segments[1];
     const SegmentTrame& e2 = t.Segments[2];
-    if (Vide(e1) && Vide(e2)) return;  // a file written before triangles were kept
+    if (Vide(e1) && Vide(e2)) return true;  // a file written before triangles were kept
     const Point p1{double(e1.x1), double(e1.y1)}, p2{double(e1.x2), double(e1.y2)}, p3{double(e2.x2), double(e2.y2)};
     const std::optional<double> facteur = Microns_par_unite(t.Image);
-    if (!facteur) return;
+    if (!facteur) return true;
     const double k = *facteur, pixels = *Pixels_par_unite();
     const double a = k * Ecart(p1, p2), b = k * Ecart(p1, p3), c = k * Ecart(p2, p3);
     const double m = (a + b + c) / 2;
@@ -111,14 +112,19 @@ void Ligne_triangle(int i, const LigneTrame& t) {
     const double ux = p2.x - p1.x, uy = p2.y - p1.y, vx = p3.x - p1.x, vy = p3.y - p1.y;
     const double angle = std::atan2(std::abs(ux * vy - uy * vx), ux * vx + uy * vy) * 180 / 3.14159;
     double perimetre = 0;
-    for (const double cote : {Ecart(p1, p2), Ecart(p1, p3), Ecart(p2, p3)})
-        perimetre += Vb::CLng(cote * pixels) * CalibrageImage[t.Image];
+    bool compte = true;
+    for (const double cote : {Ecart(p1, p2), Ecart(p1, p3), Ecart(p2, p3)}) {
+        const double enPixels = Vb::ArrondiPair(cote * pixels);
+        if (!(std::fabs(enPixels) <= 2147483647.0)) compte = false;
+        else perimetre += Vb::CLng(enPixels) * CalibrageImage[t.Image];
+    }
     ValeursLigne[1] = Arrondi_affiche(s);
     ValeursLigne[2] = Arrondi_affiche(angle);
-    ValeursLigne[3] = Arrondi_affiche(perimetre);
+    ValeursLigne[3] = compte ? Arrondi_affiche(perimetre) : 0;
     Ecrit_cellule(i, 1, Texte_plein(ValeursLigne[1]));
-    Ecrit_cellule(i, 2, Texte_plein(ValeursLigne[3]));
+    Ecrit_cellule(i, 2, compte ? Texte_plein(ValeursLigne[3]) : QString());
     Ecrit_cellule(i, 3, Texte_plein(ValeursLigne[2]));
+    return compte;
 }
 
 // Polygon: surface and perimeter kept x 1000 in the second entry, the ratios and the mean
@@ -208,7 +214,7 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
         case 11: Ligne_bosses(i, t); break;
         case 13:
         case 14: Ligne_densite(i, t); break;
-        case 15: Ligne_triangle(i, t); break;
+        case 15: sain = Ligne_triangle(i, t) && sain; break;
         case 16: Ligne_polygone(i, t); break;
         default: Ligne_longueurs(i, t, m, lus); break;
         }

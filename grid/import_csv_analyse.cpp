@@ -26,28 +26,50 @@ QStringList Cellules_grille(const QStringList& cellules, int colonnes) {
     return out;
 }
 
+// The list's key line: "LISTE" before its "=", as the report writes it; a comment that
+// merely begins with the word is no list.
+bool Ligne_liste(const QString& l) {
+    const qsizetype egal = l.indexOf(QLatin1Char('='));
+    return egal >= 0 && l.left(egal).trimmed() == QLatin1String("LISTE");
+}
+
+// The columns of a title row: its cells, less the empty piece after the last separator.
+int Colonnes_titres(const QString& titres) {
+    QStringList cellules = titres.split(QLatin1Char(';'));
+    if (cellules.size() > 1 && cellules.last().trimmed().isEmpty()) cellules.removeLast();
+    return int(cellules.size());
+}
+
 } // namespace
 
 Lecture Analyse_csv(const QStringList& lignes, const std::vector<Fonction>& fonctions) {
     Lecture lu;
     int debut = -1;
+    bool fonctionLue = false;
     for (int i = 0; i < lignes.size(); ++i) {
         const QString& l = lignes[i];
-        if (l.contains(QStringLiteral("Fonction :"))) {
-            lu.code = 0;
+        // The report names its function once, on its third line: a comment that says
+        // "Fonction :" later changes nothing.
+        if (!fonctionLue && l.contains(QStringLiteral("Fonction :"))) {
+            fonctionLue = true;
             for (const Fonction& f : fonctions)
                 if (!f.titre.isEmpty() && l.contains(f.titre)) lu.code = f.code;
         }
-        if (l.startsWith(QStringLiteral("LISTE"))) {
+        if (Ligne_liste(l)) {
             debut = i;
             break;
         }
     }
 
-    // The grid takes the named function's columns; a table of unknown origin gets eight.
+    // The grid takes the named function's columns; a report of another function, those
+    // of its title row; a table of unknown origin gets eight.
     lu.colonnes = 0;
     for (const Fonction& f : fonctions)
         if (lu.code != 0 && f.code == lu.code) lu.colonnes = f.colonnes;
+    if (lu.colonnes < 4 && debut >= 0 && debut + 1 < lignes.size()) {
+        const int titres = Colonnes_titres(lignes[debut + 1]);
+        if (titres >= 4 && titres <= 10) lu.colonnes = titres;
+    }
     if (lu.colonnes < 4) lu.colonnes = 8;
 
     // A file without a list is no report: the empty grid it leaves is said.

@@ -23,15 +23,16 @@ inline constexpr int LignesImportMax = 255;
 
 struct Lecture {
     short code = 0;      // the function named, 0 for none
-    int colonnes = 8;    // the grid's columns: the function's, or 8 for a table of unknown origin
+    int colonnes = 8;    // the grid's columns: the function's, its title row's, or 8
     QList<QStringList> liste;  // the title row, then the rows, each cut to `colonnes` cells
     Analyse::Problemes problemes;
 };
 
 // Reads the lines of a report (without their line ends): the list runs from the line
-// after the one that begins with "LISTE" to the first line whose cells are all blank,
-// or the end of the file. A function title on a "Fonction :" line gives the grid that
-// function's columns; the last title found on the line decides.
+// after its key line ("LISTE=") to the first line whose cells are all blank, or the end
+// of the file. A function title on the first "Fonction :" line gives the grid that
+// function's columns (the last title found on the line decides); a report of another
+// function keeps the columns of its title row.
 Lecture Analyse_csv(const QStringList& lignes, const std::vector<Fonction>& fonctions);
 
 } // namespace Csv

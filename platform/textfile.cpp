@@ -68,7 +68,15 @@ bool encodable1252(const QString& text) {
     return true;
 }
 
-QByteArray encode(const QString& text) { return encodable1252(text) ? encode1252(text) : text.toUtf8(); }
+// Windows-1252 bytes that happen to form valid UTF-8 ("RÃ©colte") would read back as
+// another text: such a text is written in UTF-8 too.
+QByteArray encode(const QString& text) {
+    if (encodable1252(text)) {
+        QByteArray octets = encode1252(text);
+        if (decode(octets) == text) return octets;
+    }
+    return text.toUtf8();
+}
 
 QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

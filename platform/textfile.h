@@ -17,7 +17,7 @@ QString uneLigne(QString text);
 QString decode(const QByteArray& bytes);        // UTF-8 if valid, else Windows-1252
 QByteArray encode1252(const QString& text);     // characters outside Windows-1252 become '?'
 bool encodable1252(const QString& text);        // every character has its Windows-1252 byte
-QByteArray encode(const QString& text);         // Windows-1252 when encodable, else UTF-8
+QByteArray encode(const QString& text);         // Windows-1252 when it reads back the same, else UTF-8
 QString decode1252(const QByteArray& bytes);
 
 // Reads the whole file; false when it cannot be opened.

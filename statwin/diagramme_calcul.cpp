@@ -114,6 +114,8 @@ Fenetre Fenetre_donnees(double premiere, double derniere) {
     double marge = 0.1 * (derniere - premiere);
     if (!std::isfinite(marge)) marge = 0.1 * derniere - 0.1 * premiere;
     if (!(marge > 0)) marge = premiere != 0 ? 0.1 * std::fabs(premiere) : 1.0;
+    // A tenth of the smallest subnormal numbers is 0: the window would hold no width.
+    if (!(marge > 0)) marge = 1.0;
     return {borne(premiere - marge), borne(derniere + marge)};
 }
 

@@ -18,7 +18,9 @@ std::optional<QString> Correction_nombre_classes(const QString& texte) {
     return std::nullopt;
 }
 
-int Nombre_classes(const QString& texte) { return std::clamp<int>(Vb::CInt(Vb::Val(texte)), 2, ClassesMax); }
+// Held within its bounds before it is rounded: a count past the 16-bit range ("5e5")
+// would overflow the rounding.
+int Nombre_classes(const QString& texte) { return Vb::CInt(std::clamp(Vb::Val(texte), 2.0, double(ClassesMax))); }
 
 double Borne(const Classes& c, int k) {
     const double b = c.mini + k * c.largeur;

@@ -2,12 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QCoreApplication>
+#include <QTimer>
 
 #include "app/aide.h"
 #include "base/etat_programme.h"
 #include "base/messages.h"
 #include "app/parametres.h"
 #include "base/tav.h"
+#include "base/vb.h"
 #include "grid/etat_grille.h"
 #include "base/grilles.h"
 #include "image/etat_image.h"
@@ -183,6 +186,17 @@ TEST_F(Menus, FolderMenuAndEditMenu) {
     tav.MnuEDit_Click(8);
     EXPECT_EQ(NbLignesGrille, 3);
     EXPECT_EQ(s(GrilleRefP.TextMatrix(1, 1)), "12,75");  // the mean of the two rows
+}
+
+TEST_F(Menus, AnErrorLeftByAHandlerIsShownAndTheProgramGoesOn) {
+    deux_lignes();
+    Prompts::Script script;
+    script.message(QStringLiteral("alerte 6 : Overflow"));
+    QTimer::singleShot(0, [] { throw Vb::Erreur(Vb::ErrDepassement, "Overflow"); });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_EQ(NbLignesGrille, 3);
+    EXPECT_EQ(s(GrilleRef.TextMatrix(2, 1)), "13,00");
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include "app/etat.h"
 #include "app/parametres.h"
+#include "colour/etat_couleur.h"
 #include "base/etat_demarrage.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
@@ -169,6 +170,22 @@ TEST_F(FichierParametres, LActivationMontreLeRetraceDuFichier) {
     QStringList lignes;
     ASSERT_TRUE(TextFile::readLines(Gen::Fichier_parametres(), lignes));
     EXPECT_TRUE(lignes.contains(QStringLiteral("AUTORETRACE=VRAI")));
+}
+
+TEST_F(FichierParametres, UnSautDeLigneDansUnNomNAjouteAucunReglage) {
+    // A scanner file whose name holds a line break, chosen in the chart menu's dialog:
+    // its second half read back as a setting of its own, the calibration 3.
+    const QString nom = QStringLiteral("s.Scn\r\nCALIBRAGE = 3");
+    QFile(dir_.filePath(nom)).open(QIODevice::WriteOnly);
+    {
+        Prompts::Script script;
+        script.open(dir_.filePath(nom)).message(QStringLiteral("fichier étalon non chargé"));
+        Tav::instance()->MnuChrt_Click(7);
+        Tav::instance()->MnuFIC_Click(8);
+    }
+    redemarre();
+    EXPECT_EQ(CalibrageActuel, 1);
+    EXPECT_EQ(s(FicScanner), "s.Scn  CALIBRAGE = 3");
 }
 
 } // namespace

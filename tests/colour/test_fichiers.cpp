@@ -219,6 +219,23 @@ TEST_F(Fichiers, NuancierEcritOctetParOctet) {
     EXPECT_EQ(NomsNuancier[3], QString());
 }
 
+// Notes that mention "liste=" are notes: the swatches start at the key line.
+TEST_F(Fichiers, UneNoteQuiDitListeResteUneNote) {
+    Mode_couleur();
+    Mesure_trois_nuances();
+    const QString nua = chemin(QStringLiteral("notes.Nua"));
+    Prompts::Script script;
+    SauveNuancier = -1;
+    BGr::Prepare_entete_nuancier();
+    Tav::instance()->TBox(3).Text.replace(QStringLiteral("NOTES="), QStringLiteral("NOTES=\r\nliste= des lames"));
+    script.message(Lib_Langue[218], Prompts::Yes).save(nua);
+    Tav::instance()->Bout_dial_Click(28);
+    Ouvre(nua, script);
+    EXPECT_EQ(script.remaining(), 0);
+    ASSERT_EQ(NbCouleurs, 3);
+    EXPECT_EQ(NomsNuancier[1], QStringLiteral("Rouille"));
+}
+
 // A chart written under either decimal separator reads back with its decimals.
 TEST_F(Fichiers, AllerRetourSousLesDeuxSeparateurs) {
     for (QLocale::Language langue : {QLocale::French, QLocale::English}) {

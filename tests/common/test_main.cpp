@@ -1,12 +1,12 @@
 // Runs every test with a headless application, prompts scripted and failures reported.
-#include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/application.h"
 #include "platform/prompts.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavirel"));
     ::testing::InitGoogleTest(&argc, argv);
     // A prompt that no script expects is a failure of the test that raised it, and

@@ -113,6 +113,27 @@ TEST_F(FichierCal, ChoixSousLesDeuxLocales) {
     EXPECT_EQ(script.remaining(), 0);
 }
 
+TEST_F(FichierCal, UnCoefficientHorsDesBornesDuDialogueEstRefuse) {
+    // 1e300 gave cells of 300 digits, the largest double empty ones, 1e-300 "0,00".
+    Installe(QStringLiteral("hors_bornes.Cal"));
+    for (int i : {0, 1, 2}) {
+        SCOPED_TRACE(i);
+        Charge();
+        const double avant = CalibrageActuel;
+        Prompts::Script script;
+        script.message(QStringLiteral("alerte 104"));
+        Choisit(i);
+        EXPECT_EQ(script.remaining(), 0);
+        EXPECT_EQ(CalibrageActuel, avant);
+    }
+    // The dialog's own bounds are coefficients.
+    for (auto [i, c] : {std::pair{3, 0.0001}, {4, 10000.0}}) {
+        Charge();
+        Choisit(i);
+        EXPECT_DOUBLE_EQ(CalibrageActuel, c);
+    }
+}
+
 TEST_F(FichierCal, UneMesureApresLeChoixGardeSonCoefficient) {
     Installe(QStringLiteral("lignes.Cal"));
     Fonction(1);

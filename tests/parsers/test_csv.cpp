@@ -34,9 +34,9 @@ TEST(AnalyseCsv, GoldenReportsGiveTheirFunctionAndList) {
 }
 
 TEST(AnalyseCsv, UnknownTitleShortAndLongListsAndNoList) {
-    // A "Fonction :" line naming nothing known gives a table of eight columns; a later
-    // such line decides again.
-    Csv::Lecture lu = Csv::Analyse_csv(Lignes("Fonction : Spores 2D\nFonction : Comptage-1\nLISTE=\nN; A\n1; 2; \n"), kFonctions);
+    // A "Fonction :" line naming nothing known, over a title row too short for a grid,
+    // gives a table of eight columns; a later such line (a comment) changes nothing.
+    Csv::Lecture lu = Csv::Analyse_csv(Lignes("Fonction : Comptage-1\nFonction : Spores 2D\nLISTE=\nN; A\n1; 2; \n"), kFonctions);
     EXPECT_EQ(lu.code, 0);
     EXPECT_EQ(lu.colonnes, 8);
     EXPECT_EQ(lu.liste.size(), 2);

@@ -266,6 +266,9 @@ TEST(CalculDiagramme, ValeursProchesDuPlusGrandDouble) {
     EXPECT_TRUE(std::isfinite(w.xmin) && std::isfinite(w.xmax));
     EXPECT_LT(w.xmin, -1.5e308);
     EXPECT_GT(w.xmax, 1.5e308);
+    // One value so small that a tenth of it is 0: the window still holds it.
+    const Diagramme::Fenetre t = Diagramme::Fenetre_donnees(1e-323, 1e-323);
+    EXPECT_TRUE(t.xmin < 1e-323 && t.xmax > 1e-323);
 }
 
 TEST_F(ResumeDiagramme, GrandesValeursSansInfini) {

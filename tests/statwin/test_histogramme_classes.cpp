@@ -64,6 +64,7 @@ TEST(ClassesHistogramme, NombreDeClassesDeLaBoite) {
     EXPECT_EQ(Correction_nombre_classes(QStringLiteral("30")), QStringLiteral("21"));
     EXPECT_EQ(Correction_nombre_classes(QStringLiteral("21.4")), QStringLiteral("21"));
     EXPECT_EQ(Nombre_classes(QStringLiteral("30")), 21);
+    EXPECT_EQ(Nombre_classes(QStringLiteral("5e5e3x")), 21);  // past 16 bits: no overflow
     for (const char* t : {"2", "7", "21", "6.5"}) EXPECT_FALSE(Correction_nombre_classes(QString::fromLatin1(t))) << t;
     EXPECT_EQ(Nombre_classes(QStringLiteral("7")), 7);
     // Half to even, as the original's conversion rounds.
