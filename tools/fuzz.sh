@@ -4,7 +4,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer).
 #   tools/fuzz.sh rejoue                replays every target over its seed corpus (CI)
 #   tools/fuzz.sh campagne [s] [cibles] fuzzes every target (or those named, "trm csv")
-#                                       side by side for s seconds (300)
+#                                       side by side, each to 1,000,000 runs or for s
+#                                       seconds (3600), whichever comes first
 # A campaign works on a copy of the seeds (with tests/fuzz/dict/<target>.dict when there is one) in build/fuzz/campagne/<target>; what it finds
 # (crash-*, leak-*, timeout-*) lands in build/fuzz/trouvailles/<target>: each finding is
 # a bug to mend, then a file of tests/fuzz/corpus/<target> and a test of tests/parsers.
@@ -23,7 +24,7 @@ rejoue)
   ;;
 campagne)
   # The targets run side by side, one core each.
-  secondes="${2:-300}"
+  secondes="${2:-3600}"
   cibles="${3:-$(cd tests/fuzz/corpus && ls)}"
   for cible in $cibles; do
     travail="$build/campagne/$cible"
@@ -37,11 +38,11 @@ campagne)
     # are left to the replay, where the sanitizer checks them at the end.
     fuites=1
     ldd "$build/fuzz_$cible" 2>/dev/null | grep -q Qt6Widgets && fuites=0
-    "$build/fuzz_$cible" "$travail" "${dictionnaire[@]}" -detect_leaks=$fuites -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
+    "$build/fuzz_$cible" "$travail" "${dictionnaire[@]}" -detect_leaks=$fuites -max_total_time="$secondes" -runs=1000000 -timeout=10 -rss_limit_mb=2048 \
       -max_len=8192 -print_final_stats=1 -artifact_prefix="$trouvailles/" \
       >"$build/campagne/$cible.log" 2>&1 &
   done
-  echo "fuzzing $(echo $cibles | wc -w) targets for $secondes s each..."
+  echo "fuzzing $(echo $cibles | wc -w) targets to 1,000,000 runs, at most $secondes s each..."
   wait || true
   # A target that did not run (a refused dictionary, a missing program) or that found
   # something fails the campaign: a silent "?" must never read as a clean run.
@@ -55,6 +56,9 @@ campagne)
       "$(ls "$build/campagne/$cible" | wc -l)" "$trouvees"
     if [ -z "$executions" ] || [ "$executions" -eq 0 ]; then
       echo "FAILED: $cible did not run; see $journal" >&2
+      echec=1
+    elif [ "$executions" -lt 1000000 ]; then
+      echo "SHORT: $cible stopped at $executions runs, before 1,000,000" >&2
       echec=1
     elif [ "$trouvees" -ne 0 ]; then
       echo "FAILED: $cible found $trouvees input(s) in $build/trouvailles/$cible" >&2
