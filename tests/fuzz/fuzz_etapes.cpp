@@ -3,26 +3,43 @@
 // finite. The apply steps start each input from the start-up state. One program per step,
 // chosen by ETAPE when it is built (CMakeLists.txt names them).
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <type_traits>
 
 #include "app/aide.h"
+#include "app/disposition.h"
 #include "app/etat.h"
 #include "app/langue.h"
 #include "app/parametres.h"
+#include "base/declarations.h"
+#include "base/etat_demarrage.h"
+#include "base/etat_partage.h"
 #include "base/etat_programme.h"
+#include "base/grilles.h"
+#include "base/messages.h"
+#include "base/tav.h"
 #include "base/vb.h"
+#include "colour/ajustement.h"
 #include "colour/comparaison.h"
 #include "colour/conversion.h"
+#include "colour/etat_couleur.h"
 #include "colour/fichiers_couleur.h"
+#include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
 #include "grid/import_csv.h"
-#include "platform/bytefile.h"
+#include "image/etat_image.h"
+#include "measure/etat_calibrage.h"
+#include "measure/etat_mesure.h"
+#include "platform/programme.h"
 #include "platform/prompts.h"
 #include "stats/test_serie.h"
 #include "statwin/histogramme_classes.h"
 #include "statwin/series_grille.h"
 #include "tests/fuzz/fuzz_commun.h"
+
+using Declarations::table_fonctions;
 
 namespace {
 // Kept for the whole run (and so seen by the leak checker).
@@ -30,10 +47,41 @@ QApplication* application = nullptr;
 QTemporaryDir* dossier = nullptr;
 Prompts::Script* script = nullptr;
 
-// The bytes as the file the step reads, under the name it reads.
+// The program's state as the start-up left it: every state group and both windows. Each
+// input starts from a copy of it, the start-up itself (picture painting included) taking
+// most of an input's time.
+#define GROUPES_ETAT(X)                                                                      \
+    X(etat_disposition) X(etat_aide) X(etat_parametres) X(etat_image) X(etat_couleur) X(nuancier) \
+    X(etat_programme) X(etat_demarrage) X(etat_vue) X(etat_mesure_partage) X(etat_couleur_mesuree) \
+    X(tables_messages) X(grilles) X(table_fonctions) X(etat_grille) X(etat_mesure) X(etat_calibrage)
+struct Depart {
+#define DECLARE_COPIE(g) std::decay_t<decltype(g)> g;
+    GROUPES_ETAT(DECLARE_COPIE)
+    Tav tav;
+    Ajustement ajustement;
+};
+Depart* depart = nullptr;
+
+void Prend_depart() {
+    // A group added to the program must be added here, or inputs would share its state.
+    VERIFIE(Etat::groupes().size() == 19);
+#define PREND(g) g,
+    depart = new Depart{GROUPES_ETAT(PREND) * Tav::instance(), *Ajustement::instance()};
+}
+
+void Rend_depart() {
+#define REND(g) g = depart->g;
+    GROUPES_ETAT(REND)
+    *Tav::instance() = depart->tav;
+    *Ajustement::instance() = depart->ajustement;
+}
+
+// The bytes as the file the step reads, under the name it reads; a plain write, since
+// the safe one's flush to disk would be most of the input's time.
 [[maybe_unused]] QString Fichier(const QByteArray& octets, const char* nom) {
     const QString chemin = dossier->filePath(QString::fromLatin1(nom));
-    VERIFIE(ByteFile::write(chemin, octets));
+    QFile f(chemin);
+    VERIFIE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size());
     return chemin;
 }
 } // namespace
@@ -46,6 +94,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     Prompts::Script::setFailureHook([](const QString&) {});
     script = new Prompts::Script;
     Etat::Demarrage_test(dossier->path());
+    Prend_depart();
     return 0;
 }
 
@@ -53,7 +102,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     const QByteArray octets = Octets(data, taille);
     const QString texte = QString::fromUtf8(octets);
     [[maybe_unused]] short statut = 0;
-    if (ETAPE <= 6) Etat::Demarrage_test(dossier->path());
+    if (ETAPE <= 6) {
+        Rend_depart();
+        Programme::Reprendre();
+    }
 #if ETAPE == 1
     Gen::Lit_trame(Fichier(octets, "f.trm"), statut);
 #elif ETAPE == 2
