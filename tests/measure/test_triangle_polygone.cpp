@@ -181,10 +181,8 @@ TEST_F(TrianglePolygone, LaFonctionSuivanteMesureSansLeModeDeSurface) {
     EXPECT_EQ(cell(1, 1), "1");
 }
 
-// Esc abandons a polygon begun; the next keeps its view to its recording (C refused, its
-// click on the last vertex adds nothing; the hand mode neither pans nor adds a vertex) and
-// is no pointing. Side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um a unit:
-// S = 360000 k2 = 63639.61, P = 2400 k = 1009.08.
+// After Esc the next polygon keeps its view to its recording (neither C nor the hand moves it)
+// and is no pointing: a square of side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um a unit.
 TEST_F(TrianglePolygone, LaVueResteCelleDesSommets) {
     Niveau(-1);
     tav.Mnusurf_Click(2), tav.Bout_Click(10);
