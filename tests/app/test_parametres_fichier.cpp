@@ -173,8 +173,7 @@ TEST_F(FichierParametres, LActivationMontreLeRetraceDuFichier) {
 }
 
 TEST_F(FichierParametres, UnSautDeLigneDansUnNomNAjouteAucunReglage) {
-    // A scanner file whose name holds a line break, chosen in the chart menu's dialog:
-    // its second half read back as a setting of its own, the calibration 3.
+    // A scanner file's name with a line break once read back its second half as a setting.
     const QString nom = QStringLiteral("s.Scn\r\nCALIBRAGE = 3");
     QFile(dir_.filePath(nom)).open(QIODevice::WriteOnly);
     {
