@@ -107,8 +107,9 @@ TEST_F(Copie, MarksLandOnTheClickedPixel) {
     Sortie(tav.Picture1.Image(), QStringLiteral("annotations_vue_annotee"));
 }
 
-// A label's marks on the copy are those of the same picture at 96 dpi, whatever its file's dpi.
-TEST_F(Copie, LabelSizeIgnoresTheFilesDpi) {
+// A label's marks on the copy are those of the same picture at 96 dpi, whatever its file's
+// dpi; choosing again the loader entry of the picture shown keeps its unsaved copy.
+TEST_F(Copie, LabelSizeIgnoresTheFilesDpiAndTheCopyStaysWithItsPicture) {
     QList<QPoint> reference;
     Reference_sur_image();
     for (int dpi : {96, 72, 300, 10}) {
@@ -121,6 +122,11 @@ TEST_F(Copie, LabelSizeIgnoresTheFilesDpi) {
         if (dpi == 96) reference = marques;
         EXPECT_TRUE(marques == reference);
     }
+    const QImage copie = tav.Picture2.Image();
+    ListIMGchar.setListIndex(IndexImageActive - 1);
+    tav.ListIMGchar_DblClick();
+    EXPECT_TRUE(ImageRefPrete && tav.Frame(13).Visible);
+    EXPECT_EQ(tav.Picture2.Image(), copie);
 }
 
 // A text as the first annotation copies the picture first: the copy is the picture with
@@ -155,19 +161,6 @@ TEST_F(Copie, NewPictureClosesTheCopy) {
     Barre(1500, 1500, QStringLiteral("50"));
     ASSERT_EQ(tav.Picture2.Image().size(), QSize(500, 200));
     EXPECT_LT(Differences(tav.Picture2.Image(), tav.picbase.Image()).size(), 500 * 200 / 10);
-}
-
-// Choosing again the loader entry of the picture shown keeps its unsaved annotated copy.
-TEST_F(Copie, ChoosingThePictureShownKeepsItsCopy) {
-    Ouvre_fichier(Ecrit(Degrade(400, 300), QStringLiteral("a.png")));
-    Reference_sur_image();
-    Barre(1500, 1500, QStringLiteral("50"));
-    const QImage copie = tav.Picture2.Image();
-    ListIMGchar.setListIndex(IndexImageActive - 1);
-    tav.ListIMGchar_DblClick();
-    EXPECT_TRUE(ImageRefPrete);
-    EXPECT_TRUE(tav.Frame(13).Visible);
-    EXPECT_EQ(tav.Picture2.Image(), copie);
 }
 
 // "Enregistre" in BMP writes base_Ref.bmp equal to the copy and is then disabled; in

@@ -193,10 +193,7 @@ TEST_F(Zoom, UnCentrageHorsDePorteeRendLEtatDAvant) {
 
 TEST_F(Zoom, UnDecalageALaMainHorsDePorteeNeChangeRien) {
     // At level 69 a full-width hand pan moves the origin past 2^31: the release changes nothing.
-    for (int i = 0; i < 100 && NiveauZoom < 69; ++i) {
-        float x = 4500, y = 3375;
-        BGr::Zoom_clic(2, 0, x, y);
-    }
+    for (float i = 0, x, y; i < 100 && NiveauZoom < 69; ++i) BGr::Zoom_clic(2, 0, x = 4500, y = 3375);  // right clicks
     ASSERT_EQ(NiveauZoom, 69);
     tav.Bout_C_Click(5);
     const int ox = OrigineX, oy = OrigineY;

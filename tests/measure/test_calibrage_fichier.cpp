@@ -209,16 +209,10 @@ TEST_F(FichierCal, SauvegardeOctetParOctet) {
 TEST_F(FichierCal, LocaleAuSeparateurArabe) {
     // A locale whose separator is neither "," nor "." still writes lines and cells that read back.
     LocaleScope arabe(QLocale::Arabic, QLocale::Egypt);
-    Fonction(1);
-    tav.Bout_Click(10);
-    Segment(400);
-    Tape(QStringLiteral("100"));
-    OK();
+    Fonction(1), tav.Bout_Click(10), Segment(400), Tape(QStringLiteral("100")), OK();  // a bar of 100 um
     Prompts::Script script;
     script.message(QStringLiteral("création ") + Fichier());
-    Sauve(QStringLiteral("x40"));
-    Charge();
-    Choisit(0);
+    Sauve(QStringLiteral("x40")), Charge(), Choisit(0);
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
     Segment(40);
     EXPECT_EQ(cell(1, 1), "10.00");
