@@ -36,6 +36,11 @@ protected:
                                            "\r\nTRAME= \r\n" + ligne + "\r\n"));
         return p;
     }
+    static QStringList Premiere_ligne() {
+        QStringList l;
+        for (int c = 0; c < GrilleRef.Cols(); ++c) l << GrilleRef.TextMatrix(1, c);
+        return l;
+    }
 };
 
 TEST_F(FichiersSains, TriangleTooLongToCountInPixelsLoadsWithAMessage) {
@@ -64,18 +69,15 @@ TEST_F(FichiersSains, CommentAndCalibrationComeBackAsSaved) {
 TEST_F(FichiersSains, ReportOfAnyFunctionImportsIntoItsColumns) {
     // A triangle's report, commented with a line that begins with "LISTE" and names a "Fonction :".
     Commande(&Tav::MnuFIC_Click, 10, Fichier(15, "0,5", "0;1;0;0;30;0;0;0;0;40;"), false);
-    tav.labNomFic.Caption = chemin(QStringLiteral("a.png"));
-    QStringList avant;
-    for (int c = 0; c < GrilleRef.Cols(); ++c) avant << GrilleRef.TextMatrix(1, c);
+    const QStringList avant = Premiere_ligne();
     ASSERT_FALSE(avant[1].isEmpty());
     tav.MnuEDit_Click(1);
     tav.TBox(3).Text = QStringLiteral("LISTE des récoltes ; Fonction : mesure Spore 2D");
     const QString rapport = chemin(QStringLiteral("triangle.csv"));
     Commande(&Tav::Bout_dial_Click, 28, rapport, true);
     Commande(&Tav::MnuEDit_Click, 8, rapport, false);
-    ASSERT_EQ(GrilleRef.Cols(), avant.size());
     EXPECT_EQ(NbLignesGrille, 2);
-    for (int c = 0; c < GrilleRef.Cols(); ++c) EXPECT_EQ(GrilleRef.TextMatrix(1, c), avant[c]) << c;
+    EXPECT_EQ(Premiere_ligne(), avant);
 }
 
 } // namespace
