@@ -144,8 +144,9 @@ TEST_F(Acquisition, RefusedPastFifty) {
     EXPECT_FALSE(QFile::exists(Fichier(QStringLiteral("ImageTwain_51.bmp"))));
 }
 
-// After the list is cleared, the next scan takes a name no file holds: the first scan's picture is kept.
-TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFile) {
+// After the list is cleared, the next scan takes a name no file holds: the first scan's
+// picture is kept. Mid-item a scan is refused as an open or a paste is.
+TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFileNorComesMidItem) {
     Scanner::Simule scanner;
     scanner.liste = {{QStringLiteral("a:1"), QStringLiteral("A")}};
     scanner.resultats = {{Quadrants(4, 4), false, QString()}, {Quadrants(4, 4).mirrored(true, true), false, QString()}};
@@ -159,20 +160,13 @@ TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFile) {
     tav.MnuTwain_Click(2);
     EXPECT_EQ(ListIMGchar.items(), QStringList{Fichier(QStringLiteral("ImageTwain_2.bmp"))});
     EXPECT_EQ(Px(QImage(Fichier(QStringLiteral("ImageTwain.bmp"))), 0, 0), Rouge);
-}
-
-// Mid-item a scan is refused as an open or a paste is: the row would end on another picture.
-TEST_F(Acquisition, RefusedWhileAnItemIsHalfDone) {
-    Scanner::Simule scanner;
-    scanner.liste = {{QStringLiteral("a:1"), QStringLiteral("A")}};
-    scanner.resultats = {{Quadrants(4, 4), false, QString()}};
     tav.MnuFonc_Click(2);
     Mstat::Ajoute_Ligne_Grille_Mesure();
     ASSERT_EQ(EtapeMesure, 2);
     tav.MnuTwain_Click(2);
     EXPECT_EQ(tav.lblLabelflashx.Caption, Lib_Langue[178]);
-    EXPECT_TRUE(scanner.demandes.empty());
-    EXPECT_EQ(ListIMGchar.ListCount(), 0);
+    EXPECT_EQ(scanner.demandes.size(), 2);
+    EXPECT_EQ(ListIMGchar.ListCount(), 1);
 }
 
 } // namespace
