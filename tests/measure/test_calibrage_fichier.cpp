@@ -9,6 +9,7 @@
 #include <grp.h>
 
 #include "base/etat_demarrage.h"
+#include "platform/bytefile.h"
 #include "platform/shell_open.h"
 #include "tests/measure/aide_calibrage.h"
 
@@ -115,7 +116,8 @@ TEST_F(FichierCal, ChoixSousLesDeuxLocales) {
 
 TEST_F(FichierCal, UnCoefficientHorsDesBornesDuDialogueEstRefuse) {
     // 1e300, the largest double and 1e-300 are refused; the dialog's own bounds are taken.
-    Installe(QStringLiteral("hors_bornes.Cal"));
+    ASSERT_TRUE(ByteFile::write(Fichier(), Entete1252 + "grand = 1E300\r\nplus grand = 1,7976931348623157E+308\r\n"
+                                                       "petit = 1e-300\r\nmini = 0,0001\r\nmaxi = 10000\r\n"));
     for (auto [i, c] : {std::pair{0, 0.0}, {1, 0.0}, {2, 0.0}, {3, 0.0001}, {4, 10000.0}}) {
         SCOPED_TRACE(i);
         Charge();
