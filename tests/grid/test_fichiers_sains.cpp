@@ -56,8 +56,7 @@ TEST_F(FichiersSains, CommentAndCalibrationComeBackAsSaved) {
     Commande(&Tav::MnuFIC_Click, 10, Fichier(1, "1,7976931348623157E+308", "0;1;10;10;13;14;"), false);
     tav.Mntool_Click(10);
     tav.TBox(3).Text = QStringLiteral("RÃ©colte");
-    tav.Bout_dial_Click(28);
-    tav.Bout_dial_Click(29);
+    tav.Bout_dial_Click(28), tav.Bout_dial_Click(29);  // "Valider", then close the comment frame
     const QString p = chemin(QStringLiteral("sauve.trm"));
     Commande(&Tav::MnuFIC_Click, 9, p, true);
     CalibrageImage[1] = 0.5;
