@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "base/etat_partage.h"
-#include "base/etat_programme.h"
 #include "base/grilles.h"
 #include "base/tav.h"
 #include "grid/etat_grille.h"

@@ -170,14 +170,11 @@ TEST_F(TrianglePolygone, UnGrandPolygoneSEnregistreEtSeRelit) {
 TEST_F(TrianglePolygone, LaFonctionSuivanteMesureSansLeModeDeSurface) {
     Prompts::Script script;
     script.message(QString(), Prompts::Yes);
-    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Cyst_Click(3);
-    Glisse(1500, 1500, 2100, 1500);
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Cyst_Click(3), Glisse(1500, 1500, 2100, 1500);
     EXPECT_EQ(cell(1, 1), "300,00");
-    tav.Mnusurf_Click(2), Sommet(1500, 3000), tav.MnDens_Click(2);
-    Glisse(1500, 1500, 2100, 1800);
+    tav.Mnusurf_Click(2), Sommet(1500, 3000), tav.MnDens_Click(2), Glisse(1500, 1500, 2100, 1800);
     EXPECT_EQ(cell(1, 1), "45000,00");
-    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Mncp_Click(1);
-    Clic(1500, 1500), Clic(1500, 1500, 2);
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Mncp_Click(1), Clic(1500, 1500), Clic(1500, 1500, 2);
     EXPECT_EQ(cell(1, 1), "1");
 }
 
