@@ -177,7 +177,7 @@ TEST_F(Copie, SaveBesideThePicture) {
     ASSERT_TRUE(QFile::exists(bmp));
     EXPECT_EQ(QImage(bmp).convertToFormat(QImage::Format_RGB32), tav.Picture2.Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_FALSE(tav.Vald(2).Enabled);
-    EXPECT_TRUE(tav.Frame(13).MousePointer == Pointeur::Fleche && Pointeur::ecran() == Pointeur::Defaut);  // no hourglass
+    EXPECT_TRUE(tav.Frame(13).MousePointer == Pointeur::Fleche && Pointeur::ecran() == Pointeur::Defaut);
     QFile f(bmp);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray avant = f.readAll();

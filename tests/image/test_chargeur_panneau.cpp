@@ -240,7 +240,8 @@ TEST_F(Panneau, LImageMontreeNEstJamaisInutilisee) {
 }
 
 TEST_F(Panneau, LaPurgeRetireLesImagesListeesMemeApresUnChangementDuChargeur) {
-    const QString a = Image(QStringLiteral("a.png")), b = Image(QStringLiteral("b.png")), c = Image(QStringLiteral("c.png"));
+    const QString a = Image(QStringLiteral("a.png")), b = Image(QStringLiteral("b.png")),
+                  c = Image(QStringLiteral("c.png"));
     Ouvre(a), Ouvre(b, false), Ouvre(c, false);
     tav.MnuCharg_Click(2);
     ASSERT_EQ(tav.ListRep.items(), (QStringList{"a.png", "b.png"}));
