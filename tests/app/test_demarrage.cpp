@@ -86,7 +86,6 @@ TEST_F(Demarrage, ControlesDeDepart) {
     EXPECT_EQ(tav.TgrilleMax(0).Caption, "63");
     EXPECT_EQ(tav.TgrilleMax(1).Caption, "127");
     EXPECT_EQ(tav.TgrilleMax(2).Caption, "255");
-    // The captions the window is designed with.
     const std::pair<const Controle*, const char*> legendes[] = {
         {&tav.FraMC(0), "Groupage Multicouche"}, {&tav.chkMC(1), "Img MC"}, {&tav.BoutMC(0), ">"},
         {&tav.BoutMC(1), "<"}, {&tav.BoutMC(2), ">>"}, {&tav.BoutMC(3), "<<"}, {&tav.BoutMC(4), "OK"},

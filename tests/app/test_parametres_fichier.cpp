@@ -173,16 +173,13 @@ TEST_F(FichierParametres, LActivationMontreLeRetraceDuFichier) {
 }
 
 TEST_F(FichierParametres, UnSautDeLigneDansUnNomNAjouteAucunReglage) {
-    // A scanner file whose name holds a line break, chosen in the chart menu's dialog:
-    // its second half read back as a setting of its own, the calibration 3.
+    // A scanner file's name with a line break once read back its second half as a setting.
     const QString nom = QStringLiteral("s.Scn\r\nCALIBRAGE = 3");
     QFile(dir_.filePath(nom)).open(QIODevice::WriteOnly);
-    {
-        Prompts::Script script;
-        script.open(dir_.filePath(nom)).message(QStringLiteral("fichier étalon non chargé"));
-        Tav::instance()->MnuChrt_Click(7);
-        Tav::instance()->MnuFIC_Click(8);
-    }
+    Prompts::Script script;
+    script.open(dir_.filePath(nom)).message(QStringLiteral("fichier étalon non chargé"));
+    Tav::instance()->MnuChrt_Click(7), Tav::instance()->MnuFIC_Click(8);  // the scanner file, the settings saved
+    EXPECT_EQ(script.remaining(), 0);
     redemarre();
     EXPECT_EQ(CalibrageActuel, 1);
     EXPECT_EQ(s(FicScanner), "s.Scn  CALIBRAGE = 3");

@@ -225,8 +225,7 @@ TEST_F(Fichiers, UneNoteQuiDitListeResteUneNote) {
     Mesure_trois_nuances();
     const QString nua = chemin(QStringLiteral("notes.Nua"));
     Prompts::Script script;
-    SauveNuancier = -1;
-    BGr::Prepare_entete_nuancier();
+    Tav::instance()->MnuChrt_Click(3);  // "Sauver nuancier", a note added in its header frame
     Tav::instance()->TBox(3).Text.replace(QStringLiteral("NOTES="), QStringLiteral("NOTES=\r\nliste= des lames"));
     script.message(Lib_Langue[218], Prompts::Yes).save(nua);
     Tav::instance()->Bout_dial_Click(28);

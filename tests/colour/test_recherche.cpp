@@ -120,8 +120,7 @@ TEST_F(Recherche, ModeRelatif) {
     EXPECT_EQ(s.Messages, QStringList{Lib_Langue[226]});
     EXPECT_TRUE(s.TexteAjust.isEmpty());
     EXPECT_FALSE(s.Frame6);
-    // Both sums rounded once: 0.5 in each channel is no black (1.5 rounds to 2), and the
-    // identical swatch comes before the one a step away.
+    // The input's sum rounded as a swatch's: the identical pale swatch comes first, no black.
     Nuancier(QStringLiteral("pale.Nua"), {QStringLiteral("1;0,5;0,5;0;0;0;Voisin"), QStringLiteral("0,5;0,5;0,5;0;0;0;Pale")});
     e.Text3 = {QStringLiteral("0,5"), QStringLiteral("0,5"), QStringLiteral("0,5")};
     s = Delta_RVB(e);

@@ -144,15 +144,12 @@ TEST_F(Acquisition, RefusedPastFifty) {
     EXPECT_FALSE(QFile::exists(Fichier(QStringLiteral("ImageTwain_51.bmp"))));
 }
 
-// After the list is cleared, the next scan takes a name no file holds: the picture of the
-// first scan, which a saved measurement file may still name, is kept.
-TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFile) {
+// After the list is cleared, the next scan takes a name no file holds: the first scan's
+// picture is kept. Mid-item a scan is refused as an open or a paste is.
+TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFileNorComesMidItem) {
     Scanner::Simule scanner;
     scanner.liste = {{QStringLiteral("a:1"), QStringLiteral("A")}};
-    QImage rouge(4, 4, QImage::Format_RGB32), bleue(4, 4, QImage::Format_RGB32);
-    rouge.fill(Qt::red);
-    bleue.fill(Qt::blue);
-    scanner.resultats = {{rouge, false, QString()}, {bleue, false, QString()}};
+    scanner.resultats = {{Quadrants(4, 4), false, QString()}, {Quadrants(4, 4).mirrored(true, true), false, QString()}};
     tav.MnuTwain_Click(2);
     {
         Prompts::Script script;
@@ -162,25 +159,14 @@ TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFile) {
     ASSERT_EQ(ListIMGchar.ListCount(), 0);
     tav.MnuTwain_Click(2);
     EXPECT_EQ(ListIMGchar.items(), QStringList{Fichier(QStringLiteral("ImageTwain_2.bmp"))});
-    EXPECT_EQ(Px(QImage(Fichier(QStringLiteral("ImageTwain.bmp"))), 1, 1), Rouge);
-    EXPECT_EQ(Px(QImage(Fichier(QStringLiteral("ImageTwain_2.bmp"))), 1, 1), Bleu);
-}
-
-// Mid-item a scan is refused as an open or a paste is: the row would be finished on
-// another picture than its first value was measured on.
-TEST_F(Acquisition, RefusedWhileAnItemIsHalfDone) {
-    Scanner::Simule scanner;
-    scanner.liste = {{QStringLiteral("a:1"), QStringLiteral("A")}};
-    QImage petite(4, 4, QImage::Format_RGB32);
-    petite.fill(Qt::gray);
-    scanner.resultats = {{petite, false, QString()}};
+    EXPECT_EQ(Px(QImage(Fichier(QStringLiteral("ImageTwain.bmp"))), 0, 0), Rouge);
     tav.MnuFonc_Click(2);
     Mstat::Ajoute_Ligne_Grille_Mesure();
     ASSERT_EQ(EtapeMesure, 2);
     tav.MnuTwain_Click(2);
     EXPECT_EQ(tav.lblLabelflashx.Caption, Lib_Langue[178]);
-    EXPECT_TRUE(scanner.demandes.empty());
-    EXPECT_EQ(ListIMGchar.ListCount(), 0);
+    EXPECT_EQ(scanner.demandes.size(), 2);
+    EXPECT_EQ(ListIMGchar.ListCount(), 1);
 }
 
 } // namespace

@@ -242,9 +242,7 @@ TEST_F(Panneau, LImageMontreeNEstJamaisInutilisee) {
 TEST_F(Panneau, LaPurgeRetireLesImagesListeesMemeApresUnChangementDuChargeur) {
     const QString a = Image(QStringLiteral("a.png")), b = Image(QStringLiteral("b.png")),
                   c = Image(QStringLiteral("c.png"));
-    Ouvre(a);
-    Ouvre(b, false);
-    Ouvre(c, false);
+    Ouvre(a), Ouvre(b, false), Ouvre(c, false);
     tav.MnuCharg_Click(2);
     ASSERT_EQ(tav.ListRep.items(), (QStringList{"a.png", "b.png"}));
     // The list cleared and loaded again in another order while the purge lines stay up.
@@ -253,11 +251,7 @@ TEST_F(Panneau, LaPurgeRetireLesImagesListeesMemeApresUnChangementDuChargeur) {
         script.message(Question_vider(), Prompts::Yes);
         tav.MnuCharg_Click(3);
     }
-    Ouvre(c);
-    Ouvre(a, false);
-    Ouvre(b, false);
-    tav.FraRep.Visible = true;
-    FonctionRep = 2;
+    Ouvre(c), Ouvre(a, false), Ouvre(b, false);
     Choisit(tav.ListRep, {0});
     tav.cmdRep_Click(0);
     EXPECT_EQ(ListIMGchar.items(), (QStringList{c, b}));

@@ -192,21 +192,15 @@ TEST_F(Zoom, UnCentrageHorsDePorteeRendLEtatDAvant) {
 }
 
 TEST_F(Zoom, UnDecalageALaMainHorsDePorteeNeChangeRien) {
-    // Zoomed out by right clicks at the centre to level 69, then a full-width hand pan:
-    // f * 26458 / 9060 * 9000 is past 2^31, and the release ends quietly, the view as it was.
-    for (int i = 0; i < 100 && NiveauZoom < 69; ++i) {
-        float x = 4500, y = 3375;
-        BGr::Zoom_clic(2, 0, x, y);
-    }
+    // At level 69 a full-width hand pan moves the origin past 2^31: the release changes nothing.
+    for (float i = 0, x, y; i < 100 && NiveauZoom < 69; ++i) BGr::Zoom_clic(2, 0, x = 4500, y = 3375);  // right clicks
     ASSERT_EQ(NiveauZoom, 69);
     tav.Bout_C_Click(5);
     const int ox = OrigineX, oy = OrigineY;
     const QImage vue = Vue();
     tav.Picture1_MouseDown(1, 0, 0, 3000);
     EXPECT_NO_THROW(tav.Picture1_MouseUp(1, 0, 9000, 3000));
-    EXPECT_EQ(OrigineX, ox);
-    EXPECT_EQ(OrigineY, oy);
-    EXPECT_EQ(Vue(), vue);
+    EXPECT_TRUE(OrigineX == ox && OrigineY == oy && Vue() == vue);
 }
 
 TEST_F(Zoom, UneVueDePlusDe2184PixelsPrendSesClicsAuDela32767) {

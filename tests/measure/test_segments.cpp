@@ -300,11 +300,8 @@ TEST_F(Reglages, LaGrillePleineArreteLesMesures) {
 TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
     for (const short densite : {2, 0}) {
         densite ? tav.MnDens_Click(densite) : tav.MnuFonc_Click(1);
-        Appui(700, 700);
-        Touche(27);
-        Relache(700, 700);
-        Clic(1500, 1500);
-        Clic(1740, densite ? 1660 : 1500);
+        Appui(700, 700), Touche(27), Relache(700, 700);
+        Clic(1500, 1500), Clic(1740, densite ? 1660 : 1500);
         EXPECT_EQ(cell(1, 1), densite ? "9600,00" : "120,00");   // 240 x 160 x 0.25, 240 x 0.5
     }
 }

@@ -170,21 +170,16 @@ TEST_F(TrianglePolygone, UnGrandPolygoneSEnregistreEtSeRelit) {
 TEST_F(TrianglePolygone, LaFonctionSuivanteMesureSansLeModeDeSurface) {
     Prompts::Script script;
     script.message(QString(), Prompts::Yes);
-    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Cyst_Click(3);
-    Glisse(1500, 1500, 2100, 1500);
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Cyst_Click(3), Glisse(1500, 1500, 2100, 1500);
     EXPECT_EQ(cell(1, 1), "300,00");
-    tav.Mnusurf_Click(2), Sommet(1500, 3000), tav.MnDens_Click(2);
-    Glisse(1500, 1500, 2100, 1800);
+    tav.Mnusurf_Click(2), Sommet(1500, 3000), tav.MnDens_Click(2), Glisse(1500, 1500, 2100, 1800);
     EXPECT_EQ(cell(1, 1), "45000,00");
-    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Mncp_Click(1);
-    Clic(1500, 1500), Clic(1500, 1500, 2);
+    tav.Mnusurf_Click(1), Sommet(1500, 3000), tav.Mncp_Click(1), Clic(1500, 1500), Clic(1500, 1500, 2);
     EXPECT_EQ(cell(1, 1), "1");
 }
 
-// Esc abandons a polygon begun; the next keeps its view to its recording (C refused, its
-// click on the last vertex adds nothing; the hand mode neither pans nor adds a vertex) and
-// is no pointing. Side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um a unit:
-// S = 360000 k2 = 63639.61, P = 2400 k = 1009.08.
+// After Esc the next polygon keeps its view to its recording (neither C nor the hand moves it)
+// and is no pointing: a square of side 600 units at level -1, k = 0.5 / sqrt(1.4142136) um a unit.
 TEST_F(TrianglePolygone, LaVueResteCelleDesSommets) {
     Niveau(-1);
     tav.Mnusurf_Click(2), tav.Bout_Click(10);

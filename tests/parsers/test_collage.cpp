@@ -29,9 +29,7 @@ TEST(AnalyseCollage, RefusalsNameTheirLineFromOne) {
         EXPECT_EQ(t.refus, c.refus);
         EXPECT_EQ(Lignes_fautives(t.problemes), std::vector<int>{c.ligne});
         // The message of a refused line counts from 0, as it always has.
-        if (c.refus == Refus::ErreurLigne) {
-            EXPECT_EQ(t.ligne, c.ligne - 1);
-        }
+        if (c.refus == Refus::ErreurLigne) { EXPECT_EQ(t.ligne, c.ligne - 1); }
     }
     QString long_;
     for (int i = 1; i <= 257; ++i) long_ += QString::number(i) + QLatin1Char('\n');

@@ -137,15 +137,13 @@ TEST_F(ColonnesCollees, ParColonnesDesDeuxPressePapiers) {
 }
 
 TEST_F(ColonnesCollees, UneSeriePlusCourteGardeSaLongueur) {
-    QStringList a;  // A = 1 to 25, B = 5 to 22: 18 values, mean 13.5
+    QStringList a;  // A = 1 to 25, B = 5 to 22: 18 values
     for (int i = 1; i <= 25; ++i) a << QString::number(i);
-    const QString t = a.join(QLatin1Char('\t')) + QStringLiteral("\r\n") + a.mid(4, 18).join(QLatin1Char('\t'));
-    FenHisto& f = coller(t + QStringLiteral("\r\n"), 0);
+    FenHisto& f = coller(a.join(QLatin1Char('\t')) + "\r\n" + a.mid(4, 18).join(QLatin1Char('\t')) + "\r\n", 0);
     fleche_haute(*f.MVScroll1);
     f.MOption1(2).click();
     f.MCommand3(6).click();
     EXPECT_TRUE(f.Texte_MText1().contains(QStringLiteral("\r\n18 données\r\n Minimum = 5\r\n"))) << s(f.Texte_MText1());
-    EXPECT_NEAR(f.MoyenneDiag, 13.5, 1e-12);
 }
 
 TEST_F(ColonnesCollees, UneGrilleSansColonneDeResultatNEstPasTestee) {

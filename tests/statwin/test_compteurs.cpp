@@ -26,17 +26,13 @@ protected:
         int pas = b.singleStep();
         haut(b);
         EXPECT_EQ(b.value(), v + pas);
-        if (boite) {
-            EXPECT_EQ(s(boite->text()), std::to_string(v + pas));
-        }
+        if (boite) { EXPECT_EQ(s(boite->text()), std::to_string(v + pas)); }
         // Some bars change their step with their value.
         const int monte = b.value();
         pas = b.singleStep();
         bas(b);
         EXPECT_EQ(b.value(), monte - pas);
-        if (boite) {
-            EXPECT_EQ(s(boite->text()), std::to_string(monte - pas));
-        }
+        if (boite) { EXPECT_EQ(s(boite->text()), std::to_string(monte - pas)); }
         const int avant_touche = b.value();
         QTest::keyClick(&b, Qt::Key_Up);
         EXPECT_GT(b.value(), avant_touche);
@@ -76,13 +72,9 @@ TEST_F(Compteurs, LaFlecheHauteMonte) {
     monte_et_descend(f.TVScroll1(3), &f.Ttxt1(3), "colonne du test");
     monte_et_descend(*f.VScroll1Hist, f.Text1histo, "classes");
     // A spinner goes on from the number typed in its box.
-    f.Text1histo->selectAll();
-    QTest::keyClicks(f.Text1histo, QStringLiteral("9"));
-    haut(*f.VScroll1Hist);
+    f.Text1histo->selectAll(), QTest::keyClicks(f.Text1histo, QStringLiteral("9")), haut(*f.VScroll1Hist);
     EXPECT_EQ(s(f.Text1histo->text()), "10");
-    f.Ttxt1(3).selectAll();
-    QTest::keyClicks(&f.Ttxt1(3), QStringLiteral("2"));
-    bas(f.TVScroll1(3));
+    f.Ttxt1(3).selectAll(), QTest::keyClicks(&f.Ttxt1(3), QStringLiteral("2")), bas(f.TVScroll1(3));
     EXPECT_EQ(s(f.Ttxt1(3).text()), "1");
     monte_et_descend(f.CVScroll1(3), &f.Ctxt(3), "risque de la moyenne");
     monte_et_descend(f.CVScroll1(0), &f.ctxt1(10), "risque des deux moyennes");

@@ -77,8 +77,7 @@ TEST_F(SourcesDiagramme, CollerUneLongueColonneEnEntierJusquAuMaximum) {
     for (int i = 1; i <= 40000; ++i) presse.texte += QString::number(i) + QLatin1Char('\n');
     Prompts::Script script;
     script.message(QStringLiteral("32767 mesures au maximum)"));
-    f.MCommand3(4).click();
-    f.MCommand3(6).click();
+    f.MCommand3(4).click(), f.MCommand3(6).click();  // paste, then compute
     EXPECT_EQ(S(resume(f).mid(1, 3)), (std::vector<std::string>{"32767 données", " Minimum = 1", " Maximum = 32767"}));
 }
 

@@ -190,8 +190,7 @@ TEST_F(Extraction, VingtPointsSeLisentEnEntier) {
     choisir(f, 1, 525, 525, 1000, 1000);
     EXPECT_TRUE(f.Label3->text().endsWith(QStringLiteral(";18;19;20;"))) << f.Label3->text().toStdString();
     // The list wraps within the label's width, and its end scrolls into view.
-    f.Label3->moveCursor(QTextCursor::End);
-    f.Label3->ensureCursorVisible();
+    f.Label3->moveCursor(QTextCursor::End), f.Label3->ensureCursorVisible();
     EXPECT_EQ(f.Label3->horizontalScrollBar()->value(), 0);
     EXPECT_TRUE(f.Label3->viewport()->rect().contains(f.Label3->cursorRect()));
 }
