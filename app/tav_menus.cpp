@@ -214,6 +214,8 @@ void Tav::PopExt_Click(short index) {
 
 void Tav::Czoom_Click(short index) {
     if (index < 0 || index > 3) return;
+    // An item under way keeps the view its points were placed in, as the view keys do.
+    if (index < 3 && MesureBloquee) return;
     BGr::Boutons_zoom(index);
     if (AutoRetrace) Retrace(0);
 }

@@ -36,6 +36,8 @@ inline std::function<void(short)> Retrace = [](short) {};
 inline std::function<void(short)> PasCalibr = [](short) {};
 inline std::function<void()> Restaure_image = [] {};
 inline std::function<void()> RAZ_etats_trace = [] {};
+// An item is under way: its points were placed in the view as it stands.
+inline std::function<bool()> Mesure_en_cours = [] { return false; };
 // A length in image pixels in microns, and the distance between two points in image pixels.
 inline std::function<double(int)> Pixels_en_microns = [](int) { return 0.0; };
 inline std::function<double(int, int, int, int)> Distance_points = [](int, int, int, int) { return 0.0; };

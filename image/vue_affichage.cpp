@@ -72,6 +72,8 @@ void Efface_vue() {
 
 void Redimensionne_vue() {
     Tav& tav = *Tav::instance();
+    // A resize cannot wait: an item under way, whose points lie in the old view, is abandoned.
+    if (Rappels::Mesure_en_cours()) Rappels::Restaure_image();
     try {
         if (tav.WindowState == 0) DiviseurEchelle = 1.0;
         Rappels::Dispose_zone_image(tav.WindowState);
