@@ -34,8 +34,7 @@ TEST_F(Geometrie, DesPixelsEntiersAvantLeCalibrage) {
     Bouge(1501, 1500);
     EXPECT_EQ(LongueurPixels, 1);
     EXPECT_EQ(tav.label(9).Caption, QStringLiteral("0,50"));
-    // A release this near its press leaves the segment open for a second click: Esc ends it.
-    Relache(1501, 1500), Touche(27);
+    Relache(1501, 1500), Touche(27);  // the click left its segment open for a second one
     // A 500-pixel picture under "Ind. Dim.": half a pixel a unit, halves to even.
     Image(500, 375);
     tav.Optn(2).Value = 0;
