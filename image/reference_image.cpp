@@ -23,9 +23,9 @@ QString Base_reference(const QString& chemin) {
     return chemin.left(chemin.size() - nom.size()) + sans;
 }
 
-// Writes the copy beside the picture, as a JPEG file or a bitmap, under the hourglass;
-// false when it could not be written, which the user is told.
-bool Ecrit_copie(Tav& tav, bool jpeg, const QString& chemin) {
+// Writes the copy beside the picture, as a JPEG file or a bitmap, under the hourglass,
+// then holds it saved; a copy that could not be written is told to the user.
+void Ecrit_copie(Tav& tav, bool jpeg, const QString& chemin) {
     tav.Frame(13).MousePointer = Pointeur::Sablier;
     QString raison;
     bool ecrit = false;
@@ -37,8 +37,12 @@ bool Ecrit_copie(Tav& tav, bool jpeg, const QString& chemin) {
     }
     tav.Frame(13).MousePointer = Pointeur::Fleche;
     // The button stays enabled: the user may free room or fix the folder and try again.
-    if (!ecrit) Gen::Signale_echec_ecriture(chemin, raison);
-    return ecrit;
+    if (!ecrit) {
+        Gen::Signale_echec_ecriture(chemin, raison);
+        return;
+    }
+    ImageRefPrete = -1;
+    tav.Vald(2).Enabled = false;
 }
 
 QString Extension_choisie() { return TabExtImage.value(FormatImage, QStringLiteral("JPG")); }
@@ -56,9 +60,7 @@ void Tav::Vald_Click(short index) {
     // The chosen format is written straight from the copy: no intermediate file.
     const QString chemin = Base_reference(NomImageActive) +
                            (jpeg ? QStringLiteral("_Ref.") + Extension_choisie() : QStringLiteral("_Ref.bmp"));
-    if (!Ecrit_copie(*this, jpeg, chemin)) return;
-    ImageRefPrete = -1;
-    Vald(2).Enabled = false;
+    Ecrit_copie(*this, jpeg, chemin);
 }
 
 void Tav::Gere_Image_Ref(short index) {
@@ -70,7 +72,5 @@ void Tav::Gere_Image_Ref(short index) {
         return;
     }
     if (index != 2 || NomImageActive.isEmpty()) return;
-    if (!Ecrit_copie(*this, false, Base_reference(NomImageActive) + QStringLiteral("_Ref.bmp"))) return;
-    ImageRefPrete = -1;
-    Vald(2).Enabled = false;
+    Ecrit_copie(*this, false, Base_reference(NomImageActive) + QStringLiteral("_Ref.bmp"));
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
@@ -111,3 +112,9 @@ inline int Valeur(const QAbstractButton& b) { return b.isChecked() ? 1 : 0; }
 // value equal to the one held, and these setters make that explicit for callers.
 inline void setTexte(QLineEdit& t, const QString& s) { if (t.text() != s) t.setText(s); }
 inline void setValeur(QScrollBar& b, int v) { if (b.value() != v) b.setValue(v); }
+// A spinner moved to the value typed in its box without running its own handler: the
+// box's handler, which calls this, does the work once.
+inline void suitSaisie(QScrollBar& b, int v) {
+    const QSignalBlocker bloque(&b);
+    b.setValue(v);
+}

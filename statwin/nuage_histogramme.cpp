@@ -54,11 +54,8 @@ void PanneauNuage::Text1histo_Change() {
         setTexte(*Text1histo, *correction);
         return;  // the new text's own change draws
     }
-    // The spinner goes on from the count typed; the drawing below is the only one.
-    {
-        const QSignalBlocker bloque(VScroll1Hist);
-        VScroll1Hist->setValue(Histogramme::Nombre_classes(Text1histo->text()));
-    }
+    // The spinner goes on from the count typed.
+    suitSaisie(*VScroll1Hist, Histogramme::Nombre_classes(Text1histo->text()));
     Exec_Hist(1);
 }
 

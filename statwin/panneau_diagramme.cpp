@@ -44,6 +44,15 @@ void regler(QScrollBar& b, int v) {
 
 // The spinner of the grid columns runs from 1 to the result columns of the function.
 void borne_colonnes(QScrollBar& b) { b.setRange(1, std::max<int>(1, NbColonnesStat)); }
+
+// The current grid cell added to a series text. An empty cell is no value: a pasted
+// series shorter than its neighbours ends at its last value, as the tests, the deciles
+// and the scatter plot read it.
+void Ajoute_cellule(QString& serie) {
+    const QString cellule = GrilleRef.Text();
+    if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
+}
+
 } // namespace
 
 void PanneauDiagramme::construire_diagramme(FenHisto& f) {
@@ -204,14 +213,11 @@ void PanneauDiagramme::Colonne_vers_serie(const QString& numero) {
     GrilleRef.setCol(entier(numero));
     GrilleRef.setRow(0);
     NmColonne->setText(GrilleRef.Text());
-    // An empty cell is no value: a pasted series shorter than its neighbours ends at its
-    // last value, as the tests, the deciles and the scatter plot read it. A column
-    // holding no value at all still gives its empty piece, the prompt's cue below.
+    // A column holding no value at all still gives its empty piece, the prompt's cue below.
     QString serie;
     for (int ligne = 1; ligne <= NbLignesGrille - 1; ++ligne) {
         GrilleRef.setRow(ligne);
-        const QString cellule = GrilleRef.Text();
-        if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
+        Ajoute_cellule(serie);
     }
     if (serie.isEmpty() && NbLignesGrille > 1) serie = QStringLiteral(";");
     MText3->setText(serie);
@@ -262,9 +268,7 @@ void PanneauDiagramme::affecte_extrait(const QString& List_Extr, short num_col) 
     QString serie;
     for (int ligne : lignes) {
         GrilleRef.setRow(ligne);
-        // A row beyond a shorter series' end holds no value of that column.
-        const QString cellule = GrilleRef.Text();
-        if (!cellule.trimmed().isEmpty()) serie += cellule + QLatin1Char(';');
+        Ajoute_cellule(serie);
         MText3->setText(serie);
     }
 }

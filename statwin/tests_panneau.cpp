@@ -76,11 +76,7 @@ void PanneauTests::Ttxt1_Change(short index) {
         }
         // A table pasted since the frame was opened may have brought more columns.
         TVScroll1(index).setMaximum(std::max<int>(TVScroll1(index).minimum(), NbColonnesStat));
-        {
-            // The spinner goes on from the column typed.
-            const QSignalBlocker bloque(&TVScroll1(index));
-            TVScroll1(index).setValue(colonne);
-        }
+        suitSaisie(TVScroll1(index), colonne);
         f.MVScroll1->setRange(1, NbColonnesStat);
         setValeur(*f.MVScroll1, colonne);
         f.MText3_2_MstrData_test(index);
