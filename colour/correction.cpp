@@ -19,6 +19,11 @@ QString Comptes() {
            QLatin1Char(')');
 }
 
+void Oublie_courbes() {
+    CorrectionPrete = 0;
+    PointsConstruits = 0;
+}
+
 [[noreturn]] void Erreur_indice() { throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range"); }
 
 struct PointCorrection {
@@ -46,13 +51,16 @@ bool Construit_correction(const QString& etalon, const QString& scanner) {
     // Only the lines both files hold make points: a shorter list never meets the rows
     // an earlier reading left in the other table.
     const int N = std::min(lusScanner, lusEtalon);
+    // A pair that cannot be used drops the curves of the former pair, so that neither a
+    // chart measured with the correction nor the check box can apply them later.
     if (NbMesuresEtalon == 0 || NbMesuresScanner == 0 || N == 0) {
         Prompts::msgBox(Lib_Langue[228] + Comptes(), Prompts::OkOnly);
-        CorrectionPrete = 0;
+        Oublie_courbes();
         return false;
     }
     if (NbMesuresEtalon != NbMesuresScanner) {
         Prompts::msgBox(Lib_Langue[229] + Comptes(), Prompts::OkOnly);
+        Oublie_courbes();
         return false;
     }
     Affiche_Correction(N);
@@ -64,8 +72,7 @@ bool Construit_correction(const QString& etalon, const QString& scanner) {
 
 void Abandonne_correction() {
     Tav& tav = *Tav::instance();
-    CorrectionPrete = 0;
-    PointsConstruits = 0;
+    Oublie_courbes();
     tav.CheckCalibre.Enabled = false;
     tav.CheckCalibre.Value = 0;
 }

@@ -26,11 +26,15 @@ void Vider_valeurs(Grille& g, bool peindre) {
 
 namespace Gen {
 
+bool Grille_tient_donnees() {
+    // A first row still being filled has no row counted yet, and a pasted table may
+    // start with a blank cell: either one is data.
+    if (NbLignesGrille > 1) return true;
+    return GrilleRef.Rows() > 1 && GrilleRef.Cols() > 1 && !GrilleRef.TextMatrix(1, 1).isEmpty();
+}
+
 bool RAZ_grille(short sans_question) {
-    // A grid holds data when it has rows, whatever its first cell: a pasted table may
-    // start with a blank one.
-    const bool donnees = NbLignesGrille > 1;
-    if (sans_question == 0 && donnees) {
+    if (sans_question == 0 && Grille_tient_donnees()) {
         const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" ? "),
                                       Prompts::YesNo | Prompts::IconQuestion);
         if (r != Prompts::Yes) {

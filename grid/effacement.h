@@ -3,7 +3,9 @@
 // the full clearing are procedures of the measuring window (app/tav.h).
 
 namespace Gen {
-// Empties the grid; with `sans_question` 0 a grid holding rows is cleared only after Yes.
+// Whether the grid holds data a clearing would lose: a first value, or rows.
+bool Grille_tient_donnees();
+// Empties the grid; with `sans_question` 0 a grid holding data is cleared only after Yes.
 // Returns false when the user kept the grid, so callers leave the rows' records alone.
 bool RAZ_grille(short sans_question);
 // Empties the statistics grid's values and the column summaries.

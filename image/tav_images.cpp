@@ -18,8 +18,7 @@
 #include "platform/prompts.h"
 
 void Tav::RAZ_Grille_total() {
-    // Rows mean data, whatever the first cell holds: a pasted table may start blank.
-    if (NbLignesGrille > 1) {
+    if (Gen::Grille_tient_donnees()) {
         const int r = Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[188] + QStringLiteral(" & ") +
                                           Lib_Langue[189] + QStringLiteral(" ? "),
                                       Prompts::YesNo | Prompts::IconQuestion);

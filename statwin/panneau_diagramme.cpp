@@ -198,6 +198,8 @@ void PanneauDiagramme::MVScroll1_Change() { setTexte(*MText4, QString::number(MV
 void PanneauDiagramme::MText4_Change() {
     try {
         RazModes(1);
+        // The range first: a column typed before a paste brought it is loaded now.
+        borne_colonnes(*MVScroll1);
         regler(*MVScroll1, entier(MText4->text()));
         MCheck1(6).setChecked(false);
         Vide_table();

@@ -175,6 +175,18 @@ TEST_F(FenetreMesure, ClearingTheGridAnsweredNoKeepsTheSelectedRow) {
     EXPECT_EQ(s(GrilleRef.TextMatrix(1, 1)), "");
 }
 
+TEST_F(FenetreMesure, AFirstRowUnderWayIsClearedOnlyAfterTheQuestion) {
+    tav.MnuFonc_Click(2);  // spores: a length, then a width
+    LongueurPixels = 10;
+    Mstat::Ajoute_Ligne_Grille_Mesure();
+    Prompts::Script script;
+    script.message(QStringLiteral("effacer  la grille  ?"), Prompts::No);
+    tav.Bout_Click(16);  // "Raz gril."
+    script.message(QStringLiteral("la liste d'images"), Prompts::No);
+    tav.Bout_Click(17);  // "Raz tout"
+    EXPECT_EQ(EtapeMesure, 2);
+}
+
 TEST_F(FenetreMesure, PastedTableWithABlankFirstCellIsNeverWipedUnasked) {
     // "Quenlor" opens the statistics window; there the user pastes a table whose first
     // cell is blank.

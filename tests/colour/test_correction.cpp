@@ -165,6 +165,13 @@ TEST_F(Correction, LecturesRatees) {
               (QStringList{QStringLiteral("1 / 1\t100\t11"), QStringLiteral("2 / 2\t200\t21"),
                            QStringLiteral("3 / 3\t255\t255"), QStringLiteral("----")}));
     EXPECT_NEAR(Vistrane::Corrige_Canal(1, 227.5), 21 + 234 * 27.5 / 55, 1e-12);
+    // A scanner file of another count is refused from the chart menu: the former curve goes.
+    Fichier_ref(QStringLiteral("un.Scn"), 1, {{100, 100, 100}});
+    script.open(chemin(QStringLiteral("un.Scn")));
+    script.message(Lib_Langue[229] + QStringLiteral("3 , 1)"));
+    tav.MnuChrt_Click(7);
+    tav.CheckCalibre.Value = 1;  // ticked by hand
+    EXPECT_EQ(Clic(Image_unie(60, 60, qRgb(100, 100, 100)), 11, 11), 1);
 }
 
 // A chart measured with the correction on, and no pair in the settings: the program's own

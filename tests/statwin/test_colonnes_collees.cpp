@@ -139,8 +139,9 @@ TEST_F(ColonnesCollees, ParColonnesDesDeuxPressePapiers) {
 TEST_F(ColonnesCollees, UneSeriePlusCourteGardeSaLongueur) {
     QStringList a;  // A = 1 to 25, B = 5 to 22: 18 values
     for (int i = 1; i <= 25; ++i) a << QString::number(i);
+    taper(*activer(3).MText4, QStringLiteral("2"));  // column B, typed before a paste brings it
     FenHisto& f = coller(a.join(QLatin1Char('\t')) + "\r\n" + a.mid(4, 18).join(QLatin1Char('\t')) + "\r\n", 0);
-    fleche_haute(*f.MVScroll1);
+    EXPECT_EQ(s(f.NmColonne->text()), "B");
     f.MOption1(2).click();
     f.MCommand3(6).click();
     EXPECT_TRUE(f.Texte_MText1().contains(QStringLiteral("\r\n18 données\r\n Minimum = 5\r\n"))) << s(f.Texte_MText1());
