@@ -50,6 +50,10 @@ TEST_F(TrianglePolygone, TrianglesDroitObtusEtAplati) {
     EXPECT_EQ(Px(Vue(), 120, 100), Trace1);
     EXPECT_EQ(Px(Vue(), 100, 115), Trace1);
     EXPECT_TRUE(Autour(Vue(), 120, 115, Trace0));
+    // No to another function keeps the triangle's function and mode for the next rows.
+    Prompts::Script non;
+    non.message(QString(), Prompts::No);
+    tav.MnuFonc_Click(2);
 
     // An obtuse angle reads as itself, not its supplement.
     Sommet(3000, 3000);
