@@ -72,6 +72,11 @@ TEST_F(TrianglePolygone, TrianglesDroitObtusEtAplati) {
     EXPECT_EQ(cell(3, 3), "0");
     EXPECT_EQ(NbLignesGrille, 4);
     EXPECT_TRUE(Sortie(Vue(), QStringLiteral("triangles")));
+    // A triangle recorded leaves nothing under way: a picture opens, one Backspace takes its row.
+    Image(800, 600);
+    Touche(8);
+    EXPECT_EQ(cell(3, 1), "");
+    EXPECT_EQ(EtapeMesure, 1);
 }
 
 TEST_F(TrianglePolygone, UnClicDroitNeFinitPasLeTriangle) {
