@@ -306,4 +306,19 @@ TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
     }
 }
 
+// A segment's first click holds its view and its picture: the hand (Ctrl and a drag of 1000
+// units), the open, the paste and the scan are each refused.
+TEST_F(Segments, UnPremierClicGardeSaVueEtSonImage) {
+    Fonction(1);
+    const double origine = OrigineX;
+    Clic(2000, 2000);
+    Touche(17);
+    Glisse(3000, 3000, 2000, 3000);
+    tav.MnuFIC_Click(1);
+    tav.MnuFIC_Click(4);
+    tav.MnuTwain_Click(2);
+    EXPECT_EQ(OrigineX, origine);
+    EXPECT_EQ(tav.lblLabelflashx.Caption, QStringLiteral(" mesure inachevée"));
+}
+
 } // namespace
