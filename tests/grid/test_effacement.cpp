@@ -84,10 +84,9 @@ TEST_F(GrilleTest, UndoOfASpore3DRowMeasuresItsLastValueAgain) {
     EXPECT_EQ(EtapeMesure, 2);
     EXPECT_EQ(cell(1, 2), QString());
     EXPECT_EQ(cell(1, 4), QString());
-    // The width measured again completes the row, with no thickness: Q = 12 / 4.
+    // The width measured again completes the row: Q = 12 / 4.
     Mesure(4);
     EXPECT_EQ(cell(1, 2), QStringLiteral("4,00"));
-    EXPECT_EQ(cell(1, 3), QString());
     EXPECT_EQ(cell(1, 4), QStringLiteral("3,00"));
     EXPECT_EQ(NbLignesGrille, 2);
 }

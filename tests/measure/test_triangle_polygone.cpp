@@ -76,7 +76,6 @@ TEST_F(TrianglePolygone, TrianglesDroitObtusEtAplati) {
     Image(800, 600);
     Touche(8);
     EXPECT_EQ(cell(3, 1), "");
-    EXPECT_EQ(EtapeMesure, 1);
 }
 
 TEST_F(TrianglePolygone, UnClicDroitNeFinitPasLeTriangle) {
