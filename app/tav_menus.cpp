@@ -117,15 +117,18 @@ void Tav::MnuEDit_Click(short index) {
 }
 
 void Tav::MnuFonc_Click(short index) {
+    if (index != 20 && (index < 1 || index > 3)) return;
+    // The question comes before any change, so that No leaves the function, its modes and
+    // its buttons whole; the function already in use is kept without a question.
+    if (NumFonction != index && NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
     ModeTriangle = 0;
     ModePolygone = 0;
     bout(42).Visible = false;
-    if (index >= 1 && index <= 3) {
+    if (index <= 3) {
         MnuFonc(6).Enabled = true;
         MnuFonc(7).Enabled = true;
         Gen::RAZ_boutons_fonction();
         if (NumFonction == index) return;
-        if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
         Gen::Change_fonction();
         ImageRestauree = 0;
         NumFonction = index;
@@ -137,7 +140,6 @@ void Tav::MnuFonc_Click(short index) {
             Vistrane::Init_Couleur();
             return;
         }
-        if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
         MnuFonc(6).Enabled = false;
         MnuFonc(7).Enabled = false;
         NbValeursLigne = 1;
@@ -154,12 +156,13 @@ void Tav::MnuFonc_Click(short index) {
 
 void Tav::Mncp_Click(short index) {
     if (index != 1 && index != 2) return;
+    // As for every function, No leaves the current one and its buttons whole.
+    if (NumFonction != index + 9 && NbLignesGrille >= 2 && !Declarations::Confirme_changement()) return;
     bout(9).BackColor = CouleursBouton::Face;
     bout(10).Enabled = false;
     bout(41).Enabled = false;
     ComptageEnCours = 0;
     if (NumFonction == index + 9) return;
-    if (NbLignesGrille >= 2 && !Declarations::Confirme_changement()) return;
     NumFonction = short(index + 9);
     PGr::Modes_fonction();
     ModeComptage = -1;

@@ -252,6 +252,7 @@ void Inscrit_mesure_grille() {
         switch (NumFonction) {
         case 10: case 13: case 14: case 15: case 16: {
             GrilleRef.setTextMatrix(ligne, 0, entier(ligne));
+            // The row holds the whole item: nothing is left under way.
             EtapeMesure = 1;
             if (NumFonction == 10) {
                 NbLignesGrille += 1;
@@ -276,7 +277,6 @@ void Inscrit_mesure_grille() {
                 Ecrit_valeur(ligne, 1, texte_plein(ValeursLigne[1]));
                 Ecrit_valeur(ligne, 2, texte_plein(ValeursLigne[3]));
                 Ecrit_valeur(ligne, 3, texte_plein(ValeursLigne[2]));
-                EtapeMesure += 1;
             } else {
                 NbLignesGrille += 1;
                 Ecrit_valeur(ligne, 1, texte_plein(ValeursLigne[1]));

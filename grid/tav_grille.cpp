@@ -26,13 +26,24 @@ void Marque_trame_annulee(LigneTrame& t) {
     t.Zoom = 1;
 }
 
-// Undo of a complete row: the row becomes the one being filled again, at its last value.
+// The first value of a complete row's last item, which its undo removes and the next
+// measure gives again: the width of a spore (the thickness of a 3D spore is a choice of
+// the same step), the count of a density. A row that holds one item (a segment, a
+// count, a triangle, a polygon, a colour sample) is undone whole, so that nothing stays
+// under way. A table without a function keeps its values but the last.
+int Premiere_valeur_annulee() {
+    if (NumFonction == 20) return 1;
+    if (NumFonction == 0) return std::max<int>(NbValeursLigne, 1);
+    return std::max<int>(CapacitePoints, 1);
+}
+
+// Undo of a complete row: the row becomes the one being filled again, at its last item.
 void Annule_ligne_complete(int ligne) {
     NbLignesGrille = short(ligne);
     GrilleRef.setRow(ligne);
     LigneTrame& t = Trame(ligne);
     Marque_trame_annulee(t);
-    const int derniere = std::max<int>(NbValeursLigne, 1);
+    const int derniere = Premiere_valeur_annulee();
     for (int c = derniere; c < GrilleRef.Cols(); ++c) GrilleRef.setTextMatrix(ligne, c, QString());
     for (int e = derniere; e < GrilleRef.Cols() && e <= 16; ++e) t.Segments[e] = SegmentTrame();
     // The values still in the row are what the computed columns will use when the last
@@ -56,14 +67,14 @@ void Annule_valeur(int ligne, int etape) {
     if (EtapeMesure == 0) EtapeMesure = 1;
 }
 
-// A cell undone or a row deleted takes the calibration pointing with it when it held it;
-// a row deleted above the pointing moves it up one row.
+// A cell undone (or the cells from it on) or a row deleted takes the calibration pointing
+// with it when it held it; a row deleted above the pointing moves it up one row.
 void Suit_pointage_effacement(int ligne) {
     if (LignePointage == ligne) LignePointage = 0;
     else if (LignePointage > ligne) LignePointage = short(LignePointage - 1);
 }
 void Suit_pointage_annulation(int ligne, int etape) {
-    if (LignePointage == ligne && EtapePointage == etape) LignePointage = 0;
+    if (LignePointage == ligne && EtapePointage >= etape) LignePointage = 0;
 }
 
 } // namespace
@@ -86,7 +97,7 @@ void Tav::EffacE_1() {
     try {
         if (e <= 1) {
             if (n - 1 >= GrilleRef.Rows()) return;
-            Suit_pointage_annulation(n - 1, std::max<int>(NbValeursLigne, 1));
+            Suit_pointage_annulation(n - 1, Premiere_valeur_annulee());
             Annule_ligne_complete(n - 1);
         } else {
             if (n >= GrilleRef.Rows()) return;

@@ -12,13 +12,12 @@
 #include "image/captures.h"
 #include "image/chargeur.h"
 #include "image/etat_image.h"
+#include "image/services_image.h"
 #include "platform/ecriture_image.h"
 #include "platform/prompts.h"
 #include "platform/scanner.h"
 
 namespace {
-
-constexpr long kOrangeClair = 0x80C0FF;
 
 // The first acquisition's file is "ImageTwain.bmp", the next ones "ImageTwain_2.bmp" and
 // on: the first name neither a loader entry nor a file on disk holds, so an earlier
@@ -64,11 +63,7 @@ void Tav::Twain_Selection_Source() {
 void Tav::Twain_Selection_Source_bis() { Twain_Selection_Source(); }
 
 void Tav::Twain_Acquisition() {
-    // The item under way would be finished on the scanned picture, under its number.
-    if (EtapeMesure >= 2) {
-        Flash(kOrangeClair, Lib_Langue[178], 2);
-        return;
-    }
+    if (Gen::Refus_mesure_en_cours()) return;
     // A full loader could not take the picture: nothing is scanned.
     if (ListIMGchar.ListCount() >= Chargeur::Capacite) {
         Signale(Lib_Langue[144] + QStringLiteral(" : %1 images").arg(Chargeur::Capacite));

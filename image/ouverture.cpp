@@ -80,12 +80,15 @@ void Controle_largeur() {
 
 namespace Gen {
 
+bool Refus_mesure_en_cours() {
+    if (EtapeMesure < 2 && !Rappels::Mesure_en_cours()) return false;
+    Tav::instance()->Flash(kOrangeClair, Lib_Langue[178], 2);
+    return true;
+}
+
 void Ouvre_image() {
     Tav& tav = *Tav::instance();
-    if (EtapeMesure >= 2) {
-        tav.Flash(kOrangeClair, Lib_Langue[178], 2);
-        return;
-    }
+    if (Refus_mesure_en_cours()) return;
     QString chemin;
     const short clics = InitFaite;
     try {
@@ -150,11 +153,7 @@ void Ouvre_image() {
 
 void Colle_image_presse_papier() {
     Tav& tav = *Tav::instance();
-    // A pasted picture would take the values of the item under way.
-    if (EtapeMesure >= 2) {
-        tav.Flash(kOrangeClair, Lib_Langue[178], 2);
-        return;
-    }
+    if (Refus_mesure_en_cours()) return;
     const QImage image = PressePapier::image();
     if (image.isNull()) {
         Prompts::msgBox(Lib_Langue[76], Prompts::OkOnly);

@@ -14,6 +14,10 @@ void Affiche_image_liste(short& numero);
 // The stored path when the file exists, else the image folder + its file name (with a
 // message when that is missing too). Also replaces the argument.
 QString Cherche_image(QString& chemin);
+// A new picture (opened, pasted or scanned) waits for the item under way, a value of its
+// row measured or its first point placed: its next points would lie on another picture,
+// in another view. Says so with the flash and returns true when there is one.
+bool Refus_mesure_en_cours();
 // The file menu's "Ouvrir Image": the chosen picture is shown at "Z1" and joins the loader.
 void Ouvre_image();
 // The file menu's paste: the clipboard's picture is shown; it joins no list.

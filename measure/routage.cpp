@@ -144,9 +144,9 @@ void Souris_relachee(short Button, short, float X, float Y) {
     }
     t.StatusBar.Text = Lib_Langue[55];
     if (ModeDeplace) {
-        // A triangle or polygon under way keeps the view its vertices were placed in.
-        const bool surface_en_cours = (ModeTriangle || ModePolygone) && NbSommets > 0;
-        if (!surface_en_cours) Decale_vue(Entier(double(X) - AppuiX), Entier(double(Y) - AppuiY));
+        // An item under way keeps the view its points were placed in, as the zoom buttons,
+        // the thumbnail and the view keys do.
+        if (!MesureBloquee) Decale_vue(Entier(double(X) - AppuiX), Entier(double(Y) - AppuiY));
         return;
     }
     if (t.FraCharte.Visible) return;

@@ -65,12 +65,13 @@ void Tav::Calcul_K_Resolution() {
 
 void Tav::Cyst_Click(short index) {
     if (index < 1 || index > 3) return;
+    const short fonction = short(index + 3);
+    // No to the question leaves the current function and its menus whole.
+    if (NumFonction != fonction && NbLignesGrille > 0 && !Declarations::Confirme_changement()) return;
     MnuFonc(6).Enabled = true;
     MnuFonc(7).Enabled = true;
-    const short fonction = short(index + 3);
     // Choosing the function already in use keeps its grid.
     if (NumFonction == fonction) return;
-    if (NbLignesGrille > 0 && !Declarations::Confirme_changement()) return;
     Gen::Change_fonction();
     Gen::RAZ_boutons_fonction();
     ImageRestauree = 0;

@@ -81,14 +81,13 @@ TEST_F(GrilleTest, UndoOfASpore3DRowMeasuresItsLastValueAgain) {
     Choisit(3);
     Ligne({12, 6});
     Tav::instance()->EffacE_1();
-    EXPECT_EQ(EtapeMesure, 3);
-    EXPECT_EQ(cell(1, 2), QStringLiteral("6,00"));
+    EXPECT_EQ(EtapeMesure, 2);
+    EXPECT_EQ(cell(1, 2), QString());
     EXPECT_EQ(cell(1, 4), QString());
-    // The thickness completes the row: Q = 12 / 6, L / e = 12 / 4.
+    // The width measured again completes the row: Q = 12 / 4.
     Mesure(4);
-    EXPECT_EQ(cell(1, 3), QStringLiteral("4,00"));
-    EXPECT_EQ(cell(1, 4), QStringLiteral("2,00"));
-    EXPECT_EQ(cell(1, 5), QStringLiteral("3,00"));
+    EXPECT_EQ(cell(1, 2), QStringLiteral("4,00"));
+    EXPECT_EQ(cell(1, 4), QStringLiteral("3,00"));
     EXPECT_EQ(NbLignesGrille, 2);
 }
 

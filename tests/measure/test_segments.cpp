@@ -97,6 +97,15 @@ TEST_F(Segments, DeuxClicsValentUnGlisserEtUnClicCourtNeFermeRien) {
         if (simple) Bipoint();
         Fonction(1);
         Clic(1500, 1500);
+        // The first click holds its view and picture: the hand, the open, the paste and the scan wait.
+        Touche(17);
+        Glisse(3000, 3000, 2000, 3000);
+        Touche(17);
+        tav.MnuFIC_Click(1);
+        tav.MnuFIC_Click(4);
+        tav.MnuTwain_Click(2);
+        EXPECT_EQ(OrigineX, 0);
+        EXPECT_EQ(tav.lblLabelflashx.Caption, QStringLiteral(" mesure inachevée"));
         EXPECT_TRUE(TraceSecondPoint);
         Clic(1510, 1510);   // 20 units from the origin: still a click
         EXPECT_TRUE(TraceSecondPoint);

@@ -50,6 +50,10 @@ TEST_F(TrianglePolygone, TrianglesDroitObtusEtAplati) {
     EXPECT_EQ(Px(Vue(), 120, 100), Trace1);
     EXPECT_EQ(Px(Vue(), 100, 115), Trace1);
     EXPECT_TRUE(Autour(Vue(), 120, 115, Trace0));
+    // No to another function keeps the triangle's function and mode for the next rows.
+    Prompts::Script non;
+    non.message(QString(), Prompts::No);
+    tav.MnuFonc_Click(2);
 
     // An obtuse angle reads as itself, not its supplement.
     Sommet(3000, 3000);
@@ -68,6 +72,10 @@ TEST_F(TrianglePolygone, TrianglesDroitObtusEtAplati) {
     EXPECT_EQ(cell(3, 3), "0");
     EXPECT_EQ(NbLignesGrille, 4);
     EXPECT_TRUE(Sortie(Vue(), QStringLiteral("triangles")));
+    // A triangle recorded leaves nothing under way: a picture opens, one Backspace takes its row.
+    Image(800, 600);
+    Touche(8);
+    EXPECT_EQ(cell(3, 1), "");
 }
 
 TEST_F(TrianglePolygone, UnClicDroitNeFinitPasLeTriangle) {
