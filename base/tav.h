@@ -101,7 +101,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Liste, RepDir) /* the pane's folder list: ".." and the subfolders of Path */ \
     X(Liste, ListRep, Liste::Multiple) /* the pane's files or unused images */ \
     X(Controle, repText1) /* the pane's chosen folder or file */ \
-    X(TableauControles, cmdRep) /* the pane's buttons 0 to 2 */ \
+    X(TableauControles, cmdRep, {0, {.Caption = QStringLiteral("Charger")}}, {1, {.Caption = QStringLiteral("Répertoire")}}, {2, {.Caption = QStringLiteral("Fermer")}}) /* the pane's buttons 0 to 2, each use recaptioning them */ \
     X(BoiteImage, PLoupePic, 3000, 3000) /* magnifier */ \
     X(BoiteImage, VignP, 2500, 1875) /* thumbnail */ \
     X(Controle, Text4, .Text = QStringLiteral("1")) /* comment scroll controls: the row being commented */ \

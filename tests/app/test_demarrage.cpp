@@ -90,8 +90,9 @@ TEST_F(Demarrage, ControlesDeDepart) {
         {&tav.FraMC(0), "Groupage Multicouche"}, {&tav.chkMC(1), "Img MC"}, {&tav.BoutMC(0), ">"},
         {&tav.BoutMC(1), "<"}, {&tav.BoutMC(2), ">>"}, {&tav.BoutMC(3), "<<"}, {&tav.BoutMC(4), "OK"},
         {&tav.cmdTest, "test"}, {&tav.Vald(2), "Enregistre"}, {&tav.Vald(3), "Ferme"},
-        {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"}};
-    for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte));
+        {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"},
+        {&tav.cmdRep(0), "Charger"}, {&tav.cmdRep(1), "Répertoire"}, {&tav.cmdRep(2), "Fermer"}};
+    for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
 }
 
 TEST_F(Demarrage, TableVideInitiale) {
