@@ -91,7 +91,9 @@ TEST_F(Demarrage, ControlesDeDepart) {
         {&tav.BoutMC(1), "<"}, {&tav.BoutMC(2), ">>"}, {&tav.BoutMC(3), "<<"}, {&tav.BoutMC(4), "OK"},
         {&tav.cmdTest, "test"}, {&tav.Vald(2), "Enregistre"}, {&tav.Vald(3), "Ferme"},
         {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"},
-        {&tav.cmdRep(0), "Charger"}, {&tav.cmdRep(1), "Répertoire"}, {&tav.cmdRep(2), "Fermer"}};
+        {&tav.cmdRep(0), "Charger"}, {&tav.cmdRep(1), "Répertoire"}, {&tav.cmdRep(2), "Fermer"},
+        {&tav.Optn(1), "Ind. Dim."}, {&tav.Optn(2), "Ind. Res."}, {&tav.Optn(3), "Calibrage / longueur"},
+        {&tav.Optn(4), "Calibrage / graduations"}};
     for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
 }
 
