@@ -73,7 +73,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
     X(TableauControles, CalSrc) /* reference submenu: 1 the annotations also go onto the full-size copy */ \
     X(TableauControles, Vald, {2, {.Caption = QStringLiteral("Enregistre")}}, {3, {.Caption = QStringLiteral("Ferme")}}) /* reference picture's frame */ \
-    X(Controle, Bout_Symb, .Visible = false) /* "µ": writes the micron unit in the entry box */ \
+    X(Controle, Bout_Symb, .Visible = false, .Caption = QStringLiteral("µ")) /* writes the micron unit in the entry box */ \
     X(Controle, Mnfonctions) \
     X(Controle, MnEdit) \
     X(Controle, Mnfichiers) \

@@ -93,7 +93,7 @@ TEST_F(Demarrage, ControlesDeDepart) {
         {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"},
         {&tav.cmdRep(0), "Charger"}, {&tav.cmdRep(1), "Répertoire"}, {&tav.cmdRep(2), "Fermer"},
         {&tav.Optn(1), "Ind. Dim."}, {&tav.Optn(2), "Ind. Res."}, {&tav.Optn(3), "Calibrage / longueur"},
-        {&tav.Optn(4), "Calibrage / graduations"}};
+        {&tav.Optn(4), "Calibrage / graduations"}, {&tav.Bout_Symb, "µ"}};
     for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
 }
 
