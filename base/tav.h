@@ -41,13 +41,13 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, FraFlash) /* flash panel */ \
     X(Controle, lblLabelflashx) /* flash panel's text */ \
     X(TableauControles, MNSav) /* automatic-save menu */ \
-    X(TableauControles, F_Img) /* image-format menu */ \
+    X(TableauControles, F_Img, {2, {.Enabled = false, .Caption = QStringLiteral("GIF")}}, {3, {.Enabled = false, .Caption = QStringLiteral("PNG")}}, {4, {.Enabled = false, .Caption = QStringLiteral("TIFF")}}, {5, {.Enabled = false, .Caption = QStringLiteral("PCX")}}, {6, {.Enabled = false, .Caption = QStringLiteral("TGA")}}) /* image-format menu: 0 BMP, 1 JPG, the others offered but never available */ \
     X(TableauControles, Lrg) /* colour-zone size menu */ \
     X(TableauControles, TgrilleMax) /* grid-size menu */ \
     X(TableauControles, TTrace) /* line-thickness menu */ \
     X(Controle, MnuNuancierOptions) /* colour-chart options menu */ \
     X(Controle, VScroll3) /* colour-sample scroll bar */ \
-    X(TableauControles, Mnusurf) /* surface menu: 2 "Polygone auto", 3 "Polygone ouvert" */ \
+    X(TableauControles, Mnusurf, {1, {.Caption = QStringLiteral("Triangle")}}, {2, {.Caption = QStringLiteral("Polygone auto")}}, {3, {.Caption = QStringLiteral("Polygone ouvert")}}) /* surface menu; the polygon function takes its title from its item */ \
     X(Controle, FraCharte, .Visible = false) /* colour-chart frame: shown while colour mode lasts */ \
     X(TableauControles, MnuFIC) /* file menu */ \
     X(TableauControles, MnuEDit) /* edit menu */ \
@@ -71,7 +71,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, Fdemarrage) \
     X(TableauControles, statdef) \
     X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
-    X(TableauControles, CalSrc) /* reference submenu: 1 the annotations also go onto the full-size copy */ \
+    X(TableauControles, CalSrc, {1, {.Caption = QStringLiteral("active la référence sur image")}}, {2, {.Visible = false, .Caption = QStringLiteral("sto. auto")}}, {3, {.Caption = QStringLiteral("taille trace")}}) /* reference submenu: 1 the annotations also go onto the full-size copy, 3 opens the line widths */ \
     X(TableauControles, Vald, {2, {.Caption = QStringLiteral("Enregistre")}}, {3, {.Caption = QStringLiteral("Ferme")}}) /* reference picture's frame */ \
     X(Controle, Bout_Symb, .Visible = false, .Caption = QStringLiteral("µ")) /* writes the micron unit in the entry box */ \
     X(Controle, Mnfonctions) \
@@ -113,7 +113,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
     X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */ \
     X(Controle, Check3) /* annotations also go onto the full-size copy */ \
-    X(TableauControles, Mndecim) /* decimals menu: 0 "auto", 1 to 3 fixed */ \
+    X(TableauControles, Mndecim, {0, {.Caption = QStringLiteral("auto")}}, {1, {.Caption = QStringLiteral("0")}}, {2, {.Caption = QStringLiteral("1")}}, {3, {.Caption = QStringLiteral("2")}}) /* decimals menu: 0 automatic, 1 to 3 none, one or two decimals */ \
     X(CurseursTBox, TBoxSelStart) /* caret of each text box */ \
     X(CurseursTBox, TBoxSelLength) /* selected length of each text box */ \
     X(Liste, ListCalib) /* the calibration panel's list of saved calibrations */ \
