@@ -88,6 +88,10 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, BoutMC, {0, {.Caption = QStringLiteral(">")}}, {1, {.Caption = QStringLiteral("<")}}, {2, {.Caption = QStringLiteral(">>")}}, {3, {.Caption = QStringLiteral("<<")}}, {4, {.Caption = QStringLiteral("OK")}}) /* multilayer frame's buttons */ \
     X(Controle, cmdTest, .Caption = QStringLiteral("test")) /* acquires, as the scanner menu does */ \
     X(Controle, cmdFlash, .Caption = QStringLiteral("testflash")) /* shows the flash panel */ \
+    X(Controle, cmdAlerte, .Caption = QStringLiteral("Alerte")) /* does nothing */ \
+    X(Controle, Command2, .Caption = QStringLiteral("calcul bernstein")) /* rebuilds the scanner correction */ \
+    X(Controle, Command3, .Caption = QStringLiteral("test2")) /* saves the picture held */ \
+    X(TableauControles, Command4, {0, {.Caption = QStringLiteral("Rappel écran")}}, {1, {.Caption = QStringLiteral("Sauve ecran")}}) /* the view's snapshot: 0 recalled, 1 taken */ \
     X(TableauControles, Label6) /* 1: the scanner file */ \
     X(Controle, cmdStat) \
     X(Controle, cmdChargeMC) \
@@ -109,7 +113,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
     X(short, WindowState, 0) /* 0 normal, 1 minimised, 2 maximised */ \
     X(TableauControles, Bout_dial, {28, {.Caption = QStringLiteral("Valider")}}, {29, {.Caption = QStringLiteral("annuler")}}, {30, {.Caption = QStringLiteral("Raz commentaire")}}) /* comment frame's buttons */ \
-    X(Controle, Check2, .BackColor = 0x8000000F) /* "Poly": lengths measured as chains; red while ticked */ \
+    X(Controle, Check2, .Caption = QStringLiteral("Poly"), .BackColor = 0x8000000F) /* lengths measured as chains; red while ticked */ \
     X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
     X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */ \
     X(Controle, Check3) /* annotations also go onto the full-size copy */ \

@@ -98,7 +98,9 @@ TEST_F(Demarrage, ControlesDeDepart) {
         {&tav.Mndecim(1), "0"}, {&tav.Mndecim(2), "1"}, {&tav.Mndecim(3), "2"},
         {&tav.CalSrc(1), "active la référence sur image"}, {&tav.CalSrc(2), "sto. auto"},
         {&tav.CalSrc(3), "taille trace"}, {&tav.F_Img(2), "GIF"}, {&tav.F_Img(3), "PNG"}, {&tav.F_Img(4), "TIFF"},
-        {&tav.F_Img(5), "PCX"}, {&tav.F_Img(6), "TGA"}};
+        {&tav.F_Img(5), "PCX"}, {&tav.F_Img(6), "TGA"}, {&tav.Check2, "Poly"}, {&tav.cmdAlerte, "Alerte"},
+        {&tav.Command2, "calcul bernstein"}, {&tav.Command3, "test2"}, {&tav.Command4(0), "Rappel écran"},
+        {&tav.Command4(1), "Sauve ecran"}};
     for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
     // The image formats beyond BMP and JPG are offered but cannot be chosen; "sto. auto" is hidden.
     for (short i = 2; i <= 6; ++i) EXPECT_FALSE(tav.F_Img(i).Enabled) << i;
