@@ -102,8 +102,7 @@ TEST_F(Demarrage, ControlesDeDepart) {
         {&tav.Command2, "calcul bernstein"}, {&tav.Command3, "test2"}, {&tav.Command4(0), "Rappel écran"},
         {&tav.Command4(1), "Sauve ecran"}};
     for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
-    // The image formats beyond BMP and JPG are offered but cannot be chosen; "sto. auto" is hidden.
-    for (short i = 2; i <= 6; ++i) EXPECT_FALSE(tav.F_Img(i).Enabled) << i;
+    for (short i = 2; i <= 6; ++i) EXPECT_FALSE(tav.F_Img(i).Enabled) << i;  // offered, never available
     EXPECT_FALSE(tav.CalSrc(2).Visible);
 }
 

@@ -23,11 +23,11 @@ class Reinitialisation : public EtatPropre {};
 std::string s(const QStringList& l) { return l.join('\n').toStdString(); }
 
 // Every hook of base/rappels.h in its order there, with the type of the procedure it holds.
-#define RAPPELS(X)                                                                                             \
-    X(Dispose_zone_image) X(Position_panneau) X(appel_img_listchar) X(Cherche_image) X(Affiche_vue) X(Retrace) \
-    X(PasCalibr) X(Restaure_image) X(RAZ_etats_trace) X(Mesure_en_cours) X(Pixels_en_microns)                  \
-    X(Distance_points) X(Clic_Mesure) X(Croix_Image) X(Zone_statistiques) X(Nom_trace_statistiques)            \
-    X(Init_Couleur) X(Ecrit_nuancier_scanner) X(Mesure_Zone)
+#define RAPPELS(X)                                                                                              \
+    X(Dispose_zone_image) X(Position_panneau) X(appel_img_listchar) X(Cherche_image) X(Affiche_vue) X(Retrace)  \
+    X(PasCalibr) X(Restaure_image) X(RAZ_etats_trace) X(Mesure_en_cours) X(Pixels_en_microns) X(Distance_points) \
+    X(Clic_Mesure) X(Croix_Image) X(Zone_statistiques) X(Nom_trace_statistiques) X(Init_Couleur)                 \
+    X(Ecrit_nuancier_scanner) X(Mesure_Zone)
 #define TYPE_RAPPEL(nom) {#nom, Rappels::nom.target_type().name()},
 #define NOM_RAPPEL(nom) QStringLiteral(#nom),
 using TypesRappels = std::vector<std::pair<std::string, std::string>>;
@@ -95,7 +95,6 @@ TEST_F(Reinitialisation, EveryHookIsInstalledAtStartUpAndStaysInPlace) {
     QStringList declares;
     for (const auto& m : declaration.globalMatch(QString::fromUtf8(entete.readAll()))) declares << m.captured(1);
     EXPECT_EQ(s(declares), s({RAPPELS(NOM_RAPPEL)}));
-
     const TypesRappels installes = {RAPPELS(TYPE_RAPPEL)};
     for (size_t i = 0; i < installes.size(); ++i)
         EXPECT_NE(installes[i].second, kDefauts[i].second) << installes[i].first << " left to its default";

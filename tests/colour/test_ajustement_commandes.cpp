@@ -84,8 +84,7 @@ TEST_F(CommandesAjustement, DetailsDuNuancier) {
     EXPECT_EQ(aj.Text2.Text, avant);
 }
 
-// The details listed with the window hidden: listing them loads it, and the load names
-// the chart the settings gave.
+// The details listed with the window hidden load it; the load names the chart the settings gave.
 TEST_F(CommandesAjustement, DetailsFenetreCachee) {
     const QString c = Copie(QStringLiteral("details12.Nua"));
     Parametres({QStringLiteral("REFNUANCIER= ") + c});
