@@ -26,11 +26,6 @@ namespace {
 constexpr int kEssaisDoc = 5;
 constexpr double kAttenteDoc = 0.5;  // seconds between two tries
 
-// Opens a document of the program's folder when it is there; says so when it is not.
-void Ouvre_document(const QString& chemin) {
-    if (Gen::Fichier_existe(chemin, QString(), 1)) ShellOpen::open(chemin);
-}
-
 QString Document(const QString& prefixe) {
     return Gen::Chemin_programme(prefixe + CodeLangue + QStringLiteral(".pdf"));
 }
@@ -125,7 +120,7 @@ void Aide_calibrage() {
 
 } // namespace Gen
 
-void Tav::AFF_Aide_pdf() { Ouvre_document(Document(QStringLiteral("Tavl2_"))); }
+void Tav::AFF_Aide_pdf() { Gen::Ouvre_aide_pdf(); }
 
 void Tav::Mnuaide_Click(short index) {
     switch (index) {

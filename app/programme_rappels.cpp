@@ -2,7 +2,6 @@
 
 #include "app/bgr.h"
 #include "base/rappels.h"
-#include "base/tav.h"
 
 #include "colour/services_couleur.h"
 #include "image/services_image.h"
@@ -12,10 +11,6 @@
 void Installe_rappels() {
     Rappels::Dispose_zone_image = &BGr::Dispose_zone_image;
     Rappels::Position_panneau = &BGr::Position_panneau;
-    Rappels::TgrilleMax_Click = [](short index) { Tav::instance()->TgrilleMax_Click(index); };
-    Rappels::PopOrg_Click = [](short index) { Tav::instance()->PopOrg_Click(index); };
-    Rappels::PopExt_Click = [](short index) { Tav::instance()->PopExt_Click(index); };
-    Rappels::AFF_Aide_pdf = [] { Tav::instance()->AFF_Aide_pdf(); };
     Image::Installe_rappels();
     Mesure::Installe_rappels();
     Couleur::Installe_rappels();

@@ -15,6 +15,7 @@
 #include "colour/etat_couleur.h"
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
+#include "grid/taille_grille.h"
 #include "base/grilles.h"
 #include "image/annotations.h"
 #include "image/etat_image.h"
@@ -57,15 +58,4 @@ void Tav::Form_Unload(short& Cancel) {
     Programme::Terminer(0);
 }
 
-void Tav::TgrilleMax_Click(short index) {
-    if (index < 0 || index > 2) return;
-    // A smaller grid would cut off measured rows: refuse rather than lose them.
-    if (NbLignesGrille > (64 << index)) {
-        Prompts::msgBox(Lib_Langue[185], Prompts::OkOnly | Prompts::IconExclamation);
-        return;
-    }
-    for (int i = 0; i <= 2; ++i) TgrilleMax(i).Checked = false;
-    TgrilleMax(index).Checked = true;
-    TailleGrille = short(64 << index);
-    GrilleRef.setRows(TailleGrille + 1);
-}
+void Tav::TgrilleMax_Click(short index) { Gen::Taille_grille_max(index); }

@@ -23,6 +23,7 @@
 #include "image/etat_image.h"
 #include "image/services_image.h"
 #include "measure/etat_mesure.h"
+#include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
 #include "base/etat_partage.h"
@@ -202,18 +203,9 @@ void Tav::Bascule_Comptage(short mode) {
     TBox(6).Text = QStringLiteral("0");
 }
 
-void Tav::PopOrg_Click(short index) {
-    if (index == 1 || index == 4) {
-        ChoixPopSegment = -1;
-    } else if (index == 5) {
-        PGr::Restaure_image();
-        PGr::RAZ_etats_trace();
-    }
-}
+void Tav::PopOrg_Click(short index) { Mesure::Choix_PopEtalon(index); }
 
-void Tav::PopExt_Click(short index) {
-    if (index == 2) EtapeMesure = short(EtapeMesure + 1);
-}
+void Tav::PopExt_Click(short index) { Mesure::Choix_pop3D(index); }
 
 void Tav::Czoom_Click(short index) {
     if (index < 0 || index > 3) return;

@@ -11,6 +11,7 @@
 #include "base/messages.h"
 #include "base/vb.h"
 #include "platform/prompts.h"
+#include "platform/shell_open.h"
 #include "platform/waits.h"
 
 namespace Gen {
@@ -49,6 +50,11 @@ void Prepare_doc_pdf() {
     const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     const QString doc = temp + "/Doc_fr.pdf";  // where the help menu copies the document
     if (QFileInfo(doc).isFile()) DocPdfPrete = -1;
+}
+
+void Ouvre_aide_pdf() {
+    const QString chemin = Chemin_programme(QStringLiteral("Tavl2_") + CodeLangue + QStringLiteral(".pdf"));
+    if (Fichier_existe(chemin, QString(), 1)) ShellOpen::open(chemin);
 }
 
 QString Chemin_donnees(const QString& name) {

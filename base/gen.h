@@ -31,6 +31,9 @@ void Pause(double seconds);
 QString Dir_sur(const QString& pattern);
 // Makes the help document copied to the temporary folder ready, setting DocPdfPrete.
 void Prepare_doc_pdf();
+// Opens the help document of the language in use with the desktop's viewer; tells the
+// user when the program's folder has none.
+void Ouvre_aide_pdf();
 
 // A bare file name of the program's ("TrameSav.trm") resolved against the data folder.
 QString Chemin_donnees(const QString& name);

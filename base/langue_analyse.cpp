@@ -25,8 +25,8 @@ const Legendes kMntool = {{1, "copie écran"}, {2, "Illustrer"}, {3, "Groupage M
                           {5, "Quenlor"}, {6, "caliibr => groupe MC"}, {7, ""}, {8, ""}, {9, ""},
                           {10, "commenter la grille"}, {11, ""}, {12, ""}};
 const Legendes kCheck = {{1, "chkdispo"}, {2, "AutoRetrace"}, {3, "Calc..stat."}, {4, "ignorer au démarrage"}};
-const Legendes kOptn = {{1, "Ind. Res."}, {2, "Ind. Dim."}, {3, nullptr}, {4, nullptr}, {5, "Palmer"},
-                        {6, "Bipoint"}};
+const Legendes kOptn = {{1, "Ind. Dim."}, {2, "Ind. Res."}, {3, "Calibrage / longueur"},
+                        {4, "Calibrage / graduations"}, {5, "Palmer"}, {6, "Bipoint"}};
 // Labels carry values (zoom, calibration, prompts): the layout gives them no caption.
 const Legendes kLabel = {{0, nullptr}, {1, nullptr}, {2, nullptr}, {3, nullptr}, {4, nullptr},
                          {5, nullptr}, {6, nullptr}, {7, nullptr}, {8, nullptr}, {9, nullptr},

@@ -15,13 +15,6 @@ namespace Rappels {
 inline std::function<void(short)> Dispose_zone_image = [](short) {};
 // Places the control panel at its position around the view.
 inline std::function<void()> Position_panneau = [] {};
-// The grid-size menu's item (0 to 2: 63, 127, 255 rows) chosen.
-inline std::function<void(short)> TgrilleMax_Click = [](short) {};
-// An item of the segment pop-up menu (1 to 5) and of the width/thickness one (1, 2) chosen.
-inline std::function<void(short)> PopOrg_Click = [](short) {};
-inline std::function<void(short)> PopExt_Click = [](short) {};
-// Opens the help document.
-inline std::function<void()> AFF_Aide_pdf = [] {};
 
 // --- image handling
 // Adds a file to the image list and shows it.
@@ -58,9 +51,5 @@ inline std::function<void()> Ecrit_nuancier_scanner = [] {};
 // A press on the picture while the chart frame is shown: the full-size picture of the view
 // and the point in view units.
 inline std::function<void(const QImage&, double, long)> Mesure_Zone = [](const QImage&, double, long) {};
-// The adjustment window: opened by the measuring window's "Ajuster", and its chart details
-// listed without showing it.
-inline std::function<void()> Ouvre_Ajustement = [] {};
-inline std::function<void()> Details_nuancier = [] {};
 
 } // namespace Rappels

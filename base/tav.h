@@ -41,13 +41,13 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, FraFlash) /* flash panel */ \
     X(Controle, lblLabelflashx) /* flash panel's text */ \
     X(TableauControles, MNSav) /* automatic-save menu */ \
-    X(TableauControles, F_Img) /* image-format menu */ \
+    X(TableauControles, F_Img, {2, {.Enabled = false, .Caption = QStringLiteral("GIF")}}, {3, {.Enabled = false, .Caption = QStringLiteral("PNG")}}, {4, {.Enabled = false, .Caption = QStringLiteral("TIFF")}}, {5, {.Enabled = false, .Caption = QStringLiteral("PCX")}}, {6, {.Enabled = false, .Caption = QStringLiteral("TGA")}}) /* image-format menu: 0 BMP, 1 JPG, the others offered but never available */ \
     X(TableauControles, Lrg) /* colour-zone size menu */ \
     X(TableauControles, TgrilleMax) /* grid-size menu */ \
     X(TableauControles, TTrace) /* line-thickness menu */ \
     X(Controle, MnuNuancierOptions) /* colour-chart options menu */ \
     X(Controle, VScroll3) /* colour-sample scroll bar */ \
-    X(TableauControles, Mnusurf) /* surface menu: 2 "Polygone auto", 3 "Polygone ouvert" */ \
+    X(TableauControles, Mnusurf, {1, {.Caption = QStringLiteral("Triangle")}}, {2, {.Caption = QStringLiteral("Polygone auto")}}, {3, {.Caption = QStringLiteral("Polygone ouvert")}}) /* surface menu; the polygon function takes its title from its item */ \
     X(Controle, FraCharte, .Visible = false) /* colour-chart frame: shown while colour mode lasts */ \
     X(TableauControles, MnuFIC) /* file menu */ \
     X(TableauControles, MnuEDit) /* edit menu */ \
@@ -71,9 +71,9 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, Fdemarrage) \
     X(TableauControles, statdef) \
     X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
-    X(TableauControles, CalSrc) /* reference submenu: 1 the annotations also go onto the full-size copy */ \
+    X(TableauControles, CalSrc, {1, {.Caption = QStringLiteral("active la référence sur image")}}, {2, {.Visible = false, .Caption = QStringLiteral("sto. auto")}}, {3, {.Caption = QStringLiteral("taille trace")}}) /* reference submenu: 1 the annotations also go onto the full-size copy, 3 opens the line widths */ \
     X(TableauControles, Vald, {2, {.Caption = QStringLiteral("Enregistre")}}, {3, {.Caption = QStringLiteral("Ferme")}}) /* reference picture's frame */ \
-    X(Controle, Bout_Symb, .Visible = false) /* "µ": writes the micron unit in the entry box */ \
+    X(Controle, Bout_Symb, .Visible = false, .Caption = QStringLiteral("µ")) /* writes the micron unit in the entry box */ \
     X(Controle, Mnfonctions) \
     X(Controle, MnEdit) \
     X(Controle, Mnfichiers) \
@@ -88,6 +88,10 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, BoutMC, {0, {.Caption = QStringLiteral(">")}}, {1, {.Caption = QStringLiteral("<")}}, {2, {.Caption = QStringLiteral(">>")}}, {3, {.Caption = QStringLiteral("<<")}}, {4, {.Caption = QStringLiteral("OK")}}) /* multilayer frame's buttons */ \
     X(Controle, cmdTest, .Caption = QStringLiteral("test")) /* acquires, as the scanner menu does */ \
     X(Controle, cmdFlash, .Caption = QStringLiteral("testflash")) /* shows the flash panel */ \
+    X(Controle, cmdAlerte, .Caption = QStringLiteral("Alerte")) /* does nothing */ \
+    X(Controle, Command2, .Caption = QStringLiteral("calcul bernstein")) /* rebuilds the scanner correction */ \
+    X(Controle, Command3, .Caption = QStringLiteral("test2")) /* saves the picture held */ \
+    X(TableauControles, Command4, {0, {.Caption = QStringLiteral("Rappel écran")}}, {1, {.Caption = QStringLiteral("Sauve ecran")}}) /* the view's snapshot: 0 recalled, 1 taken */ \
     X(TableauControles, Label6) /* 1: the scanner file */ \
     X(Controle, cmdStat) \
     X(Controle, cmdChargeMC) \
@@ -101,7 +105,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Liste, RepDir) /* the pane's folder list: ".." and the subfolders of Path */ \
     X(Liste, ListRep, Liste::Multiple) /* the pane's files or unused images */ \
     X(Controle, repText1) /* the pane's chosen folder or file */ \
-    X(TableauControles, cmdRep) /* the pane's buttons 0 to 2 */ \
+    X(TableauControles, cmdRep, {0, {.Caption = QStringLiteral("Charger")}}, {1, {.Caption = QStringLiteral("Répertoire")}}, {2, {.Caption = QStringLiteral("Fermer")}}) /* the pane's buttons 0 to 2, each use recaptioning them */ \
     X(BoiteImage, PLoupePic, 3000, 3000) /* magnifier */ \
     X(BoiteImage, VignP, 2500, 1875) /* thumbnail */ \
     X(Controle, Text4, .Text = QStringLiteral("1")) /* comment scroll controls: the row being commented */ \
@@ -109,11 +113,11 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, Fenetre, .Width = 13035, .Height = 9600, .ScaleWidth = 12915, .ScaleHeight = 8600) /* the window: Width, Height outside, ScaleWidth, ScaleHeight inside (twips) */ \
     X(short, WindowState, 0) /* 0 normal, 1 minimised, 2 maximised */ \
     X(TableauControles, Bout_dial, {28, {.Caption = QStringLiteral("Valider")}}, {29, {.Caption = QStringLiteral("annuler")}}, {30, {.Caption = QStringLiteral("Raz commentaire")}}) /* comment frame's buttons */ \
-    X(Controle, Check2, .BackColor = 0x8000000F) /* "Poly": lengths measured as chains; red while ticked */ \
+    X(Controle, Check2, .Caption = QStringLiteral("Poly"), .BackColor = 0x8000000F) /* lengths measured as chains; red while ticked */ \
     X(Controle, Affmesure) /* "insère dim": the length along the segment instead of the row number */ \
     X(short, Souris, 0) /* the view's mouse pointer saved while the hand pointer shows */ \
     X(Controle, Check3) /* annotations also go onto the full-size copy */ \
-    X(TableauControles, Mndecim) /* decimals menu: 0 "auto", 1 to 3 fixed */ \
+    X(TableauControles, Mndecim, {0, {.Caption = QStringLiteral("auto")}}, {1, {.Caption = QStringLiteral("0")}}, {2, {.Caption = QStringLiteral("1")}}, {3, {.Caption = QStringLiteral("2")}}) /* decimals menu: 0 automatic, 1 to 3 none, one or two decimals */ \
     X(CurseursTBox, TBoxSelStart) /* caret of each text box */ \
     X(CurseursTBox, TBoxSelLength) /* selected length of each text box */ \
     X(Liste, ListCalib) /* the calibration panel's list of saved calibrations */ \

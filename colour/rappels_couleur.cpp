@@ -1,5 +1,4 @@
 #include "base/rappels.h"
-#include "colour/ajustement.h"
 #include "colour/fichiers_couleur.h"
 #include "colour/services_couleur.h"
 #include "colour/zone.h"
@@ -10,8 +9,6 @@ void Installe_rappels() {
     Rappels::Init_Couleur = &Vistrane::Init_Couleur;
     Rappels::Ecrit_nuancier_scanner = &BGr::Ecrit_nuancier_scanner;
     Rappels::Mesure_Zone = &Vistrane::Mesure_Zone;
-    Rappels::Ouvre_Ajustement = &Ajustement::Ouvre;
-    Rappels::Details_nuancier = [] { Ajustement::instance()->Comm_nuancier_Click(); };
 }
 
 } // namespace Couleur

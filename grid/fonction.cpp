@@ -152,9 +152,7 @@ void Entetes_grille_fonction(short code) {
         if (code == 16) {
             Tav& tav = *Tav::instance();
             const int item = PolygoneCercles == -1 ? 2 : 3;
-            const QString legende = tav.Mnusurf(item).Caption;
-            NomFonction = !legende.isEmpty() ? legende
-                        : item == 2 ? QStringLiteral("Polygone auto") : QStringLiteral("Polygone ouvert");
+            NomFonction = tav.Mnusurf(item).Caption;
         }
     }
     Mstat::Recopie_Grille(0);

@@ -11,7 +11,6 @@
 #include "base/etat_programme.h"
 #include "base/gen.h"
 #include "base/messages.h"
-#include "base/rappels.h"
 #include "base/tav.h"
 #include "base/vb.h"
 #include "grid/effacement.h"
@@ -20,6 +19,7 @@
 #include "grid/import_csv_analyse.h"
 #include "base/grilles.h"
 #include "grid/lecture_commune.h"
+#include "grid/taille_grille.h"
 #include "base/etat_partage.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
@@ -48,7 +48,7 @@ void Taille_pour(int lignes) {
     for (short i = 0; i <= 2; ++i) {
         const int taille = 64 << i;
         if (taille - 1 >= lignes) {
-            if (taille > TailleGrille) Rappels::TgrilleMax_Click(i);
+            if (taille > TailleGrille) Gen::Taille_grille_max(i);
             break;
         }
     }

@@ -45,6 +45,20 @@ QString Source(QString& raison) {
 
 void Signale(const QString& texte) { Prompts::msgBox(texte, Prompts::OkOnly | Prompts::IconExclamation); }
 
+// One picture from the source; a null one when there is none, the user told why unless
+// the scan was cancelled.
+QImage Acquiert() {
+    QString raison;
+    const QString source = Source(raison);
+    if (source.isEmpty()) {
+        Signale(raison);
+        return QImage();
+    }
+    const Scanner::Resultat r = Scanner::acquerir(source, Scanner::Mode::Couleur);
+    if (!r.annule && !r.reussi()) Signale(r.erreur.isEmpty() ? QStringLiteral("the acquisition failed") : r.erreur);
+    return r.annule ? QImage() : r.image;
+}
+
 } // namespace
 
 void Tav::Twain_Selection_Source() {
@@ -69,25 +83,21 @@ void Tav::Twain_Acquisition() {
         Signale(Lib_Langue[144] + QStringLiteral(" : %1 images").arg(Chargeur::Capacite));
         return;
     }
-    QString raison;
-    const QString source = Source(raison);
-    if (source.isEmpty()) {
-        Signale(raison);
-        return;
-    }
-    const Scanner::Resultat r = Scanner::acquerir(source, Scanner::Mode::Couleur);
-    // A cancelled scan changes nothing, and says nothing.
-    if (r.annule) return;
-    if (!r.reussi()) {
-        Signale(r.erreur.isEmpty() ? QStringLiteral("the acquisition failed") : r.erreur);
-        return;
-    }
+    // A failed or cancelled scan changes nothing.
+    const QImage image = Acquiert();
+    if (image.isNull()) return;
     const QString chemin = Fichier_acquisition();
-    if (!EcritureImage::bmp(r.image, chemin, &raison)) {
+    QString raison;
+    if (!EcritureImage::bmp(image, chemin, &raison)) {
         Gen::Signale_echec_ecriture(chemin, raison);
         return;
     }
     AjouteImageTwain(chemin);
+}
+
+void frmCopieEcran::Acquiert_Twain() {
+    const QImage image = Acquiert();
+    if (!image.isNull()) Picture1.Charge_picture(image);
 }
 
 void Tav::Twain_Sauve_Image() { Gen::Sauve_image_twain(1); }

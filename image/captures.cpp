@@ -8,6 +8,7 @@
 #include "base/etat_demarrage.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
+#include "base/etat_struct.h"
 #include "base/gen.h"
 #include "base/messages.h"
 #include "base/rappels.h"
@@ -16,6 +17,21 @@
 #include "platform/ecriture_image.h"
 #include "platform/prompts.h"
 #include "platform/waits.h"
+
+frmCopieEcran* frmCopieEcran::instance() {
+    static frmCopieEcran* forme = new frmCopieEcran;
+    return forme;
+}
+
+void frmCopieEcran::Ferme() { *this = frmCopieEcran(); }
+
+namespace {
+// The form is part of the program's reset: unloaded.
+const bool enregistre =
+    Etat::enregistrer({"frmCopieEcran", [] { frmCopieEcran::instance()->Ferme(); },
+                       [](Etat::Visiteur& v) { v.champ("Picture1", frmCopieEcran::instance()->Picture1); },
+                       [] { return frmCopieEcran::instance()->au_depart(); }});
+} // namespace
 
 namespace Gen {
 

@@ -3,6 +3,28 @@
 // the screen or of a window's work area, each under a name chosen in a save dialog.
 #include <QString>
 
+#include "platform/surface_boite.h"
+
+// The screen-copy form, never shown: a picture box. The copies of the screen take the screen
+// themselves, and nothing calls its two procedures.
+class frmCopieEcran {
+public:
+    // The single instance, loaded on first use.
+    static frmCopieEcran* instance();
+    // Acquires one picture from the scanner's source into Picture1; a failure or a cancel
+    // leaves Picture1 as it was.
+    void Acquiert_Twain();
+    // Unloads the form: its picture is dropped.
+    void Ferme();
+
+    BoiteImage Picture1;
+    bool operator==(const frmCopieEcran&) const = default;
+    bool au_depart() const { return *this == frmCopieEcran(); }
+
+private:
+    frmCopieEcran() = default;
+};
+
 namespace Gen {
 
 // The save dialog of these pictures: `nom` without extension, `ext` without the dot,

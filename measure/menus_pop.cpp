@@ -1,9 +1,9 @@
-// The pop-up menus of a right-button end of a segment: the item chosen goes to the
-// window's menu handlers, which the shell installs as hooks.
+// The pop-up menus of a right-button end of a segment and what their items do.
 #include <vector>
 
-#include "base/rappels.h"
+#include "base/etat_partage.h"
 #include "measure/outils_mesure.h"
+#include "measure/services_mesure.h"
 #include "platform/prompts.h"
 
 namespace Mesure {
@@ -24,13 +24,26 @@ std::vector<Prompts::MenuItem> Elements(TableauControles& menu, int dernier) {
 void Menu_PopEtalon() {
     Tav& t = tav();
     if (const auto choix = Prompts::popupMenu(QStringLiteral("PopEtalon"), Elements(t.PopOrg, 5)))
-        Rappels::PopOrg_Click(short(*choix));
+        Choix_PopEtalon(short(*choix));
 }
 
 void Menu_pop3D() {
     Tav& t = tav();
     if (const auto choix = Prompts::popupMenu(QStringLiteral("pop3D"), Elements(t.PopExt, 2)))
-        Rappels::PopExt_Click(short(*choix));
+        Choix_pop3D(short(*choix));
+}
+
+void Choix_PopEtalon(short index) {
+    if (index == 1 || index == 4) {
+        ChoixPopSegment = -1;
+    } else if (index == 5) {
+        PGr::Restaure_image();
+        PGr::RAZ_etats_trace();
+    }
+}
+
+void Choix_pop3D(short index) {
+    if (index == 2) EtapeMesure = short(EtapeMesure + 1);
 }
 
 } // namespace Mesure

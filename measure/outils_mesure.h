@@ -39,9 +39,12 @@ void Stocke_segment(int e, int ax, int ay, double bx, double by, bool tronque = 
 // The value goes to the grid, and the item's drawing flags are cleared.
 void Enregistre_segment();
 
-// The pop-up menus of a right-button end: they act through the window's own item handlers.
+// The pop-up menus of a right-button end, and what their items do: the segment's (1 to 5)
+// and the width/thickness one's (1, 2).
 void Menu_PopEtalon();
 void Menu_pop3D();
+void Choix_PopEtalon(short index);
+void Choix_pop3D(short index);
 
 // The row number printed at the view's current position, with the blank a positive
 // number takes in place of its sign.

@@ -1,5 +1,5 @@
 // The statistics window's menus, its example data and its screen-copy buttons.
-#include "base/rappels.h"
+#include "base/gen.h"
 #include "image/services_image.h"
 #include "statwin/fenhisto.h"
 
@@ -104,7 +104,7 @@ void FenHisto::Mnstat6_Click(short index) {
         Exemple();
         break;
     case 6:
-        Rappels::AFF_Aide_pdf();
+        Gen::Ouvre_aide_pdf();
         break;
     default:
         break;

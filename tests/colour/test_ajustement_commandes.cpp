@@ -6,7 +6,6 @@
 #include <QFile>
 
 #include "base/messages.h"
-#include "base/rappels.h"
 #include "colour/etat_couleur.h"
 #include "platform/bip.h"
 #include "platform/pressepapier.h"
@@ -85,15 +84,14 @@ TEST_F(CommandesAjustement, DetailsDuNuancier) {
     EXPECT_EQ(aj.Text2.Text, avant);
 }
 
-// The command bar lists the details with the window hidden: using it loads it, and the
-// load names the chart the settings gave.
+// The details listed with the window hidden load it; the load names the chart the settings gave.
 TEST_F(CommandesAjustement, DetailsFenetreCachee) {
     const QString c = Copie(QStringLiteral("details12.Nua"));
     Parametres({QStringLiteral("REFNUANCIER= ") + c});
     Mode_couleur();
     ASSERT_EQ(NuancierOK, -1);
     ASSERT_FALSE(aj.Charge);
-    Rappels::Details_nuancier();
+    aj.Comm_nuancier_Click();
     EXPECT_TRUE(aj.Charge);
     EXPECT_FALSE(aj.Fenetre.Visible);
     EXPECT_EQ(aj.Label8.Caption, QStringLiteral("Nuancier : details12.Nua"));

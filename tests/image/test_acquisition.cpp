@@ -9,6 +9,7 @@
 #include "base/messages.h"
 #include "grid/etat_grille.h"
 #include "grid/enregistrement.h"
+#include "image/captures.h"
 #include "image/etat_image.h"
 #include "platform/prompts.h"
 #include "platform/scanner.h"
@@ -167,6 +168,18 @@ TEST_F(Acquisition, AScanNeverOverwritesAnEarlierFileNorComesMidItem) {
     EXPECT_EQ(tav.lblLabelflashx.Caption, Lib_Langue[178]);
     EXPECT_EQ(scanner.demandes.size(), 2);
     EXPECT_EQ(ListIMGchar.ListCount(), 1);
+}
+
+// The screen-copy form acquires into its own picture box; closing the form drops it.
+TEST_F(Acquisition, ScreenCopyFormHoldsItsPictureUntilClosed) {
+    Scanner::Simule scanner;
+    scanner.liste = {{QStringLiteral("a:1"), QStringLiteral("A")}};
+    scanner.resultats.push_back({Quadrants(6, 4), false, QString()});
+    frmCopieEcran& forme = *frmCopieEcran::instance();
+    forme.Acquiert_Twain();
+    EXPECT_EQ(Px(forme.Picture1.Image(), 0, 0), Rouge);
+    forme.Ferme();
+    EXPECT_EQ(forme.Picture1.Image().size(), QSize(1, 1));  // the empty box of a fresh load
 }
 
 } // namespace
