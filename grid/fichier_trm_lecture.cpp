@@ -93,8 +93,7 @@ void Lit_trame(const QString& chemin, short& statut) {
             for (const Trm::Commentaire& c : e.commentaires) Ecrit_cellule(c.rang, GrilleRef.Cols() - 1, c.texte);
             break;
         case Trm::Cle::Lignes: {
-            const bool recalcule = NumFonction != 0 && NumFonction != 20 &&
-                                   Declarations::NombreColonnes(NumFonction) > 0;
+            const bool recalcule = NumFonction != 0 && Declarations::NombreColonnes(NumFonction) > 0;
             for (const Trm::LigneLue& l : e.lignes)
                 if (!Trm::Etape_ligne(l, recalcule, suite) && (premiereFaute == 0 || l.ligne < premiereFaute))
                     premiereFaute = l.ligne;

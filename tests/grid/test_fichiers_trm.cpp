@@ -121,7 +121,7 @@ TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
         {"fonction15.trm", 15, 256, {{"60000", "1200", "90", "1", ""}}},
         {"fonction15_ancien.trm", 15, 256, {{"", "", "", "1", ""}}},
         {"fonction16.trm", 16, 256, {{"12", "14", "1,71", "1,17", "1", "contour fermé"}}},
-        // A colour row's values are not lengths: the file keeps its points, not its colours.
+        // A colour file written before colour rows kept their values: its rows show none.
         {"fonction20.trm", 20, 256, {{"", "", "", "", "", "", "", "1", "lame jaune"}}},
     };
     for (const Cas& c : cas) {
