@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <random>
 
 #include "app/etat.h"
 #include "base/etat_demarrage.h"
@@ -10,12 +11,15 @@
 #include "base/messages.h"
 #include "base/tav.h"
 #include "grid/etat_grille.h"
+#include "grid/commentaires.h"
 #include "grid/fichier_trm.h"
+#include "grid/import_csv.h"
 #include "base/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "platform/waits.h"
 #include "tests/common/fixture.h"
 #include "tests/grid/aide_fichiers.h"
 #include "base/etat_partage.h"
@@ -494,4 +498,27 @@ TEST_F(FichierTrm, ImagesNamedByRowsKeepTheirCalibration) {
     Recommence();
     Lit(copie);
     EXPECT_EQ(Ligne(2), ligne2);
+}
+
+// Every function's report, its comment line drawn at random from pieces of the report's
+// own lines, imports the rows it lists, cell for cell.
+TEST_F(FichierTrm, EveryFunctionsReportImportsItsOwnList) {
+    const char* const morceaux[] = {"LISTE =", "LISTE=", "2 mesures", " du 3/10", "Fonction : mesure Spore 3D", ";"};
+    std::mt19937 alea(35);
+    Waits::FakeClock horloge;
+    for (const QString& nom : QDir(Donnees(QString())).entryList({QStringLiteral("*.trm")})) {
+        Recommence();
+        Prompts::Script s;
+        if (nom.contains(QStringLiteral("20"))) s.message(QStringLiteral("étalon")).message(QStringLiteral("étalon"));
+        Lit(Golden(nom));
+        const QList<QStringList> avant = Grille_remplie();
+        Gen::Ouvre_commentaire_grille();
+        for (int k = 0; k < 3; ++k) Tav::instance()->TBox(3).Text += QString::fromUtf8(morceaux[alea() % 6]);
+        const QString rapport = chemin(nom + QStringLiteral(".csv"));
+        s.save(rapport);
+        Tav::instance()->Bout_dial_Click(28);
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(rapport);
+        Gen::Charge_csv();
+        EXPECT_EQ(Grille_remplie(), avant) << nom.toStdString();
+    }
 }
