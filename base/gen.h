@@ -25,6 +25,14 @@ bool Nombre_lu(const QString& text, double& value);
 bool Entier_lu(const QString& text, double min, double max, long long& value);
 // 1-based position of the first occurrence of a character, 0 when absent.
 short Position_caractere(const QString& text, const QString& character);
+// A calibration coefficient, in microns per image pixel, as the program takes one from
+// the user or from any file: from 1E-12, below the smallest typed length over the longest
+// pointing, to 1E+6, so that the length across a whole picture still fits a short cell.
+inline constexpr double CoefficientMini = 1e-12;
+inline constexpr double CoefficientMaxi = 1e6;
+inline bool Coefficient_valable(double coefficient) {
+    return coefficient >= CoefficientMini && coefficient <= CoefficientMaxi;
+}
 // Waits that many seconds while window events run.
 void Pause(double seconds);
 // The first normal file matching a path or pattern, or "".

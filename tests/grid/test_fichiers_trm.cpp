@@ -186,7 +186,7 @@ TEST_F(FichierTrm, WriterLinesAndBlocks) {
     {
         // Read over a grid holding data, the reader asks before clearing it.
         Prompts::Script s;
-        s.message(QStringLiteral("effacer  la grille  ?"), Prompts::Yes);
+        s.message(QStringLiteral("effacer  la grille  ?"), Prompts::Yes).message(QStringLiteral("ligne 8"));
         Lit(p);
     }
     EXPECT_EQ(GrilleRef.TextMatrix(1, 3), QStringLiteral("deux  lignes"));
