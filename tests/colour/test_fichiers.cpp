@@ -234,6 +234,9 @@ TEST_F(Fichiers, UneNoteQuiDitListeResteUneNote) {
     EXPECT_EQ(script.remaining(), 0);
     ASSERT_EQ(NbCouleurs, 3);
     EXPECT_EQ(NomsNuancier[1], QStringLiteral("Rouille"));
+    // File names keep to their line in the header: none starts a list of its own.
+    const QString modele = Vistrane::Modele_entete_nuancier(QStringLiteral("a\nLISTE=.jpg"), QStringLiteral("b\r\n"), 1);
+    EXPECT_EQ(modele.count(QLatin1Char('\n')), 8);
 }
 
 // A chart written under either decimal separator reads back with its decimals.
