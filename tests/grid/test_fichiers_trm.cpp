@@ -417,6 +417,11 @@ TEST_F(FichierTrm, LoadCommandShowsTheDialogBeforeClearing) {
             .open(chemin(QStringLiteral("absent.trm")))
             .message(QStringLiteral("fichier trame absent "));
         Gen::Charge_mesures();
+        // One that is there but cannot be read is said to be so.
+        ASSERT_TRUE(QDir().mkpath(chemin(QStringLiteral("d.trm"))));
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(chemin(QStringLiteral("d.trm")));
+        s.message(QStringLiteral("erreur fichier :  ") + chemin(QStringLiteral("d.trm")));
+        Gen::Charge_mesures();
     }
     intacte();
     {
