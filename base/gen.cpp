@@ -19,7 +19,12 @@ namespace Gen {
 short Fichier_existe(const QString& path, const QString& message, short show) {
     QFile f(path);
     if (!path.isEmpty() && QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly)) return -1;
-    if (show == 1)
+    if (show != 1) return 0;
+    // A file that is there but cannot be read (another user's, a folder) is not missing:
+    // the user is told so, with its path.
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" :  ") + path, Prompts::OkOnly);
+    else
         Prompts::msgBox(message.isEmpty() ? path + ' ' + Lib_Langue[177] : message, Prompts::OkOnly);
     return 0;
 }

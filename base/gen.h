@@ -10,7 +10,9 @@ QString Nom_fichier(const QString& path);
 // The name without its last dot and what follows; a name without a dot is returned whole.
 QString Sans_extension(const QString& name);
 // True (-1) when the file can be opened for reading. With show = 1, tells the user when not:
-// the message, or the path followed by a blank and entry 177 (" introuvable").
+// for a missing file the message, or the path followed by a blank and entry 177
+// (" introuvable"); for a file that is there but cannot be read, entry 144
+// ("erreur fichier"), " :  " and the path.
 short Fichier_existe(const QString& path, const QString& message = QString(), short show = 0);
 // The number a text begins with, a comma counting as the decimal separator.
 double Val_decimal(const QString& text);
@@ -23,6 +25,14 @@ bool Nombre_lu(const QString& text, double& value);
 // to even as the original's conversions do. False when the text is no number or the
 // value lies outside.
 bool Entier_lu(const QString& text, double min, double max, long long& value);
+// A calibration coefficient, in microns per image pixel, as the program takes one from
+// the user or from any file: from 1E-12, below the smallest typed length over the longest
+// pointing, to 1E+6, so that the length across a whole picture still fits a short cell.
+inline constexpr double CoefficientMini = 1e-12;
+inline constexpr double CoefficientMaxi = 1e6;
+inline bool Coefficient_valable(double coefficient) {
+    return coefficient >= CoefficientMini && coefficient <= CoefficientMaxi;
+}
 // 1-based position of the first occurrence of a character, 0 when absent.
 short Position_caractere(const QString& text, const QString& character);
 // Waits that many seconds while window events run.

@@ -71,8 +71,7 @@ bool Lit_valeur(Reglage& r, const QString& valeur) {
     case Cle::Langue:
         return Code_langue(valeur);
     case Cle::Calibrage: {
-        // A calibration is a length per pixel: zero or less would turn every measure to nothing.
-        return Gen::Nombre_lu(valeur, r.nombre) && r.nombre > 0;
+        return Gen::Nombre_lu(valeur, r.nombre) && Gen::Coefficient_valable(r.nombre);
     }
     // No function (0), or any function of the function table.
     case Cle::FonctionDemarrage: n = Entier_parmi(valeur, {0, 1, 2, 3, 4, 5, 6, 10, 11, 13, 14, 15, 16, 20}); break;

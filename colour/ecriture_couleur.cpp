@@ -48,7 +48,7 @@ QStringList Lignes_nuancier_scanner(const Grille& grille, int nbLignesGrille, co
     QStringList l;
     l << QStringLiteral("Résultat des mesures du ") + locale.toString(quand.date(), QLocale::ShortFormat) +
              QStringLiteral(" à ") + locale.toString(quand.time(), QLocale::ShortFormat);
-    l << QStringLiteral("Image de référence chargée : ") + nomImageReference;
+    l << QStringLiteral("Image de référence chargée : ") + TextFile::uneLigne(nomImageReference);
     l << QString();
     l << entete;
     l << QString();
@@ -61,10 +61,12 @@ QStringList Lignes_nuancier_scanner(const Grille& grille, int nbLignesGrille, co
     return l;
 }
 
+// File names keep to their line: a line break in one would start a line of its own.
 QString Modele_entete_nuancier(const QString& nomImage, const QString& ficScanner, int calibre) {
     const QString fin = QStringLiteral("\r\n");
-    return QStringLiteral("CODE=  N01") + fin + QStringLiteral("Image nuancier= ") + Gen::Nom_fichier(nomImage) + fin +
-           QStringLiteral("SCANNER= ") + ficScanner + fin + QStringLiteral("CALIBRAGE_COULEUR=") +
+    return QStringLiteral("CODE=  N01") + fin + QStringLiteral("Image nuancier= ") +
+           TextFile::uneLigne(Gen::Nom_fichier(nomImage)) + fin + QStringLiteral("SCANNER= ") +
+           TextFile::uneLigne(ficScanner) + fin + QStringLiteral("CALIBRAGE_COULEUR=") +
            QString::number(calibre) + fin + QStringLiteral("RESOLUTION=") + fin + QStringLiteral("LUMINANCE=") + fin +
            QStringLiteral("CONTRASTE=") + fin + QStringLiteral("NOTES=") + fin + QStringLiteral("FINNOTES");
 }

@@ -24,8 +24,8 @@ LectureNuancier Analyse_nuancier(const QStringList& lignes) {
     LectureNuancier l;
     qsizetype i = 0;
     // The header's notes are the user's text, "liste=" or "calibragecol=" included:
-    // nothing between the NOTES key line and FINNOTES is read, unless the FINNOTES line
-    // was lost, when the header is read as a whole.
+    // nothing between the NOTES key line and the line that is FINNOTES is read (a note
+    // may name the word), unless that line was lost, when the header is read as a whole.
     for (const bool sauteNotes : {true, false}) {
         bool notes = false;
         for (i = 0; i < lignes.size(); ++i) {
@@ -33,7 +33,7 @@ LectureNuancier Analyse_nuancier(const QStringList& lignes) {
             if (Vide(ligne)) continue;
             const QString cle = ligne.contains(QLatin1Char('=')) ? ligne.section(QLatin1Char('='), 0, 0).trimmed().toUpper() : QString();
             if (notes) {
-                notes = !ligne.contains(QLatin1String("FINNOTES"), Qt::CaseInsensitive);
+                notes = ligne.trimmed().compare(QLatin1String("FINNOTES"), Qt::CaseInsensitive) != 0;
                 continue;
             }
             if (sauteNotes && cle == QLatin1String("NOTES")) notes = true;

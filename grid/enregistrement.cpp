@@ -225,16 +225,54 @@ void Ajoute_Ligne_Grille_Couleur() {
     EtapeMesure = 1;
     if (CalibrageActuel == 0) Prompts::msgBox(Lib_Langue[136], Prompts::OkOnly);
     const auto valeurs = [](int ligne) {
+        CouleurLigne c;
         for (int i = 1; i <= 3; ++i) {
-            Ecrit_valeur(ligne, i, texte_simple(RVBMesure[i]));
-            Ecrit_valeur(ligne, i + 3, texte_simple(LabCouleur[i]));
+            c.valeurs[i - 1] = RVBMesure[i];
+            c.valeurs[i + 2] = LabCouleur[i];
         }
-        Ecrit_valeur(ligne, 7, entier(TailleZone));
+        c.zone = TailleZone;
+        Cellules_couleur(ligne, c);
+        Garde_couleur(Trame(ligne), c);
         NbLignesGrille += 1;
         Fin_de_ligne(ligne);
     };
     // The colour rows obey the same full-grid rule as every other row.
     Enregistre_ligne("95_m", 1, false, valeurs, [] {});
+}
+
+void Cellules_couleur(int ligne, const CouleurLigne& c) {
+    for (int i = 1; i <= 6; ++i) Ecrit_valeur(ligne, i, texte_simple(c.valeurs[i - 1]));
+    Ecrit_valeur(ligne, 7, entier(c.zone));
+}
+
+void Garde_couleur(LigneTrame& t, const CouleurLigne& c) {
+    t.Segments[EntreeCouleur] = SegmentTrame();
+    t.Segments[EntreeCouleur + 1] = SegmentTrame();
+    if (c.zone <= 0 || c.zone > 32767) return;
+    std::int64_t n[6] = {};
+    for (int i = 0; i < 6; ++i) {
+        const double centiemes = Vb::ArrondiPair(double(c.valeurs[i]) * 100);
+        // A value beyond what the file's whole numbers hold exactly keeps no value at all.
+        if (!(std::fabs(centiemes) < 1e15)) return;
+        n[i] = std::int64_t(centiemes);
+    }
+    t.Segments[EntreeCouleur] = {n[0], n[1], n[2], c.zone};
+    t.Segments[EntreeCouleur + 1] = {n[3], n[4], n[5], 0};
+}
+
+std::optional<CouleurLigne> Couleur_gardee(const LigneTrame& t) {
+    const SegmentTrame& a = t.Segments[EntreeCouleur];
+    const SegmentTrame& b = t.Segments[EntreeCouleur + 1];
+    // The zone is never 0 in a row that keeps its values.
+    if (a.y2 <= 0 || a.y2 > 32767) return std::nullopt;
+    CouleurLigne c;
+    const std::int64_t n[6] = {a.x1, a.y1, a.x2, b.x1, b.y1, b.x2};
+    for (int i = 0; i < 6; ++i) {
+        if (std::llabs(n[i]) >= 1000000000000000LL) return std::nullopt;
+        c.valeurs[i] = float(double(n[i]) / 100);
+    }
+    c.zone = int(a.y2);
+    return c;
 }
 
 } // namespace Mstat

@@ -23,6 +23,9 @@ struct LigneTrame {
 };
 
 inline constexpr int TableMesuresMax = 256;
+// A colour row keeps its values in the two entries of its record from this one on, past
+// every point a colour row has, so that a measurement file gives them back.
+inline constexpr int EntreeCouleur = 7;
 
 using ValeursSept = TableauFixe<double, 7>;           // 1 to 6
 using ValeursColonnes = TableauFixe<double, 9>;       // 1 to 8

@@ -47,6 +47,9 @@ void Lit_trame(const QString& chemin, short& statut) {
 
     const Trm::Lecture lu = Trm::Analyse_trame(lignes, {GrilleRef.Rows(), TailleGrille});
     int premiereFaute = Analyse::Premiere_ligne(lu.problemes);
+    const auto Faute = [&premiereFaute](int ligne) {
+        if (premiereFaute == 0 || ligne < premiereFaute) premiereFaute = ligne;
+    };
     Tav& tav = *Tav::instance();
     int lues = 0;  // rows of the last row block
     Trm::SuiteLignes suite;
@@ -73,15 +76,22 @@ void Lit_trame(const QString& chemin, short& statut) {
             PGr::Choix_fonction();
             break;
         case Trm::Cle::Calibrage:
-            for (size_t i = 0; i < e.reels.size(); ++i) CalibrageImage[i + 1] = e.reels[i];
+            // A number that is no coefficient leaves its image's calibration as it was; 0 is
+            // the slot of an image never calibrated, as the writer finds it.
+            for (size_t i = 0; i < e.reels.size(); ++i) {
+                if (Gen::Coefficient_valable(e.reels[i]) || e.reels[i] == 0) CalibrageImage[i + 1] = e.reels[i];
+                else Faute(e.ligne + int(i) + 1);
+            }
             break;
         case Trm::Cle::Pctsw: {
             const float largeur = float(tav.Picture1.ScaleWidth);
             if (float(e.reel) != largeur) {
                 Prompts::msgBox(Lib_Langue[210], Prompts::OkOnly);
                 if (largeur > 0)
-                    for (int i = 1; i <= std::min<int>(int(e.entier), 50); ++i)
-                        CalibrageImage[i] = float(e.reel) * CalibrageImage[i] / largeur;
+                    for (int i = 1; i <= std::min<int>(int(e.entier), 50); ++i) {
+                        const double c = float(e.reel) * CalibrageImage[i] / largeur;
+                        if (Gen::Coefficient_valable(c)) CalibrageImage[i] = c;
+                    }
             }
             break;
         }
@@ -93,11 +103,9 @@ void Lit_trame(const QString& chemin, short& statut) {
             for (const Trm::Commentaire& c : e.commentaires) Ecrit_cellule(c.rang, GrilleRef.Cols() - 1, c.texte);
             break;
         case Trm::Cle::Lignes: {
-            const bool recalcule = NumFonction != 0 && NumFonction != 20 &&
-                                   Declarations::NombreColonnes(NumFonction) > 0;
+            const bool recalcule = NumFonction != 0 && Declarations::NombreColonnes(NumFonction) > 0;
             for (const Trm::LigneLue& l : e.lignes)
-                if (!Trm::Etape_ligne(l, recalcule, suite) && (premiereFaute == 0 || l.ligne < premiereFaute))
-                    premiereFaute = l.ligne;
+                if (!Trm::Etape_ligne(l, recalcule, suite)) Faute(l.ligne);
             lues = int(e.lignes.size());
             break;
         }

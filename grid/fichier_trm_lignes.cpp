@@ -177,6 +177,16 @@ void Ligne_longueurs(int i, const LigneTrame& t, int m, const bool* lus) {
     }
 }
 
+// Colour: the values the record keeps; a row recorded before they were kept shows none.
+void Ligne_couleur(int i, const LigneTrame& t) {
+    const std::optional<Mstat::CouleurLigne> c = Mstat::Couleur_gardee(t);
+    if (!c) return;
+    try {
+        Mstat::Cellules_couleur(i, *c);
+    } catch (const Vb::Erreur&) {
+    }
+}
+
 } // namespace
 
 bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
@@ -191,8 +201,12 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
     Ecrit_cellule(i, 0, QString::number(i));
 
     const int m = std::clamp<int>(NbValeursLigne, 0, 16);
+    // A colour row's point is all it needs: the entries after it, and the values kept
+    // past them, end with the line in the files written before the values were kept.
+    const bool couleur = NumFonction == 20;
+    const int entrees = couleur ? std::max(m, EntreeCouleur + 1) : m;
     bool lus[17] = {};
-    for (int k = 1; k <= m; ++k) {
+    for (int k = 1; k <= entrees; ++k) {
         std::int64_t c[4] = {};
         bool lu = true;
         for (int j = 0; j < 4; ++j) {
@@ -201,7 +215,7 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
             else lu = false;
         }
         if (!lu) {
-            sain = false;
+            if (!(couleur && k > 1 && size_t(4 * (k - 1)) >= lue.points.size())) sain = false;
             continue;
         }
         t.Segments[k] = {c[0], c[1], c[2], c[3]};
@@ -216,6 +230,7 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
         case 14: Ligne_densite(i, t); break;
         case 15: sain = Ligne_triangle(i, t) && sain; break;
         case 16: Ligne_polygone(i, t); break;
+        case 20: Ligne_couleur(i, t); break;
         default: Ligne_longueurs(i, t, m, lus); break;
         }
     }

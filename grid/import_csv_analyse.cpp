@@ -33,6 +33,28 @@ bool Ligne_liste(const QString& l) {
     return egal >= 0 && l.left(egal).trimmed() == QLatin1String("LISTE");
 }
 
+// The report's count line, "N mesures", which its list key line follows.
+bool Ligne_compte(const QString& l) {
+    const QString t = l.trimmed();
+    const QLatin1String fin(" mesures");
+    if (!t.endsWith(fin) || t.size() == fin.size()) return false;
+    for (qsizetype k = 0; k < t.size() - fin.size(); ++k)
+        if (t[k] < QLatin1Char('0') || t[k] > QLatin1Char('9')) return false;
+    return true;
+}
+
+// The list's key line: the report's own, after its count line, whatever key line the
+// user's comment above it makes; in a file laid out otherwise, its first key line.
+int Debut_liste(const QStringList& lignes) {
+    int premiere = -1;
+    for (int i = 0; i < lignes.size(); ++i) {
+        if (!Ligne_liste(lignes[i])) continue;
+        if (i > 0 && Ligne_compte(lignes[i - 1])) return i;
+        if (premiere < 0) premiere = i;
+    }
+    return premiere;
+}
+
 // The columns of a title row: its cells, less the empty piece after the last separator.
 int Colonnes_titres(const QString& titres) {
     QStringList cellules = titres.split(QLatin1Char(';'));
@@ -44,19 +66,14 @@ int Colonnes_titres(const QString& titres) {
 
 Lecture Analyse_csv(const QStringList& lignes, const std::vector<Fonction>& fonctions) {
     Lecture lu;
-    int debut = -1;
-    bool fonctionLue = false;
-    for (int i = 0; i < lignes.size(); ++i) {
+    const int debut = Debut_liste(lignes);
+    for (int i = 0; i < (debut < 0 ? int(lignes.size()) : debut); ++i) {
         const QString& l = lignes[i];
         // The report names its function once, on its third line: a comment that says
         // "Fonction :" later changes nothing.
-        if (!fonctionLue && l.contains(QStringLiteral("Fonction :"))) {
-            fonctionLue = true;
+        if (l.contains(QStringLiteral("Fonction :"))) {
             for (const Fonction& f : fonctions)
                 if (!f.titre.isEmpty() && l.contains(f.titre)) lu.code = f.code;
-        }
-        if (Ligne_liste(l)) {
-            debut = i;
             break;
         }
     }

@@ -29,8 +29,8 @@ struct Lecture {
 };
 
 // Reads the lines of a report (without their line ends): the list runs from the line
-// after its key line ("LISTE=") to the first line whose cells are all blank, or the end
-// of the file. A function title on the first "Fonction :" line gives the grid that
+// after its key line ("LISTE=", the one after the count line "N mesures" when there is
+// one) to the first line whose cells are all blank, or the end of the file. A function title on the first "Fonction :" line gives the grid that
 // function's columns (the last title found on the line decides); a report of another
 // function keeps the columns of its title row.
 Lecture Analyse_csv(const QStringList& lignes, const std::vector<Fonction>& fonctions);

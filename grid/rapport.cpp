@@ -83,7 +83,7 @@ QString Texte_rapport() {
     }
     l << QStringLiteral("num") + sep + Lib_Langue[126] + QLatin1Char(' ') + Lib_Langue[109];
     for (int i = 1; i <= ListIMGchar.ListCount(); ++i)
-        l << QString::number(i) + sep + ListIMGchar.List(i - 1) + sep + (i <= 50 ? Vb::CStr(CalibrageImage[i]) : QString());
+        l << QString::number(i) + sep + TextFile::uneLigne(ListIMGchar.List(i - 1)) + sep + (i <= 50 ? Vb::CStr(CalibrageImage[i]) : QString());
     l << TextFile::uneLigne(FichierResultats);
     l << QString();
 

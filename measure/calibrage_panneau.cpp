@@ -119,7 +119,7 @@ void Tav::Command1_Click(short index) {
     } else {
         c = CalibrageAvantCorrection;
     }
-    if (c > 0 && std::isfinite(c)) {
+    if (Gen::Coefficient_valable(c)) {
         CalibrageActuel = c;
     } else {
         CalibrageActuel = CalibrageAvantCorrection;

@@ -173,6 +173,12 @@ void Tav::Dialogue_calibrage_OK() {
                     seconde_mesure = true;
                 }
             }
+            // The typed length is within its bounds; the coefficient it gives must be one
+            // the program takes again from its files. The dialog waits for another length.
+            if (!Gen::Coefficient_valable(c)) {
+                Prompts::msgBox(Lib_Langue[208], Prompts::OkOnly);
+                return;
+            }
             CalibrageActuel = c;
             ModeCalibrage = 0;
             Retire_pointage();

@@ -74,6 +74,11 @@ QString Chemin_fichier() { return Gen::Chemin_programme(QStringLiteral("Tavl.Cal
 } // namespace Calibrage
 
 bool Tav::Calibrage_Sauve() {
+    // Only a coefficient the file gives back is saved.
+    if (!Gen::Coefficient_valable(CalibrageActuel)) {
+        Prompts::msgBox(Lib_Langue[208], Prompts::OkOnly);
+        return false;
+    }
     const QString chemin = Calibrage::Chemin_fichier();
     const QString commentaire = TextFile::uneLigne(TBox(0).Text);
     const QString entree = commentaire + QStringLiteral(" = ") + Texte_coefficient(CalibrageActuel);

@@ -12,9 +12,7 @@ Entree Analyse_entree(const QString& ligne) {
     const qsizetype p = ligne.indexOf(QLatin1Char('='));
     e.valeurTexte = p < 0 ? QString() : ligne.mid(p + 1).trimmed();
     double v = 0;
-    // A coefficient the calibration dialog would refuse (0.0001 to 10000) turns every
-    // length into 0, a negative one or a cell of hundreds of digits.
-    if (Gen::Nombre_lu(e.valeurTexte, v) && v >= 0.0001 && v <= 10000) {
+    if (Gen::Nombre_lu(e.valeurTexte, v) && Gen::Coefficient_valable(v)) {
         e.valable = true;
         e.valeur = v;
     }

@@ -14,7 +14,7 @@ struct Entree {
     int ligne = 0;             // 1-based line of the file
     QString texte;             // the line as read, as the list shows it
     QString valeurTexte;       // what follows the first "=", without the blanks around it
-    bool valable = false;      // that text is wholly a number above 0
+    bool valable = false;      // that text is wholly a coefficient (Gen::Coefficient_valable)
     double valeur = 0;         // the number, when valable
 };
 
@@ -25,7 +25,7 @@ struct Lecture {
 
 // The comment and value of one line (the value part is everything after the first "=",
 // so a second "=" makes it no number). A value is read with a comma or a point as the
-// decimal separator, whatever the locale, and must be above 0.
+// decimal separator, whatever the locale, and must be a coefficient the program takes.
 Entree Analyse_entree(const QString& ligne);
 // Reads the lines of the file.
 Lecture Analyse_fichier(const QStringList& lignes);

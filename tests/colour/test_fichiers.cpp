@@ -226,13 +226,17 @@ TEST_F(Fichiers, UneNoteQuiDitListeResteUneNote) {
     const QString nua = chemin(QStringLiteral("notes.Nua"));
     Prompts::Script script;
     Tav::instance()->MnuChrt_Click(3);  // "Sauver nuancier", a note added in its header frame
-    Tav::instance()->TBox(3).Text.replace(QStringLiteral("NOTES="), QStringLiteral("NOTES=\r\nliste= des lames"));
+    Tav::instance()->TBox(3).Text.replace(QStringLiteral("NOTES="),
+                                          QStringLiteral("NOTES=\r\nvoir FINNOTES\r\nliste= des lames"));
     script.message(Lib_Langue[218], Prompts::Yes).save(nua);
     Tav::instance()->Bout_dial_Click(28);
     Ouvre(nua, script);
     EXPECT_EQ(script.remaining(), 0);
     ASSERT_EQ(NbCouleurs, 3);
     EXPECT_EQ(NomsNuancier[1], QStringLiteral("Rouille"));
+    // File names keep to their line in the header: none starts a list of its own.
+    const QString modele = Vistrane::Modele_entete_nuancier(QStringLiteral("a\nLISTE=.jpg"), QStringLiteral("b\r\n"), 1);
+    EXPECT_EQ(modele.count(QLatin1Char('\n')), 8);
 }
 
 // A chart written under either decimal separator reads back with its decimals.

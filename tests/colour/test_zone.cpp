@@ -2,6 +2,8 @@
 // mapping, to the grid row and the record.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "base/etat_partage.h"
 #include "base/grilles.h"
 #include "base/tav.h"
@@ -9,6 +11,7 @@
 #include "colour/fichiers_couleur.h"
 #include "colour/zone.h"
 #include "grid/etat_grille.h"
+#include "grid/fichier_trm.h"
 #include "platform/bip.h"
 #include "platform/prompts.h"
 #include "tests/colour/aide_couleur.h"
@@ -182,6 +185,28 @@ TEST_F(Zone, CorrectionSansCourbeNeMesureRien) {
 TEST_F(Zone, UneVueDePlusDe32767Unites) {   // a press at 40000 units records its point
     EXPECT_EQ(Clic(Image_unie(3000, 100, qRgb(200, 100, 50)), 1511, 20), 0);
     EXPECT_EQ(Trame(1).Segments[1].x1, qRound(Twips(1511)));
+}
+
+// Zones of random pixels and sizes come back cell for cell from "maj grille" and from
+// "Sauver la trame" then "Charger la trame"; each read starts colour mode twice.
+TEST_F(Zone, LignesRevenuesDeLeurFichier) {
+    std::mt19937 alea(35);
+    QImage image(80, 80, QImage::Format_RGB32);
+    for (int n = 1; n <= 8; ++n) {
+        Tav::instance()->Lrg_Click(short(1 + alea() % 3));
+        for (int p = 0; p < 80 * 80; ++p) image.setPixel(p % 80, p / 80, alea() | 0x10);
+        ASSERT_EQ(Clic(image, 10 + int(alea() % 20), 10 + int(alea() % 20)), 0);
+    }
+    const QList<QStringList> avant = Grille_remplie();
+    Prompts::Script script;
+    script.save(chemin(QStringLiteral("c.trm"))).message(QStringLiteral("étalon")).message(QStringLiteral("étalon"));
+    script.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(chemin(QStringLiteral("c.trm")));
+    script.message(QStringLiteral("étalon")).message(QStringLiteral("étalon"));
+    Gen::Sauve_mesures();
+    Tav::instance()->Mntool_Click(4);
+    EXPECT_EQ(Grille_remplie(), avant);
+    Gen::Charge_mesures();
+    EXPECT_EQ(Grille_remplie(), avant);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "tests/common/fixture.h"
 
 #include "app/etat.h"
+#include "base/grilles.h"
 #include "base/tav.h"
+#include "grid/etat_grille.h"
 
 void EtatPropre::SetUp() {
     ASSERT_TRUE(dir_.isValid());
@@ -22,4 +24,11 @@ void Redimensionne_vue_a(double largeur) {
         tav.Form_Resize();
     }
     ASSERT_EQ(tav.Picture1.ScaleWidth, largeur);
+}
+
+QList<QStringList> Grille_remplie() {
+    QList<QStringList> g(NbLignesGrille);
+    for (int r = 0; r < g.size(); ++r)
+        for (int c = 0; c < GrilleRef.Cols(); ++c) g[r] << GrilleRef.TextMatrix(r, c);
+    return g;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A clean program state in a temporary folder for each test.
 #include <QLocale>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,9 @@ private:
 // across inside (the width a measurement file was written with), through the window's
 // own resize handler.
 void Redimensionne_vue_a(double largeur);
+
+// Every cell of the measurement grid's title row and filled rows.
+QList<QStringList> Grille_remplie();
 
 // Sets the default locale for the duration of a scope (the decimal separator on output).
 class LocaleScope {

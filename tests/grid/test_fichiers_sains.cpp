@@ -1,6 +1,5 @@
 // Files a user hands back never end the program nor change what they hold.
 #include <QImage>
-#include <limits>
 #include <gtest/gtest.h>
 
 #include "base/etat_partage.h"
@@ -51,8 +50,8 @@ TEST_F(FichiersSains, TriangleTooLongToCountInPixelsLoadsWithAMessage) {
 }
 
 TEST_F(FichiersSains, CommentAndCalibrationComeBackAsSaved) {
-    // The largest double as a calibration; a comment whose Windows-1252 bytes form UTF-8.
-    Commande(&Tav::MnuFIC_Click, 10, Fichier(1, "1,7976931348623157E+308", "0;1;10;10;13;14;"), false);
+    // The largest coefficient as a calibration; a comment whose Windows-1252 bytes form UTF-8.
+    Commande(&Tav::MnuFIC_Click, 10, Fichier(1, "1000000", "0;1;10;10;13;14;"), false);
     tav.Mntool_Click(10);
     tav.TBox(3).Text = QStringLiteral("RÃ©colte");
     tav.Bout_dial_Click(28), tav.Bout_dial_Click(29);  // "Valider", then close the comment frame
@@ -60,7 +59,7 @@ TEST_F(FichiersSains, CommentAndCalibrationComeBackAsSaved) {
     Commande(&Tav::MnuFIC_Click, 9, p, true);
     CalibrageImage[1] = 0.5;
     Commande(&Tav::MnuFIC_Click, 10, p, false);
-    EXPECT_EQ(CalibrageImage[1], std::numeric_limits<double>::max());
+    EXPECT_EQ(CalibrageImage[1], 1e6);
     EXPECT_EQ(GrilleRef.TextMatrix(1, GrilleRef.Cols() - 1), QStringLiteral("RÃ©colte"));
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <random>
 
 #include "app/etat.h"
 #include "base/etat_demarrage.h"
@@ -10,12 +11,15 @@
 #include "base/messages.h"
 #include "base/tav.h"
 #include "grid/etat_grille.h"
+#include "grid/commentaires.h"
 #include "grid/fichier_trm.h"
+#include "grid/import_csv.h"
 #include "base/grilles.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
+#include "platform/waits.h"
 #include "tests/common/fixture.h"
 #include "tests/grid/aide_fichiers.h"
 #include "base/etat_partage.h"
@@ -121,7 +125,7 @@ TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
         {"fonction15.trm", 15, 256, {{"60000", "1200", "90", "1", ""}}},
         {"fonction15_ancien.trm", 15, 256, {{"", "", "", "1", ""}}},
         {"fonction16.trm", 16, 256, {{"12", "14", "1,71", "1,17", "1", "contour fermé"}}},
-        // A colour row's values are not lengths: the file keeps its points, not its colours.
+        // A colour file written before colour rows kept their values: its rows show none.
         {"fonction20.trm", 20, 256, {{"", "", "", "", "", "", "", "1", "lame jaune"}}},
     };
     for (const Cas& c : cas) {
@@ -182,7 +186,7 @@ TEST_F(FichierTrm, WriterLinesAndBlocks) {
     {
         // Read over a grid holding data, the reader asks before clearing it.
         Prompts::Script s;
-        s.message(QStringLiteral("effacer  la grille  ?"), Prompts::Yes);
+        s.message(QStringLiteral("effacer  la grille  ?"), Prompts::Yes).message(QStringLiteral("ligne 8"));
         Lit(p);
     }
     EXPECT_EQ(GrilleRef.TextMatrix(1, 3), QStringLiteral("deux  lignes"));
@@ -413,6 +417,11 @@ TEST_F(FichierTrm, LoadCommandShowsTheDialogBeforeClearing) {
             .open(chemin(QStringLiteral("absent.trm")))
             .message(QStringLiteral("fichier trame absent "));
         Gen::Charge_mesures();
+        // One that is there but cannot be read is said to be so.
+        ASSERT_TRUE(QDir().mkpath(chemin(QStringLiteral("d.trm"))));
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(chemin(QStringLiteral("d.trm")));
+        s.message(QStringLiteral("erreur fichier :  ") + chemin(QStringLiteral("d.trm")));
+        Gen::Charge_mesures();
     }
     intacte();
     {
@@ -494,4 +503,27 @@ TEST_F(FichierTrm, ImagesNamedByRowsKeepTheirCalibration) {
     Recommence();
     Lit(copie);
     EXPECT_EQ(Ligne(2), ligne2);
+}
+
+// Every function's report, its comment line drawn at random from pieces of the report's
+// own lines, imports the rows it lists, cell for cell.
+TEST_F(FichierTrm, EveryFunctionsReportImportsItsOwnList) {
+    const char* const morceaux[] = {"LISTE =", "LISTE=", "2 mesures", " du 3/10", "Fonction : mesure Spore 3D", ";"};
+    std::mt19937 alea(35);
+    Waits::FakeClock horloge;
+    for (const QString& nom : QDir(Donnees(QString())).entryList({QStringLiteral("*.trm")})) {
+        Recommence();
+        Prompts::Script s;
+        if (nom.contains(QStringLiteral("20"))) s.message(QStringLiteral("étalon")).message(QStringLiteral("étalon"));
+        Lit(Golden(nom));
+        const QList<QStringList> avant = Grille_remplie();
+        Gen::Ouvre_commentaire_grille();
+        for (int k = 0; k < 3; ++k) Tav::instance()->TBox(3).Text += QString::fromUtf8(morceaux[alea() % 6]);
+        const QString rapport = chemin(nom + QStringLiteral(".csv"));
+        s.save(rapport);
+        Tav::instance()->Bout_dial_Click(28);
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(rapport);
+        Gen::Charge_csv();
+        EXPECT_EQ(Grille_remplie(), avant) << nom.toStdString();
+    }
 }

@@ -7,8 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <grp.h>
+#include <random>
 
 #include "base/etat_demarrage.h"
+#include "base/vb.h"
 #include "platform/bytefile.h"
 #include "platform/shell_open.h"
 #include "tests/measure/aide_calibrage.h"
@@ -127,6 +129,26 @@ TEST_F(FichierCal, UnCoefficientHorsDesBornesDuDialogueEstRefuse) {
         Choisit(i);
         EXPECT_EQ(script.remaining(), 0);
         EXPECT_DOUBLE_EQ(CalibrageActuel, c == 0 ? avant : c);
+    }
+}
+
+// Coefficients the dialog accepts, typed lengths over pointings drawn at random (0,02 over
+// 400 units, 5E-05, among them), saved from the panel, are picked again whole.
+TEST_F(FichierCal, ToutCoefficientDuDialogueEstRepris) {
+    Fonction(1);
+    std::mt19937 alea(35);
+    Prompts::Script script;
+    script.message(QStringLiteral("création ") + Fichier());
+    for (int n = 0; n < 12; ++n) {
+        tav.Bout_Click(10);
+        Segment(n == 0 ? 400 : 20 + int(alea() % 3000));
+        Tape(n == 0 ? QStringLiteral("0,02") : QStringLiteral("%1E%2").arg(1000 + alea() % 9000).arg(int(alea() % 8) - 7));
+        OK();
+        const QString coefficient = Vb::CStr(CalibrageActuel);
+        Sauve(QStringLiteral("k"));
+        Charge();
+        Choisit(n);
+        EXPECT_EQ(Vb::CStr(CalibrageActuel), coefficient) << n;
     }
 }
 
