@@ -223,7 +223,9 @@ void PanneauDiagramme::Colonne_vers_serie(const QString& numero) {
     }
     if (serie.isEmpty() && NbLignesGrille > 1) serie = QStringLiteral(";");
     MText3->setText(serie);
-    if (ModeStatSeul == 0 && !MCheck1(6).isChecked()) MstrData = MText3->text();
+    // The diagram and its summary follow the column whose name they show, unless " S" keeps
+    // the series: a summary titled with one column and computed on another would mislead.
+    if (!MCheck1(6).isChecked()) MstrData = MText3->text();
     if (MstrData == QLatin1String(";")) {
         MText3->clear();
         NmColonne->setText(QStringLiteral(" entrer les données + ;  et presser 'calcul'"));
