@@ -26,12 +26,14 @@ std::int32_t CLng(double x) {
 double Int(double x) { return std::floor(x); }
 double Fix(double x) { return std::trunc(x); }
 
+bool Espace_groupe(QChar c) { return c == QChar(0x00A0) || c == QChar(0x202F); }
+
 double Val(const QString& text) {
     // Blanks, tabs and line feeds are dropped wherever they stand.
     QString s;
     s.reserve(text.size());
     for (QChar c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s.append(c);
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && !Espace_groupe(c)) s.append(c);
 
     if (s.size() >= 2 && s[0] == '&') {
         const QChar k = s[1].toUpper();

@@ -31,9 +31,13 @@ std::int32_t CLng(double x);
 double Int(double x);
 double Fix(double x);
 
-// The number a text begins with: blanks, tabs and line ends anywhere are skipped, a
-// point is the only decimal separator, an exponent E or D and a leading sign are
-// accepted, "&H"/"&O" prefixes read hex and octal; a text not beginning with a number gives 0.
+// The no-break spaces (U+00A0, U+202F) that desktops copy between groups of digits
+// ("1\u202F234,5"): blanks wherever a number is read.
+bool Espace_groupe(QChar c);
+// The number a text begins with: blanks (no-break spaces too), tabs and line ends
+// anywhere are skipped, a point is the only decimal separator, an exponent E or D and a
+// leading sign are accepted, "&H"/"&O" prefixes read hex and octal; a text not
+// beginning with a number gives 0.
 double Val(const QString& text);
 
 // The locale's decimal separator, used on output: "," or "." (a point for a locale whose

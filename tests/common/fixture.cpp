@@ -2,12 +2,18 @@
 
 #include "app/etat.h"
 #include "base/tav.h"
+#include "base/vb.h"
 
 void EtatPropre::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     locale_ = QLocale();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     Etat::Demarrage_test(dir_.path());
+}
+
+QString Nombre_local(const QString& francais) {
+    QString t = francais;
+    return t.replace(QLatin1Char(','), Vb::SeparateurDecimal());
 }
 
 void EtatPropre::TearDown() { QLocale::setDefault(locale_); }

@@ -14,6 +14,10 @@ private:
     QLocale locale_;
 };
 
+// A displayed number as the current locale writes it: the decimal commas of `francais`
+// ("1,5;2,5") become the locale's separator.
+QString Nombre_local(const QString& francais);
+
 // The user widens or narrows the measuring window until its view is `largeur` twips
 // across inside (the width a measurement file was written with), through the window's
 // own resize handler.
