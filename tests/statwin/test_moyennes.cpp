@@ -268,6 +268,10 @@ TEST_F(VueMoyennes, TwoSamplesWarningsAndBadData) {
     f.CVScroll1(0).setValue(2);
     EXPECT_EQ(s(f.ctxt1(10).text()), "2");
     EXPECT_TRUE(f.CLabel6(3).text().startsWith(QStringLiteral("Au risque 2 % ,")));
+    // A risk far below 1 % is written as the program writes any single: "1E-05".
+    f.ctxt1(10).setText(QStringLiteral("0,00001"));
+    f.cmdCalcul(2).click();
+    EXPECT_TRUE(f.CLabel6(3).text().startsWith(QStringLiteral("Au risque 1E-05 % ,")));
 
     f.ctxt1(1).setText(QStringLiteral("abc"));
     f.cmdCalcul(2).click();
