@@ -20,7 +20,7 @@ QString Nombre_local(const QString& francais) {
 }
 
 QString Vu_en_francais(const QString& affiche) {
-    if (Vb::SeparateurDecimal() == QLatin1Char(',')) return affiche;
+    if (!Locale_environnement() || Vb::SeparateurDecimal() == QLatin1Char(',')) return affiche;
     QString t = affiche;
     for (qsizetype i = 0; i < t.size(); ++i) {
         if (t[i] != QLatin1Char('.')) continue;

@@ -21,8 +21,8 @@ bool Locale_environnement();
 // A displayed number as the current locale writes it: the decimal commas of `francais`
 // ("1,5;2,5") become the locale's separator.
 QString Nombre_local(const QString& francais);
-// A displayed text as the French expectations write it: under a point-decimal locale the
-// points of its numbers are read as commas.
+// A displayed text as the French expectations write it: in the pass that keeps a
+// point-decimal locale, the points of its numbers are read as commas.
 QString Vu_en_francais(const QString& affiche);
 QStringList Vu_en_francais(const QStringList& affiche);
 
