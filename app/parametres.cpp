@@ -23,13 +23,8 @@
 namespace {
 
 // A number as the file holds it: the locale's text, a blank before a non-negative one.
-// Its 15 digits may round a number near the largest double beyond it, to a text that
-// reads back as no number: such a number is written with the 17 digits that read back.
 QString Ecrit_nombre(double x) {
-    QString t = Vb::CStr(x);
-    double relu = 0;
-    if (std::isfinite(x) && !Gen::Nombre_lu(t, relu))
-        t = QString::number(x, 'g', 17).toUpper().replace(QLatin1Char('.'), Vb::SeparateurDecimal());
+    const QString t = Vb::CStr_relisible(x);
     return x >= 0 ? ' ' + t : t;
 }
 

@@ -17,9 +17,9 @@ short Fichier_existe(const QString& path, const QString& message = QString(), sh
 // The number a text begins with, a comma counting as the decimal separator.
 double Val_decimal(const QString& text);
 // A number that is the whole text, as files and typed cells hold one: blanks around it,
-// an optional sign, digits with a point or a comma as decimal separator, an optional
-// exponent E or D. False for any other text and for a number beyond the doubles; the
-// value is the one Val_decimal reads.
+// no-break spaces anywhere in it (they group digits), an optional sign, digits with a
+// point or a comma as decimal separator, an optional exponent E or D. False for any
+// other text and for a number beyond the doubles; the value is the one Val_decimal reads.
 bool Nombre_lu(const QString& text, double& value);
 // A whole number within [min, max] as Nombre_lu reads it, a decimal part rounding half
 // to even as the original's conversions do. False when the text is no number or the

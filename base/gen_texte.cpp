@@ -54,7 +54,9 @@ bool forme_nombre(const QString& t) {
 } // namespace
 
 bool Nombre_lu(const QString& text, double& value) {
-    const QString t = text.trimmed();
+    // The no-break spaces group digits ("1 234,5"); a plain blank inside parts two numbers.
+    QString t = text.trimmed();
+    t.removeIf(Vb::Espace_groupe);
     if (!forme_nombre(t)) return false;
     // A number beyond the doubles (or too small for them) would read as 0: a calibration
     // of 0 turns every length into 0, so it is no number.

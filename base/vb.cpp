@@ -26,12 +26,14 @@ std::int32_t CLng(double x) {
 double Int(double x) { return std::floor(x); }
 double Fix(double x) { return std::trunc(x); }
 
+bool Espace_groupe(QChar c) { return c == QChar(0x00A0) || c == QChar(0x202F); }
+
 double Val(const QString& text) {
     // Blanks, tabs and line feeds are dropped wherever they stand.
     QString s;
     s.reserve(text.size());
     for (QChar c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s.append(c);
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && !Espace_groupe(c)) s.append(c);
 
     if (s.size() >= 2 && s[0] == '&') {
         const QChar k = s[1].toUpper();
@@ -98,6 +100,8 @@ QString Heure(const QTime& t) {
     return QLocale().toString(t, sans.simplified());
 }
 
+QString Date_courte(const QDate& d) { return QLocale().toString(d, QLocale::ShortFormat); }
+
 QString Format(double value, const QString& pattern) {
     if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");
     // Locate the digit section: from the first to the last placeholder.
@@ -147,9 +151,9 @@ QString Format(double value, const QString& pattern) {
     return prefix + out + suffix;
 }
 
-static QString general(double value) {
+static QString general(double value, int chiffres = 15) {
     if (value == 0) return QStringLiteral("0");
-    QString s = QString::number(value, 'g', 15);
+    QString s = QString::number(value, 'g', chiffres);
     if (s.contains('e')) {
         // The original writes exponents as E+NN / E-NN.
         const int e = int(s.indexOf('e'));
@@ -166,6 +170,18 @@ static QString general(double value) {
 QString CStr(double value) {
     QString s = general(value);
     return s.replace('.', SeparateurDecimal());
+}
+
+QString CStr_simple(float value) {
+    QString s = general(double(value), 7);
+    return s.replace('.', SeparateurDecimal());
+}
+
+QString CStr_relisible(double value) {
+    bool relu = false;
+    const double r = general(value).toDouble(&relu);
+    if (!std::isfinite(value) || (relu && std::isfinite(r))) return CStr(value);
+    return QString::number(value, 'g', 17).toUpper().replace('.', SeparateurDecimal());
 }
 
 QString Str(double value) {

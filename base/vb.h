@@ -2,6 +2,7 @@
 // The number semantics the program's results depend on: half-to-even conversion of
 // reals to whole numbers, Val-style parsing, numeric format patterns, 16-bit limits,
 // and the run-time errors that callers trap.
+#include <QDate>
 #include <QString>
 #include <QTime>
 #include <cstdint>
@@ -31,9 +32,13 @@ std::int32_t CLng(double x);
 double Int(double x);
 double Fix(double x);
 
-// The number a text begins with: blanks, tabs and line ends anywhere are skipped, a
-// point is the only decimal separator, an exponent E or D and a leading sign are
-// accepted, "&H"/"&O" prefixes read hex and octal; a text not beginning with a number gives 0.
+// The no-break spaces (U+00A0, U+202F) that desktops copy between groups of digits
+// ("1\u202F234,5"): blanks wherever a number is read.
+bool Espace_groupe(QChar c);
+// The number a text begins with: blanks (no-break spaces too), tabs and line ends
+// anywhere are skipped, a point is the only decimal separator, an exponent E or D and a
+// leading sign are accepted, "&H"/"&O" prefixes read hex and octal; a text not
+// beginning with a number gives 0.
 double Val(const QString& text);
 
 // The locale's decimal separator, used on output: "," or "." (a point for a locale whose
@@ -42,6 +47,8 @@ QChar SeparateurDecimal();
 // A time as the system writes it: the locale's long time format, without a time zone
 // ("14:03:22", "2:03:22 PM").
 QString Heure(const QTime& t);
+// A date as the system writes it: the locale's short date format ("05/03/2024", "3/5/24").
+QString Date_courte(const QDate& d);
 
 // A numeric format pattern such as "###0.00", "0.000" or "00000.0000": '0' a digit
 // always shown, '#' a digit shown when significant, '.' the decimal separator (the
@@ -52,6 +59,12 @@ QString Format(double value, const QString& pattern);
 // The number as the original's implicit conversion writes it: up to 15 significant
 // digits, the locale's decimal separator, no leading blank.
 QString CStr(double value);
+// A single-precision number as the original writes it: as CStr, with up to 7 significant
+// digits (the further digits of its double are noise: 0.1 stays 0.1).
+QString CStr_simple(float value);
+// As CStr, or with the 17 digits that read back when the 15 would not: near the largest
+// double, 15 digits round beyond it. What files hold is picked again whole.
+QString CStr_relisible(double value);
 // As the original's Str: a leading blank for a non-negative number, a point as separator.
 QString Str(double value);
 

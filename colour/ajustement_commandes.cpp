@@ -1,12 +1,12 @@
 // The adjustment window's buttons and menus: close, grid, copy, the chart's details, the
 // comparison with the chart and the chart files.
-#include <QLocale>
 
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
 #include "base/gen.h"
 #include "base/messages.h"
 #include "base/tav.h"
+#include "base/vb.h"
 #include "colour/ajustement.h"
 #include "colour/ajustement_calcul.h"
 #include "colour/comparaison.h"
@@ -41,7 +41,7 @@ void Ajustement::Comm_nuancier_Click() {
     // The chart is read where it was opened, whatever the current folder.
     QStringList lignes;
     if (!Gen::Fichier_existe(FicNuancier) || !TextFile::readLines(FicNuancier, lignes)) return;
-    QString t = QLocale().toString(Vistrane::Maintenant().date(), QLocale::ShortFormat) + QStringLiteral("   Image : ") +
+    QString t = Vb::Date_courte(Vistrane::Maintenant().date()) + QStringLiteral("   Image : ") +
                 Gen::Dir_sur(NomImageActive) + SautLigne + QStringLiteral(".................. ") + SautLigne +
                 Lib_Couleur[11] + QStringLiteral(" : ") + Gen::Nom_fichier(FicNuancier) + SautLigne;
     for (qsizetype i = 0; i < lignes.size(); ++i) {

@@ -1,7 +1,6 @@
 // Writing a colour chart or a scanner calibration from the grid: the header frame with
 // its template, the file's lines and the save.
 #include <QFileInfo>
-#include <QLocale>
 
 #include "base/etat_demarrage.h"
 #include "base/etat_partage.h"
@@ -10,6 +9,7 @@
 #include "base/grilles.h"
 #include "base/messages.h"
 #include "base/tav.h"
+#include "base/vb.h"
 #include "colour/fichiers_couleur.h"
 #include "grid/commentaires.h"
 #include "grid/etat_grille.h"
@@ -44,10 +44,9 @@ QDateTime Maintenant() { return horloge(); }
 
 QStringList Lignes_nuancier_scanner(const Grille& grille, int nbLignesGrille, const QString& entete,
                                     int calibre, const QDateTime& quand, const QString& nomImageReference) {
-    const QLocale locale;
     QStringList l;
-    l << QStringLiteral("Résultat des mesures du ") + locale.toString(quand.date(), QLocale::ShortFormat) +
-             QStringLiteral(" à ") + locale.toString(quand.time(), QLocale::ShortFormat);
+    l << QStringLiteral("Résultat des mesures du ") + Vb::Date_courte(quand.date()) + QStringLiteral(" à ") +
+             QLocale().toString(quand.time(), QLocale::ShortFormat);
     l << QStringLiteral("Image de référence chargée : ") + TextFile::uneLigne(nomImageReference);
     l << QString();
     l << entete;

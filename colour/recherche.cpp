@@ -1,6 +1,5 @@
 // The nearest-swatch search of the adjustment window: the choice of formula, the
 // result header and lines, and the six list procedures.
-#include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <functional>
@@ -84,7 +83,7 @@ QString Ligne_resultat(const LigneVoisin& l, Marque marque, const QString& nom) 
 
 QString Texte_Entete_Ajust(const EntreesAjustement& e) {
     const bool corrige = Tav::instance()->CheckCalibre.Value == 1;
-    return QLocale().toString(e.Date, QLocale::ShortFormat) + QStringLiteral("  Image : ") + Gen::Dir_sur(e.NomImage) +
+    return Vb::Date_courte(e.Date) + QStringLiteral("  Image : ") + Gen::Dir_sur(e.NomImage) +
            SautLigne + Lib_Couleur[11] + QStringLiteral(" : ") + Gen::Dir_sur(FicNuancier) + SautLigne +
            (corrige ? Lib_Couleur[36] : Lib_Couleur[35]);
 }

@@ -21,11 +21,6 @@ constexpr double TwipsParPixel = 15;
 // The picture's width in HIMETRIC units (2540 an inch) over its width in twips (1440 an inch).
 constexpr double RapportHimetric = 2540.0 / 1440.0;
 
-QString Texte_simple(float v) {
-    QString s = QString::number(double(v), 'g', 7);
-    return s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
-}
-
 } // namespace
 
 long Lit_pixel(const QImage& image, int x, int y) {
@@ -57,8 +52,8 @@ MoyenneZone Moyenne_zone(const QImage& image, double cx, double cy, int T) {
 float Coupe_moyenne(double m) { return float(Vb::Int(m * 100 + 0.05) / 100); }
 
 QString Legende_zone(int T, float R, float V, float B) {
-    return QString::number(T) + QStringLiteral("     / R = ") + Texte_simple(R) + QStringLiteral(" / V = ") +
-           Texte_simple(V) + QStringLiteral(" / B = ") + Texte_simple(B);
+    return QString::number(T) + QStringLiteral("     / R = ") + Vb::CStr_simple(R) + QStringLiteral(" / V = ") +
+           Vb::CStr_simple(V) + QStringLiteral(" / B = ") + Vb::CStr_simple(B);
 }
 
 void Mesure_Zone(const QImage& image, double x, long y) {

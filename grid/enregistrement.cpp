@@ -31,11 +31,7 @@ QString entier(long long n) { return QString::number(n); }
 // A cell never shows "inf" or "NaN": a value that is not a number leaves it empty.
 QString texte_format(double v, const QString& motif) { return std::isfinite(v) ? Vb::Format(v, motif) : QString(); }
 QString texte_plein(double v) { return std::isfinite(v) ? Vb::CStr(v) : QString(); }
-QString texte_simple(float v) {
-    if (!std::isfinite(v)) return QString();
-    QString s = QString::number(double(v), 'g', 7);
-    return s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
-}
+QString texte_simple(float v) { return std::isfinite(v) ? Vb::CStr_simple(v) : QString(); }
 
 // The count box as a whole number of the record.
 std::int64_t Compte(const QString& texte) {

@@ -19,22 +19,9 @@ QString nombre_imprime(const QString& chiffres, bool negatif) {
     return (negatif ? QString() : QStringLiteral(" ")) + chiffres + QLatin1Char(' ');
 }
 
-// Its 15 digits may round a number near the largest double beyond it, to a text that
-// reads back as no number: such a number keeps the 17 digits that read back.
-QString double_imprime(double v) {
-    QString t = Vb::CStr(v);
-    double relu = 0;
-    if (std::isfinite(v) && !Gen::Nombre_lu(t, relu))
-        t = QString::number(v, 'g', 17).toUpper().replace(QLatin1Char('.'), Vb::SeparateurDecimal());
-    return nombre_imprime(t, v < 0);
-}
+QString double_imprime(double v) { return nombre_imprime(Vb::CStr_relisible(v), v < 0); }
 
-// Single-precision values print with at most 7 significant digits.
-QString simple_imprime(float v) {
-    QString s = QString::number(double(v), 'g', 7);
-    s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
-    return nombre_imprime(s, v < 0);
-}
+QString simple_imprime(float v) { return nombre_imprime(Vb::CStr_simple(v), v < 0); }
 
 } // namespace
 

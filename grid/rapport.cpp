@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStringList>
 #include <QTime>
 #include <algorithm>
@@ -69,9 +68,8 @@ namespace Gen {
 QString Texte_rapport() {
     Tav& tav = *Tav::instance();
     const QString sep = Separateur();
-    const QLocale locale;
     QStringList l;
-    l << QStringLiteral(" Résultat des mesures du ") + locale.toString(QDate::currentDate(), QLocale::ShortFormat) +
+    l << QStringLiteral(" Résultat des mesures du ") + Vb::Date_courte(QDate::currentDate()) +
              QStringLiteral(" à ") + Vb::Heure(QTime::currentTime());
     l << (IndResolution ? QStringLiteral("indépendance Résolution") : QStringLiteral("indépendance Dimension"));
     l << QStringLiteral("Fonction : ") + NomFonction;

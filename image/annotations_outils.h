@@ -27,8 +27,6 @@ double Longueur_vue(double L);
 std::optional<QString> Refus_longueur();
 // The refusal shown on the flash panel; the value step stays open.
 void Refuse(const QString& raison);
-// The length in its shortest form, as a single-precision number writes itself.
-QString Texte_longueur(float L);
 // The horizontal bar of LongueurRef microns on the view from the clicked point, labelled
 // `prefixe` + the length + the unit typed, with its end cross; its length in view units,
 // or nothing (refused, the value asked again) when it cannot be drawn.

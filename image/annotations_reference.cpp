@@ -96,7 +96,7 @@ void Echelle_image_reference() {
             // The label keeps its size against the picture: the view's size scaled to the copy.
             if (t.Picture1.Height > 0) p.FontSize = v.FontSize * 1.5 * Hauteur_image() / t.Picture1.Height;
             p.FontBold = v.FontBold;
-            p.Print(QLatin1Char(' ') + Texte_longueur(L) + QStringLiteral("   ") + unite);
+            p.Print(QLatin1Char(' ') + Vb::CStr_simple(L) + QStringLiteral("   ") + unite);
             // The bar covers on the copy what it covers of the painted view.
             const double lv2 = FacteurZoom * lv * Largeur_himetric() / t.Picture1.Width;
             p.DrawWidth = 2 * EpaisseurTrait;

@@ -38,14 +38,14 @@ std::optional<double> Barre_horizontale_vue(const QString& prefixe) {
     const double lv = Longueur_vue(L);
     if (!(lv > 0) || !Coordonnee_valide(ClicX + lv)) {
         Refuse(CalibrageActuel == 0 ? Lib_Langue[136] : Lib_Menu[6]);
-        Demande(Lib_Langue[192], Texte_longueur(L));
+        Demande(Lib_Langue[192], Vb::CStr_simple(L));
         return std::nullopt;
     }
     EtatSaisie = 0;
     Surface& v = vue();
     const double taille = v.FontSize;
     v.FontBold = true;
-    v.Print(prefixe + Texte_longueur(L) + tav().TBox(5).Text);
+    v.Print(prefixe + Vb::CStr_simple(L) + tav().TBox(5).Text);
     v.FontSize = taille;
     v.FontBold = false;
     v.DrawWidth = 3;
@@ -109,11 +109,6 @@ std::optional<QString> Refus_longueur() {
 
 void Refuse(const QString& raison) { tav().Flash(kOrangeClair, raison, 2); }
 
-QString Texte_longueur(float L) {
-    // Seven significant digits, as a single-precision number prints: 12.35 stays 12.35.
-    return Vb::CStr(QString::number(double(L), 'g', 7).toDouble());
-}
-
 } // namespace Annotation
 
 using namespace Annotation;
@@ -162,7 +157,7 @@ void Echelle_valeur() {
         const double microns = Gen::Val_decimal(Vb::Format(LongueurPixels * CalibrageActuel, FormatDecimal));
         LongueurRef = std::isfinite(float(microns)) ? float(microns) : 0.0f;
         if (LongueurRef == 0) LongueurRef = 10;
-        t.TBox(5).Text = Texte_longueur(LongueurRef);
+        t.TBox(5).Text = Vb::CStr_simple(LongueurRef);
         break;
     }
     case 3:
@@ -178,7 +173,7 @@ void Echelle_valeur() {
             const int x2 = Vb::CLng(sens * lv * std::cos(a) + ClicX);
             const int y2 = Vb::CLng(sens * lv * std::sin(a) + ClicY);
             const QString unite = t.TBox(5).Text;
-            t.TextIncline(QLatin1Char(' ') + Texte_longueur(L) + QLatin1Char(' ') + unite, ClicX, ClicY, float(sens), x2, y2);
+            t.TextIncline(QLatin1Char(' ') + Vb::CStr_simple(L) + QLatin1Char(' ') + unite, ClicX, ClicY, float(sens), x2, y2);
             IllusReferenceValeur = 0;
             v.Line(ClicX, ClicY, x2, y2, Couleur_dessin());
             // The end ticks, 200 units across the bar, in the view's own colour.

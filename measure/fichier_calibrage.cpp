@@ -26,13 +26,9 @@ namespace {
 constexpr long kBlanc = 0xFFFFFF;
 const QByteArray kFinLigne = QByteArrayLiteral("\r\n");
 
-// The coefficient as the file holds it: a blank in the sign's place, the locale's
-// separator; a number whose 15 digits would not read back keeps all 17.
+// The coefficient as the file holds it: a blank in the sign's place, the locale's separator.
 QString Texte_coefficient(double v) {
-    QString t = Vb::CStr(v);
-    double relu = 0;
-    if (std::isfinite(v) && !Gen::Nombre_lu(t, relu))
-        t = QString::number(v, 'g', 17).toUpper().replace(QLatin1Char('.'), Vb::SeparateurDecimal());
+    const QString t = Vb::CStr_relisible(v);
     return v >= 0 ? QLatin1Char(' ') + t : t;
 }
 

@@ -35,9 +35,6 @@ constexpr double PI6 = 1.9098593171027440, STQR = 1.0471975511965976;
 
 const QChar CR(13);
 
-// The number as the original writes a Single: its 7 significant digits.
-QString texte_simple(float v) { return Vb::CStr(QString::number(double(v), 'g', 7).toDouble()); }
-
 // A number typed by the user, with a comma or a point: the reading the panel checked the
 // risk with, so that a risk it took never fails here under another locale.
 double nombre_systeme(const QString& texte) {
@@ -62,7 +59,7 @@ QString lignes_resultat(double W, double pw, const QString& risque) {
     QString t = QStringLiteral("Shapiro-Wilk W = ") + Vb::CStr(W) + CR;
     t += QStringLiteral("Shapiro-Wilk pvalue = ") + Vb::CStr(pw) + CR;
     const float risqueRejet = float(nombre_systeme(risque) * 0.01);
-    t += QStringLiteral("risque du rejet  : ") + texte_simple(risqueRejet) + CR;
+    t += QStringLiteral("risque du rejet  : ") + Vb::CStr_simple(risqueRejet) + CR;
     if (float(pw) >= risqueRejet)
         t += QStringLiteral("hypothèse de normalité non rejetée") +
              QStringLiteral("  = le test est 'non- significatif'. Attention : cela ne signifie pas qu'on doit l'accepter");

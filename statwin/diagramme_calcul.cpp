@@ -30,7 +30,7 @@ LectureSerie Analyse_serie(const QString& serie) {
         while (debut < m.size() && m[debut].isSpace()) ++debut;
         const int ici = ligne + int(m.left(debut).count(QLatin1Char('\n')));
         ligne += int(m.count(QLatin1Char('\n')));
-        // A blank Val does not skip (a form feed, a no-break space) leaves the piece at 0.
+        // A blank Val does not skip (a form feed) leaves the piece at 0.
         double x = 0;
         if (!Gen::Nombre_lu(m, x) || x != v[size_t(i)])
             lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" non numérique")});

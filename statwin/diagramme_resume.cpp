@@ -1,7 +1,6 @@
 // The summary of the diagram's series: date, column, count, extremes, dominant
 // values, deciles, median, mean, standard deviations and the two notation lines.
 #include <QDateTime>
-#include <QLocale>
 #include <cmath>
 
 #include "base/etat_partage.h"
@@ -14,7 +13,7 @@ void PanneauDiagramme::Msto_texte() {
     QString texte;
     try {
         const QDateTime maintenant = QDateTime::currentDateTime();
-        texte = QLocale().toString(maintenant.date(), QLocale::ShortFormat) + QStringLiteral(" - ") +
+        texte = Vb::Date_courte(maintenant.date()) + QStringLiteral(" - ") +
                 Vb::Heure(maintenant.time()) + SautLigne;
         texte += QStringLiteral("col ") + MText4->text() + QStringLiteral(" : ") + NmColonne->text() + SautLigne;
         const int n = NbValeursDiag;

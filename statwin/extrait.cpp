@@ -2,7 +2,6 @@
 // extracted rows with its "EXTRAITS=" line, and as a table of those rows of the grid.
 #include <QDate>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStringList>
 #include <QTime>
 #include <algorithm>
@@ -119,9 +118,8 @@ void PanneauTests::CSVexportGrille(short mode) {
     QStringList l;
     try {
         const std::vector<int> lignes = Lignes_extraites();
-        const QLocale locale;
         l << QStringLiteral(" Extrait du Résultat des mesures du ") +
-                 locale.toString(QDate::currentDate(), QLocale::ShortFormat) + QStringLiteral(" à ") +
+                 Vb::Date_courte(QDate::currentDate()) + QStringLiteral(" à ") +
                  Vb::Heure(QTime::currentTime());
         l << (IndResolution ? QStringLiteral("indépendance Résolution") : QStringLiteral("indépendance Dimension"));
         l << QStringLiteral("Fonction : ") + NomFonction;

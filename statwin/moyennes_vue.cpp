@@ -140,7 +140,7 @@ void PanneauTests::CompMoy_1() {
         CLabel2->setText(QStringLiteral("Ho : ") + Lib_Stat[20] + QStringLiteral(" ; ") + SL + QStringLiteral("H1 : ") +
                          Lib_Stat[21] + QStringLiteral(" ") + (r.haut ? Lib_Stat[22] : Lib_Stat[23]) + SL);
         QString resultat = Lib_Stat[42] + Vb::Format(100 * r.P, QStringLiteral("##0.00")) + QStringLiteral(" %");
-        QString verdict = Lib_Stat[25] + Saisie::CStr_simple(100.0f * alphaSimple) + QStringLiteral(" % ") +
+        QString verdict = Lib_Stat[25] + Vb::CStr_simple(100.0f * alphaSimple) + QStringLiteral(" % ") +
                           (r.P > alpha ? Lib_Stat[27] : Lib_Stat[26]) + QStringLiteral(" ; ") + SL + Lib_Stat[41] +
                           Vb::Format(100 * r.beta, QStringLiteral("##0.00")) + QStringLiteral(" %");
         // A risk of 0 or 100 % has no normal quantile: the alert joins the verdict.
@@ -178,7 +178,7 @@ void PanneauTests::CompMoy_2() {
         const QString sens = bilateral ? QStringLiteral(" <> ") : r.haut ? QStringLiteral(" > ") : QStringLiteral(" < ");
         CLabel6(1).setText(QStringLiteral("Ho : ") + Lib_Stat[36] + QStringLiteral("=") + Lib_Stat[37] + SL +
                            QStringLiteral("H1 : ") + Lib_Stat[36] + sens + Lib_Stat[37] + SL);
-        QString verdict = Lib_Stat[40] + Saisie::CStr_simple(100 * alpha) + QStringLiteral(" % ,") +
+        QString verdict = Lib_Stat[40] + Vb::CStr_simple(100 * alpha) + QStringLiteral(" % ,") +
                           (float(r.P) > alpha2 ? Lib_Stat[27] : Lib_Stat[26]) + SL + Lib_Stat[41] +
                           Vb::Format(100 * r.beta, QStringLiteral("##0.00")) + QStringLiteral(" %");
         if (!r.alerte.isEmpty()) verdict += SL + r.alerte;

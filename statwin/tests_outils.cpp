@@ -30,10 +30,4 @@ double Fini(double x) {
     return x;
 }
 
-QString CStr_simple(float valeur) {
-    if (valeur == 0) return QStringLiteral("0");
-    QString s = QString::number(double(valeur), 'g', 7);
-    return s.replace(QLatin1Char('.'), Vb::SeparateurDecimal());
-}
-
 } // namespace Saisie

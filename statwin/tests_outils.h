@@ -21,8 +21,4 @@ double Racine(double x);
 // The value itself, or Vb::Erreur(ErrDepassement) when it is not finite.
 double Fini(double x);
 
-// A single-precision number as the calculators print it: up to 7 significant digits,
-// the locale's decimal separator.
-QString CStr_simple(float valeur);
-
 } // namespace Saisie

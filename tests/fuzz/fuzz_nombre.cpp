@@ -1,6 +1,6 @@
 // The number readers on any text: the strict reader takes a text only when it is one
-// finite number, and reads the value Val_decimal reads once the blanks around it are
-// gone; a whole number lies in its range.
+// finite number, and reads the value Val_decimal reads once the blanks around it and
+// the no-break spaces in it are gone; a whole number lies in its range.
 #include <cmath>
 
 #include "base/gen.h"
@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     if (Gen::Nombre_lu(texte, v)) {
         VERIFIE(std::isfinite(v) && v == lu);
         QString t = texte.trimmed();
+        t.removeIf(Vb::Espace_groupe);
         t.replace(QLatin1Char(','), QLatin1Char('.')).replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
         bool ok = false;
         VERIFIE(t.toDouble(&ok) == v && ok);

@@ -38,5 +38,5 @@ void GrilleTest::Ligne(std::initializer_list<short> longueurs) {
     for (short l : longueurs) Mesure(l);
 }
 
-QString GrilleTest::cell(int r, int c) { return GrilleRef.TextMatrix(r, c); }
-QString GrilleTest::stat(int r, int c) { return GrilleRefP.TextMatrix(r, c); }
+QString GrilleTest::cell(int r, int c) { return Vu_en_francais(GrilleRef.TextMatrix(r, c)); }
+QString GrilleTest::stat(int r, int c) { return Vu_en_francais(GrilleRefP.TextMatrix(r, c)); }

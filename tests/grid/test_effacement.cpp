@@ -302,7 +302,7 @@ TEST_F(GrilleTest, FindingARowBringsBackItsImageAndCentre) {
     EXPECT_EQ(IndexImageActive, 2);
     EXPECT_EQ(NomImageActive, QStringLiteral("/img/b.jpg"));
     EXPECT_EQ(CalibrageActuel, 0.25);
-    EXPECT_EQ(tav.label(5).Caption, QStringLiteral("Cal. = 0,2500"));
+    EXPECT_EQ(tav.label(5).Caption, Nombre_local(QStringLiteral("Cal. = 0,2500")));
     // Centre (200, 300) less half the picture at zoom factor 1, in the display scale the
     // redraw of the new image computes.
     EXPECT_EQ(OrigineX, Vb::CLng(200 - 500 * EchelleAffichage));

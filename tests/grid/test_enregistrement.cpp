@@ -45,7 +45,7 @@ TEST_F(GrilleTest, SegmentRows) {
     EXPECT_EQ(LigneDerniereMesure, 2);
     EXPECT_TRUE(Tav::instance()->bout(41).Enabled);
     // The displayed copy ends with the last row written.
-    EXPECT_EQ(MGrille.TextMatrix(2, 1), QStringLiteral("15,50"));
+    EXPECT_EQ(Vu_en_francais(MGrille.TextMatrix(2, 1)), QStringLiteral("15,50"));
     // The statistics follow each row while the statistics frame is shown.
     EXPECT_EQ(stat(1, 1), QStringLiteral("14,00"));
     EXPECT_EQ(stat(8, 1), QStringLiteral("2"));

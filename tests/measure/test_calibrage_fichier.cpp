@@ -158,7 +158,7 @@ TEST_F(FichierCal, UneMesureApresLeChoixGardeSonCoefficient) {
     Charge();
     Choisit(0);
     Segment(40);
-    EXPECT_EQ(cell(1, 1), "10,00");
+    EXPECT_EQ(Vu_en_francais(QString::fromStdString(cell(1, 1))).toStdString(), "10,00");
     // Another picture, then back: the picked coefficient is the first picture's.
     Image(800, 600);
     EXPECT_DOUBLE_EQ(CalibrageImage[2], 0.25);

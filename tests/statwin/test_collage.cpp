@@ -140,8 +140,8 @@ TEST_F(Collage, ParLignesRemplitLaGrilleDeLaPlusLongueSerie) {
     EXPECT_EQ(GrilleRef.TextMatrix(0, 3), QStringLiteral("C"));
     EXPECT_EQ(GrilleRefP.TextMatrix(0, 2), QStringLiteral("B"));
     EXPECT_EQ(GrilleRef.TextMatrix(0, 4), QStringLiteral("img"));
-    EXPECT_EQ(GrilleRef.TextMatrix(1, 1), QStringLiteral("1,5"));
-    EXPECT_EQ(GrilleRef.TextMatrix(3, 1), QStringLiteral("123456789,123"));
+    EXPECT_EQ(Vu_en_francais(GrilleRef.TextMatrix(1, 1)), QStringLiteral("1,5"));
+    EXPECT_EQ(Vu_en_francais(GrilleRef.TextMatrix(3, 1)), QStringLiteral("123456789,123"));
     EXPECT_EQ(GrilleRef.TextMatrix(2, 2), QString());  // the empty cell
     EXPECT_EQ(GrilleRef.TextMatrix(5, 2), QStringLiteral("8"));
     EXPECT_EQ(GrilleRef.TextMatrix(1, 3), QStringLiteral("9"));
@@ -238,8 +238,8 @@ TEST_F(Collage, ParColonnesGardeLaDoublePrecision) {
     FenHisto& f = activer(3);
     coller(QStringLiteral("1.23456789\t2\r\n3\t4,000000001\r\n"));
     ASSERT_TRUE(f.Excel_Coller_V());
-    EXPECT_EQ(GrilleRef.TextMatrix(1, 1), QStringLiteral("1,23456789"));
-    EXPECT_EQ(GrilleRef.TextMatrix(2, 2), QStringLiteral("4,000000001"));
+    EXPECT_EQ(Vu_en_francais(GrilleRef.TextMatrix(1, 1)), QStringLiteral("1,23456789"));
+    EXPECT_EQ(Vu_en_francais(GrilleRef.TextMatrix(2, 2)), QStringLiteral("4,000000001"));
     EXPECT_EQ(GrilleRef.TextMatrix(2, 0), QStringLiteral("2"));
     EXPECT_EQ(GrilleRef.Cols(), 5);
     EXPECT_EQ(GrilleRefP.Rows(), GrilleRef.Rows());
@@ -247,11 +247,24 @@ TEST_F(Collage, ParColonnesGardeLaDoublePrecision) {
     EXPECT_EQ(NumFonction, 0);
 }
 
+TEST_F(Collage, LesEspacesInsecablesGroupentLesChiffres) {
+    // French desktops copy U+202F between groups of digits, others U+00A0.
+    FenHisto& f = activer(3);
+    coller(QStringLiteral("1\u202F234,5\n2\u00A0345,25\n987,5\n"));
+    f.MCommand3(4).click();
+    f.MCommand3(6).click();
+    EXPECT_EQ(f.NbValeursDiag, 3);
+    EXPECT_NEAR(f.MoyenneDiag, 1522.416667, 1e-6);  // 4567,25 / 3
+    ASSERT_TRUE(f.Excel_Coller_V());
+    EXPECT_EQ(GrilleRef.TextMatrix(1, 1), Nombre_local(QStringLiteral("1234,5")));
+    EXPECT_EQ(GrilleRef.TextMatrix(2, 1), Nombre_local(QStringLiteral("2345,25")));
+}
+
 TEST_F(Collage, LeBoutonResumeEtOffreToutesLesSeries) {
     FenHisto& f = activer(3);
     coller(QStringLiteral("2\t4\t6\n1\t3\n"));
     f.Command2_Click(0);
-    EXPECT_EQ(GrilleRefP.TextMatrix(1, 1), QStringLiteral("4,00"));  // mean of 2, 4, 6
+    EXPECT_EQ(Vu_en_francais(GrilleRefP.TextMatrix(1, 1)), QStringLiteral("4,00"));  // mean of 2, 4, 6
     EXPECT_TRUE(f.MOption1(0).isChecked());
     FenHisto::decharger();
     // At the next showing both series are offered as histogram columns and axes.
@@ -267,7 +280,7 @@ TEST_F(Collage, UnTexteSansFinDeLigneNeCollePasDeValeur) {
     presse.texte = QStringLiteral("1\t2\t3");
     f.Command2_Click(0);  // by rows: the grid stays, now a pasted table, summarised again
     EXPECT_EQ(NumFonction, 0);
-    EXPECT_EQ(GrilleRefP.TextMatrix(1, 1) + GrilleRef.TextMatrix(1, 1), QStringLiteral("11,0010"));  // mean, cell
+    EXPECT_EQ(Vu_en_francais(GrilleRefP.TextMatrix(1, 1) + GrilleRef.TextMatrix(1, 1)), QStringLiteral("11,0010"));  // mean, cell
     Prompts::Script script;
     script.message(QString(), Prompts::Yes);
     f.Command2_Click(1);  // by columns: cleared after the question, titled for three series

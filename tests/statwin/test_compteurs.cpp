@@ -67,7 +67,7 @@ TEST_F(Compteurs, LaFlecheHauteMonte) {
     monte_et_descend(f.TVScroll2(3), &f.Ttxt2(3), "risque %");
     haut(f.TVScroll2(3));
     EXPECT_EQ(s(f.Ttxt2(3).text()), "6");
-    EXPECT_TRUE(f.Tlabel1(3).text().contains(QStringLiteral("risque du rejet  : 0,06"))) << s(f.Tlabel1(3).text());
+    EXPECT_TRUE(Vu_en_francais(f.Tlabel1(3).text()).contains(QStringLiteral("risque du rejet  : 0,06"))) << s(f.Tlabel1(3).text());
 
     monte_et_descend(f.TVScroll1(3), &f.Ttxt1(3), "colonne du test");
     monte_et_descend(*f.VScroll1Hist, f.Text1histo, "classes");

@@ -61,9 +61,9 @@ protected:
 inline const QString Exemple = QStringLiteral("5,8;5,8;6;6;6;6;6;6,2;6,2;6,2;6,2;6,2;6,5;6,5;6,5;6,5;6,8;7,5");
 
 // Texts as standard strings, so that a failure shows them readably.
-inline std::string S(const QString& q) { return q.toStdString(); }
+inline std::string S(const QString& q) { return Vu_en_francais(q).toStdString(); }
 inline std::vector<std::string> S(const QStringList& l) {
     std::vector<std::string> v;
-    for (const QString& q : l) v.push_back(q.toStdString());
+    for (const QString& q : l) v.push_back(S(q));
     return v;
 }

@@ -148,7 +148,7 @@ TEST_F(Fenetre, LesMenusBasculentLesVues) {
     EXPECT_EQ(f.VueCourante(), 5);
     EXPECT_TRUE(visible(f, 5));
     EXPECT_TRUE(visible(f, 7));
-    EXPECT_EQ(f.LNTxt(3).text(), QStringLiteral("0,1"));
+    EXPECT_EQ(Vu_en_francais(f.LNTxt(3).text()), QStringLiteral("0,1"));
     EXPECT_EQ(f.Width(), 4575 + 200);
     EXPECT_EQ(f.Height(), 2800 + 900);
 
@@ -166,7 +166,7 @@ TEST_F(Fenetre, LesMenusBasculentLesVues) {
     EXPECT_EQ(f.VueCourante(), 6);
     EXPECT_TRUE(visible(f, 6));
     EXPECT_FALSE(visible(f, 5));
-    EXPECT_EQ(f.StText(1).text(), QStringLiteral("0,1"));
+    EXPECT_EQ(Vu_en_francais(f.StText(1).text()), QStringLiteral("0,1"));
     EXPECT_TRUE(f.StOptTInv(0).isChecked());
     EXPECT_EQ(f.Height(), 2175 + 900);
 

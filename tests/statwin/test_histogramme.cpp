@@ -50,7 +50,7 @@ TEST_F(Histogramme, UneColonneConstanteTombeDansLaClasseDuMilieu) {
     FenHisto& f = histogramme({{"0", "0", "0", "0"}});
     cocher(f, 0);
     EXPECT_EQ(classes(f, 0), (std::vector<int>{0, 0, 4, 0, 0}));
-    EXPECT_TRUE(f.LabelHisto->text().contains(QStringLiteral("classes de largeur 0,20")));
+    EXPECT_TRUE(Vu_en_francais(f.LabelHisto->text()).contains(QStringLiteral("classes de largeur 0,20")));
 }
 
 TEST_F(Histogramme, UneColonneDUneValeurNestPasDessinee) {
@@ -82,7 +82,7 @@ TEST_F(Histogramme, LeNombreDeClassesResteEntreDeuxEtVingtEtUn) {
 TEST_F(Histogramme, LaLegendeNommeLesLignesDuMinimumEtDuMaximum) {
     FenHisto& f = histogramme({{"5", "2", "9", "2", "7"}});
     cocher(f, 0);
-    EXPECT_EQ(f.LabelHisto->text(), QStringLiteral("A :   5  classes de largeur 1,40\r\n") + QString(18, QLatin1Char(' ')) +
+    EXPECT_EQ(Vu_en_francais(f.LabelHisto->text()), QStringLiteral("A :   5  classes de largeur 1,40\r\n") + QString(18, QLatin1Char(' ')) +
                                         QStringLiteral("Min (2)= 2,00   Max(3)= 9,00"));
     EXPECT_EQ(GrilleRef.CellBackColorAt(2, 1), CouleurMinimum);
     EXPECT_EQ(GrilleRef.CellBackColorAt(3, 1), CouleurMaximum);

@@ -135,7 +135,7 @@ TEST_F(VueMoyennes, OneSampleVerdictFromStudentsLaw) {
     f.chkLoiNormale(0).click();
     EXPECT_EQ(s(f.CLabel3->text()), "Au risque de 1ère espèce Alpha = 5 % l'hypothèse H0 est rejetée ; \r\n"
                                     "Risque de 2ème espèce : Beta = 45,81 %");
-    EXPECT_TRUE(f.Clabel5(0).text().startsWith(QStringLiteral("Probabilité critique 4,01 %")));
+    EXPECT_TRUE(Vu_en_francais(f.Clabel5(0).text()).startsWith(QStringLiteral("Probabilité critique 4,01 %")));
     f.chkLoiNormale(0).click();
 
     // The standard error from the sample's deviation: 0.8 / sqrt(4) = 0.4, the same t.
@@ -143,7 +143,7 @@ TEST_F(VueMoyennes, OneSampleVerdictFromStudentsLaw) {
     f.COption1(1).click();
     EXPECT_FALSE(f.Ctxt(1).isEnabled());
     EXPECT_EQ(s(f.Clabel5(1).text()), "E.T. estimé de la moyenne=,4\r\n");
-    EXPECT_TRUE(f.Clabel5(0).text().startsWith(QStringLiteral("Probabilité critique 7,75 %")));
+    EXPECT_TRUE(Vu_en_francais(f.Clabel5(0).text()).startsWith(QStringLiteral("Probabilité critique 7,75 %")));
 
     // The mean on the other side: only the direction of H1 changes.
     const QString verdict = f.CLabel3->text();
@@ -222,7 +222,7 @@ TEST_F(VueMoyennes, TwoSamplesDesignValues) {
     EXPECT_TRUE(f.CLabel6(1).text().contains(QStringLiteral(" <> ")));
     EXPECT_EQ(s(f.CLabel6(3).text()), "Au risque 5 % ,l'hypothèse H0 n'est pas rejetée\r\n"
                                       "Risque de 2ème espèce : Beta = 76,33 %");
-    EXPECT_TRUE(f.CLabel6(4).text().contains(QStringLiteral("Probabilité critique 22,06 %")));
+    EXPECT_TRUE(Vu_en_francais(f.CLabel6(4).text()).contains(QStringLiteral("Probabilité critique 22,06 %")));
     f.Copt(2).click();
 
     // Welch.
@@ -268,6 +268,10 @@ TEST_F(VueMoyennes, TwoSamplesWarningsAndBadData) {
     f.CVScroll1(0).setValue(2);
     EXPECT_EQ(s(f.ctxt1(10).text()), "2");
     EXPECT_TRUE(f.CLabel6(3).text().startsWith(QStringLiteral("Au risque 2 % ,")));
+    // A risk far below 1 % is written as the program writes any single: "1E-05".
+    f.ctxt1(10).setText(QStringLiteral("0,00001"));
+    f.cmdCalcul(2).click();
+    EXPECT_TRUE(f.CLabel6(3).text().startsWith(QStringLiteral("Au risque 1E-05 % ,")));
 
     f.ctxt1(1).setText(QStringLiteral("abc"));
     f.cmdCalcul(2).click();

@@ -37,7 +37,7 @@ TEST_F(Nuage, CovarianceCorrelationEtDroite) {
     // x = 1..5, y = 2, 4, 5, 4, 5: sum of products of deviations 6, so the covariance
     // is 6 / 5 = 1.2; Sxx = 10, Syy = 6, r = 6 / sqrt(60) = 0.7746; slope 0.6, intercept 2.2.
     FenHisto& f = nuage({{"1", "2", "3", "4", "5"}, {"2", "4", "5", "4", "5"}});
-    EXPECT_EQ(f.Label8->text(), QStringLiteral(" Covariance = 1,20\nCorrélation Ro= 0,77"));
+    EXPECT_EQ(Vu_en_francais(f.Label8->text()), QStringLiteral(" Covariance = 1,20\nCorrélation Ro= 0,77"));
     EXPECT_EQ(f.List2(0).ListCount(), 5);
     EXPECT_DOUBLE_EQ(f.EchelleX, 750 / 4.0);
     EXPECT_DOUBLE_EQ(f.EchelleY, 750 / 3.0);
@@ -73,7 +73,7 @@ TEST_F(Nuage, LesLignesApresUnTrouSontTracees) {
     EXPECT_EQ(f.List2(0).List(2), QStringLiteral("4"));
     EXPECT_EQ(f.List2(1).List(3), QStringLiteral("10"));
     // Rows 1, 2, 4, 5: y = 2x, deviations (-2, -1, 1, 2) and (-4, -2, 2, 4): covariance 20 / 4.
-    EXPECT_EQ(f.Label8->text(), QStringLiteral(" Covariance = 5,00\nCorrélation Ro= 1,00"));
+    EXPECT_EQ(Vu_en_francais(f.Label8->text()), QStringLiteral(" Covariance = 5,00\nCorrélation Ro= 1,00"));
 }
 
 TEST_F(Nuage, SansChoixLAxeEstLaColonneDesNumeros) {
@@ -100,7 +100,7 @@ TEST_F(Nuage, UnRefusSAfficheDansLEtiquetteEtUneFoisParAction) {
     script.message(QStringLiteral("un des ecarts-types est nul"));
     FenHisto& f = activer(1);  // the activation redraws the plot several times
     EXPECT_EQ(script.remaining(), 0);
-    EXPECT_EQ(f.Label8->text(), QStringLiteral(" Covariance = 0,00\nun des ecarts-types est nul. Calcul abandonné"));
+    EXPECT_EQ(Vu_en_francais(f.Label8->text()), QStringLiteral(" Covariance = 0,00\nun des ecarts-types est nul. Calcul abandonné"));
     EXPECT_TRUE(std::isfinite(f.EchelleY));
     // A zero column gets a unit range around 0: its points stand in the middle height.
     EXPECT_DOUBLE_EQ(f.EchelleY, 750);

@@ -47,4 +47,4 @@ inline double Nombre_apres(const QString& texte, const QString& debut) {
     return ok ? v : std::nan("");
 }
 
-inline std::string s(const QString& q) { return q.toStdString(); }
+inline std::string s(const QString& q) { return Vu_en_francais(q).toStdString(); }

@@ -77,7 +77,7 @@ TEST_F(PanneauDesTests, HomogeneityOfAColumn) {
     const QString r = f.Tlabel1(2).text();
     EXPECT_TRUE(r.contains(QStringLiteral("8 données "))) << s(r);
     EXPECT_TRUE(r.contains(QStringLiteral("est clairement (risque 1%)")));
-    EXPECT_TRUE(r.endsWith(QStringLiteral("x <= 6,60.")));
+    EXPECT_TRUE(Vu_en_francais(r).endsWith(QStringLiteral("x <= 6,60.")));
 
     // "Fermer" hides the frame.
     f.Command3(2).click();

@@ -101,7 +101,7 @@ TEST_F(Tables, NormalLawLinesAndDeciles) {
     f.LNTxt(1).setText(QStringLiteral("0"));
     f.LNTxt(2).setText(QStringLiteral("1"));
     f.LNTxt(3).setText(QStringLiteral("0"));
-    EXPECT_EQ(Lignes(f.LNLabel(7).text()),
+    EXPECT_EQ(Lignes(Vu_en_francais(f.LNLabel(7).text())),
               QStringList({" u = 0", "p(X< 0 ) = 0,5", "p(X > 0 ) = 0,5", "", "p(|X| < 0 ) = 0", ""}));
     const QStringList deciles = Lignes(f.LNLabel(4).text());
     ASSERT_EQ(deciles.size(), 4);
@@ -149,10 +149,10 @@ TEST_F(Tables, NormalInverseWhileTyping) {
     EXPECT_NEAR(Nombre_apres(l[0], QStringLiteral(" u = ")), U_005, 1e-14);
     EXPECT_NEAR(Nombre_apres(l[1], QStringLiteral("X =")), 2 + U_005, 1e-14);
     EXPECT_TRUE(l[2].startsWith(QStringLiteral("p(X < "))) << s(l[2]);
-    EXPECT_TRUE(l[2].endsWith(QStringLiteral(")= 0,05")));
+    EXPECT_TRUE(Vu_en_francais(l[2]).endsWith(QStringLiteral(")= 0,05")));
 
     f.LNTxt(3).setText(QStringLiteral("0,5"));
-    EXPECT_EQ(Lignes(f.LNLabel(7).text()), QStringList({" u = 0", "X =2", "p(X < 2)= 0,5", ""}));
+    EXPECT_EQ(Lignes(Vu_en_francais(f.LNLabel(7).text())), QStringList({" u = 0", "X =2", "p(X < 2)= 0,5", ""}));
 
     f.LNOpt(1).click();
     EXPECT_EQ(s(f.LNLabel(3).text()), "X= ");
