@@ -29,6 +29,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm.h"
 #include "grid/import_csv.h"
+#include "image/captures.h"
 #include "image/etat_image.h"
 #include "measure/etat_calibrage.h"
 #include "measure/etat_mesure.h"
@@ -59,14 +60,15 @@ struct Depart {
     GROUPES_ETAT(DECLARE_COPIE)
     Tav tav;
     Ajustement ajustement;
+    frmCopieEcran copieEcran;
 };
 Depart* depart = nullptr;
 
 void Prend_depart() {
     // A group added to the program must be added here, or inputs would share its state.
-    VERIFIE(Etat::groupes().size() == 19);
+    VERIFIE(Etat::groupes().size() == 20);
 #define PREND(g) g,
-    depart = new Depart{GROUPES_ETAT(PREND) * Tav::instance(), *Ajustement::instance()};
+    depart = new Depart{GROUPES_ETAT(PREND) * Tav::instance(), *Ajustement::instance(), *frmCopieEcran::instance()};
 }
 
 void Rend_depart() {
@@ -74,6 +76,7 @@ void Rend_depart() {
     GROUPES_ETAT(REND)
     *Tav::instance() = depart->tav;
     *Ajustement::instance() = depart->ajustement;
+    *frmCopieEcran::instance() = depart->copieEcran;
 }
 
 // The bytes as the file the step reads, under the name it reads; a plain write, since
