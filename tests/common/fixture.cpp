@@ -1,5 +1,7 @@
 #include "tests/common/fixture.h"
 
+#include <QRegularExpression>
+
 #include "app/etat.h"
 #include "base/grilles.h"
 #include "base/tav.h"
@@ -17,31 +19,15 @@ void EtatPropre::SetUp() {
 bool Locale_environnement() { return qEnvironmentVariableIsSet("TAVIREL_LOCALE_ENVIRONNEMENT"); }
 
 QString Nombre_local(const QString& francais) {
-    QString t = francais;
-    return t.replace(QLatin1Char(','), Vb::SeparateurDecimal());
+    return QString(francais).replace(QLatin1Char(','), Vb::SeparateurDecimal());
 }
 
 QString Vu_en_francais(const QString& affiche) {
     if (!Locale_environnement() || Vb::SeparateurDecimal() == QLatin1Char(',')) return affiche;
-    QString t = affiche;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        if (t[i] != QLatin1Char('.')) continue;
-        const QChar avant = i > 0 ? t[i - 1] : QChar(), apres = i + 1 < t.size() ? t[i + 1] : QChar();
-        qsizetype debut = i;
-        while (debut > 0 && t[debut - 1].isDigit()) --debut;
-        // "2.5", ".325" and "7." (the pattern "0.##"), never "Long.", "a.jpg" or the
-        // full stop after "6,60".
-        const bool fin_de_phrase = debut > 0 && t[debut - 1] == QLatin1Char(',');
-        if (apres.isDigit() ? !avant.isLetter() : avant.isDigit() && !apres.isLetter() && !fin_de_phrase)
-            t[i] = QLatin1Char(',');
-    }
-    return t;
-}
-
-QStringList Vu_en_francais(const QStringList& affiche) {
-    QStringList l;
-    for (const QString& t : affiche) l << Vu_en_francais(t);
-    return l;
+    // "2.5", ".325" and "7." (the pattern "0.##"), never "Long.", "a.jpg" or the full stop after "6,60".
+    static const QRegularExpression avant_chiffres(QStringLiteral(R"((?<!\p{L})\.(?=\d))"));
+    static const QRegularExpression apres_entier(QStringLiteral(R"((^|[^,\d])(\d+)\.(?!\p{L}))"));
+    return QString(affiche).replace(avant_chiffres, QStringLiteral(",")).replace(apres_entier, QStringLiteral("\\1\\2,"));
 }
 
 void EtatPropre::TearDown() { QLocale::setDefault(locale_); }

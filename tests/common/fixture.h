@@ -1,6 +1,6 @@
 #pragma once
-// A clean program state in a temporary folder for each test, under the French locale;
-// with TAVIREL_LOCALE_ENVIRONNEMENT set, under the locale the environment gives.
+// A clean program state in a temporary folder for each test.
+// French, unless TAVIREL_LOCALE_ENVIRONNEMENT keeps the locale the environment gives.
 #include <QLocale>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -18,13 +18,10 @@ private:
 
 // True in the pass that keeps the environment's locale.
 bool Locale_environnement();
-// A displayed number as the current locale writes it: the decimal commas of `francais`
-// ("1,5;2,5") become the locale's separator.
+// A number as the current locale writes it: the decimal commas of `francais` become its separator.
 QString Nombre_local(const QString& francais);
-// A displayed text as the French expectations write it: in the pass that keeps a
-// point-decimal locale, the points of its numbers are read as commas.
+// A displayed text as French expectations write it: under a point-decimal locale, its numbers' points read as commas.
 QString Vu_en_francais(const QString& affiche);
-QStringList Vu_en_francais(const QStringList& affiche);
 
 // The user widens or narrows the measuring window until its view is `largeur` twips
 // across inside (the width a measurement file was written with), through the window's

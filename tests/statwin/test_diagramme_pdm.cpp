@@ -24,7 +24,7 @@ protected:
         f.MHistPic_MouseUp(2, 0, b, 10);
         f.MCommand5_Click(3);
     }
-    static bool contient(const FenHisto& f, const char* ligne) { return Vu_en_francais(resume(f)).contains(QString::fromUtf8(ligne)); }
+    static bool contient(const FenHisto& f, const char* ligne) { return resume(f).contains(Nombre_local(QString::fromUtf8(ligne))); }
     // A prompt expected from an action.
     template <class F>
     static void avec_message(const QString& texte, F action) {
