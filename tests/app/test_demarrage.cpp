@@ -90,17 +90,16 @@ TEST_F(Demarrage, ControlesDeDepart) {
         {&tav.FraMC(0), "Groupage Multicouche"}, {&tav.chkMC(1), "Img MC"}, {&tav.BoutMC(0), ">"},
         {&tav.BoutMC(1), "<"}, {&tav.BoutMC(2), ">>"}, {&tav.BoutMC(3), "<<"}, {&tav.BoutMC(4), "OK"},
         {&tav.cmdTest, "test"}, {&tav.Vald(2), "Enregistre"}, {&tav.Vald(3), "Ferme"},
-        {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"},
         {&tav.cmdRep(0), "Charger"}, {&tav.cmdRep(1), "Répertoire"}, {&tav.cmdRep(2), "Fermer"},
         {&tav.Optn(1), "Ind. Dim."}, {&tav.Optn(2), "Ind. Res."}, {&tav.Optn(3), "Calibrage / longueur"},
         {&tav.Optn(4), "Calibrage / graduations"}, {&tav.Bout_Symb, "µ"}, {&tav.Mnusurf(1), "Triangle"},
         {&tav.Mnusurf(2), "Polygone auto"}, {&tav.Mnusurf(3), "Polygone ouvert"}, {&tav.Mndecim(0), "auto"},
-        {&tav.Mndecim(1), "0"}, {&tav.Mndecim(2), "1"}, {&tav.Mndecim(3), "2"},
+        {&tav.Mndecim(1), "0"}, {&tav.Mndecim(2), "1"}, {&tav.Mndecim(3), "2"}, {&tav.Command4(1), "Sauve ecran"},
         {&tav.CalSrc(1), "active la référence sur image"}, {&tav.CalSrc(2), "sto. auto"},
         {&tav.CalSrc(3), "taille trace"}, {&tav.F_Img(2), "GIF"}, {&tav.F_Img(3), "PNG"}, {&tav.F_Img(4), "TIFF"},
         {&tav.F_Img(5), "PCX"}, {&tav.F_Img(6), "TGA"}, {&tav.Check2, "Poly"}, {&tav.cmdAlerte, "Alerte"},
         {&tav.Command2, "calcul bernstein"}, {&tav.Command3, "test2"}, {&tav.Command4(0), "Rappel écran"},
-        {&tav.Command4(1), "Sauve ecran"}};
+        {&tav.Bout_dial(28), "Valider"}, {&tav.Bout_dial(30), "Raz commentaire"}, {&tav.cmdFlash, "testflash"}};
     for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
     for (short i = 2; i <= 6; ++i) EXPECT_FALSE(tav.F_Img(i).Enabled) << i;  // offered, never available
     EXPECT_FALSE(tav.CalSrc(2).Visible);
