@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "app/etat.h"
 #include "base/etat_partage.h"
@@ -21,18 +22,6 @@ namespace {
 class Reinitialisation : public EtatPropre {};
 
 std::string s(const QStringList& l) { return l.join('\n').toStdString(); }
-
-// Every hook of base/rappels.h in its order there, with the type of the procedure it holds.
-#define RAPPELS(X)                                                                                              \
-    X(Dispose_zone_image) X(Position_panneau) X(appel_img_listchar) X(Cherche_image) X(Affiche_vue) X(Retrace)  \
-    X(PasCalibr) X(Restaure_image) X(RAZ_etats_trace) X(Mesure_en_cours) X(Pixels_en_microns) X(Distance_points) \
-    X(Clic_Mesure) X(Croix_Image) X(Zone_statistiques) X(Nom_trace_statistiques) X(Init_Couleur)                 \
-    X(Ecrit_nuancier_scanner) X(Mesure_Zone)
-#define TYPE_RAPPEL(nom) {#nom, Rappels::nom.target_type().name()},
-#define NOM_RAPPEL(nom) QStringLiteral(#nom),
-using TypesRappels = std::vector<std::pair<std::string, std::string>>;
-// Taken before main, after the header's own initialisers: the do-nothing defaults.
-const TypesRappels kDefauts = {RAPPELS(TYPE_RAPPEL)};
 
 TEST_F(Reinitialisation, EveryFieldOfEveryGroupComesBackAsAtAFreshStart) {
     const std::vector<Releve::Champ> depart = Releve::Lit();
@@ -87,20 +76,33 @@ TEST_F(Reinitialisation, EveryGroupTheSourcesDefineIsRegistered) {
     EXPECT_EQ(s(manquants), "") << "defined but left out of the reset";
 }
 
+// Every hook of base/rappels.h, with the type of the procedure it holds.
+#define RAPPELS(X)                                                                                              \
+    X(appel_img_listchar) X(Cherche_image) X(Affiche_vue) X(Retrace) X(PasCalibr) X(Restaure_image)           \
+    X(RAZ_etats_trace) X(Pixels_en_microns) X(Distance_points) X(Clic_Mesure) X(Croix_Image) X(Init_Couleur) \
+    X(Ecrit_nuancier_scanner) X(Dispose_zone_image) X(Position_panneau) X(Mesure_en_cours) X(Zone_statistiques) \
+    X(Nom_trace_statistiques) X(Mesure_Zone)
+#define TYPE_RAPPEL(nom) {#nom, Rappels::nom.target_type().name()},
+#define NOM_RAPPEL(nom) #nom,
+// Taken before main, after the header's own initialisers: the do-nothing defaults.
+const std::vector<std::pair<const char*, std::string>> kDefauts = {RAPPELS(TYPE_RAPPEL)};
+
 TEST_F(Reinitialisation, EveryHookIsInstalledAtStartUpAndStaysInPlace) {
     // The list above names every hook the header declares.
     QFile entete(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../../base/rappels.h")));
     ASSERT_TRUE(entete.open(QIODevice::ReadOnly));
     const QRegularExpression declaration(QStringLiteral(R"(inline std::function<.*> (\w+) =)"));
-    QStringList declares;
-    for (const auto& m : declaration.globalMatch(QString::fromUtf8(entete.readAll()))) declares << m.captured(1);
-    EXPECT_EQ(s(declares), s({RAPPELS(NOM_RAPPEL)}));
-    const TypesRappels installes = {RAPPELS(TYPE_RAPPEL)};
+    std::set<std::string> declares;
+    for (const auto& m : declaration.globalMatch(QString::fromUtf8(entete.readAll()))) declares.insert(m.captured(1).toStdString());
+    EXPECT_EQ(declares, (std::set<std::string>{RAPPELS(NOM_RAPPEL)}));
+    const std::vector<std::pair<const char*, std::string>> installes = {RAPPELS(TYPE_RAPPEL)};
     for (size_t i = 0; i < installes.size(); ++i)
         EXPECT_NE(installes[i].second, kDefauts[i].second) << installes[i].first << " left to its default";
     Releve::Derange();
     Etat::Valeurs_de_chargement();
-    const TypesRappels apres = {RAPPELS(TYPE_RAPPEL)};
+    const std::vector<std::pair<const char*, std::string>> apres = {RAPPELS(TYPE_RAPPEL)};
+#undef TYPE_RAPPEL
+#undef RAPPELS
     EXPECT_EQ(installes, apres);
 
     // And they still do the higher parts' work: the measuring's length in microns and its
