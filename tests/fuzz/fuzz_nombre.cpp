@@ -1,6 +1,6 @@
 // The number readers on any text: the strict reader takes a text only when it is one
-// finite number, and reads the value Val_decimal reads once the blanks around it and
-// the no-break spaces in it are gone; a whole number lies in its range.
+// finite number, and reads the value Val_decimal reads once the blanks around it are
+// gone (and the no-break spaces in it); a whole number lies in its range.
 #include <cmath>
 
 #include "base/gen.h"

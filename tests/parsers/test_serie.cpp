@@ -17,8 +17,8 @@ TEST(AnalyseSerie, ValuesAndPiecesThatAreNoNumber) {
     EXPECT_EQ(*lu.valeurs, (std::vector<double>{0, 12, 0, 3, 0}));
     EXPECT_EQ(Lignes_fautives(lu.problemes), (std::vector<int>{1, 1, 2}));
 
-    // A number behind a blank the series does not skip reads as 0: it is said too. A
-    // no-break space is a blank.
+    // A number behind a blank the series does not skip reads as 0: it is said too.
+    // A no-break space is skipped.
     lu = Diagramme::Analyse_serie(QStringLiteral("\f5;\u00a06;7;"));
     EXPECT_EQ(*lu.valeurs, (std::vector<double>{0, 0, 6, 7}));
     EXPECT_EQ(Lignes_fautives(lu.problemes), (std::vector<int>{1}));
