@@ -177,7 +177,6 @@ TEST_F(FenetreMesure, ClearingTheGridAnsweredNoKeepsTheSelectedRow) {
 
 TEST_F(FenetreMesure, AFirstRowUnderWayIsClearedOnlyAfterTheQuestion) {
     tav.MnuFonc_Click(2);  // spores: a length, then a width
-    LongueurPixels = 10;
     Mstat::Ajoute_Ligne_Grille_Mesure();
     Prompts::Script script;
     script.message(QStringLiteral("effacer  la grille  ?"), Prompts::No);
