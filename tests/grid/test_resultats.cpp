@@ -111,7 +111,7 @@ TEST_F(Resultats, FiveNotationsOfOneColumn) {
     // With 10 rows D1 and D9 do not exist: the text uses m ± sigma (5.5 ∓ 2.87), the menu stays.
     Suite(1, 10);
     Notation(1);
-    EXPECT_EQ(Vu_en_francais(Gen::Texte_resultats()), QStringLiteral("Longueur : N= 10 ; m ± sigma ; (1,00)2,63-8,37(10,00)"));
+    EXPECT_EQ(Gen::Texte_resultats(), QStringLiteral("Longueur : N= 10 ; m ± sigma ; (1,00)2,63-8,37(10,00)"));
     EXPECT_TRUE(Tav::instance()->NoTexp(1).Checked);
 }
 
