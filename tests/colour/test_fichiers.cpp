@@ -226,8 +226,7 @@ TEST_F(Fichiers, UneNoteQuiDitListeResteUneNote) {
     const QString nua = chemin(QStringLiteral("notes.Nua"));
     Prompts::Script script;
     Tav::instance()->MnuChrt_Click(3);  // "Sauver nuancier", a note added in its header frame
-    Tav::instance()->TBox(3).Text.replace(QStringLiteral("NOTES="),
-                                          QStringLiteral("NOTES=\r\nvoir FINNOTES\r\nliste= des lames"));
+    Tav::instance()->TBox(3).Text.replace(QStringLiteral("NOTES="), QStringLiteral("NOTES=\r\nvoir FINNOTES\r\nliste= des lames"));
     script.message(Lib_Langue[218], Prompts::Yes).save(nua);
     Tav::instance()->Bout_dial_Click(28);
     Ouvre(nua, script);

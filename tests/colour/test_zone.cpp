@@ -1,7 +1,6 @@
 // The colour of a zone: a press in colour mode on a synthetic picture, through the view
 // mapping, to the grid row and the record.
 #include <gtest/gtest.h>
-
 #include <random>
 
 #include "base/etat_partage.h"

@@ -505,8 +505,7 @@ TEST_F(FichierTrm, ImagesNamedByRowsKeepTheirCalibration) {
     EXPECT_EQ(Ligne(2), ligne2);
 }
 
-// Every function's report, its comment line drawn at random from pieces of the report's
-// own lines, imports the rows it lists, cell for cell.
+// Every function's report, its comment made of random pieces of report lines, imports its rows.
 TEST_F(FichierTrm, EveryFunctionsReportImportsItsOwnList) {
     const char* const morceaux[] = {"LISTE =", "LISTE=", "2 mesures", " du 3/10", "Fonction : mesure Spore 3D", ";"};
     std::mt19937 alea(35);
