@@ -186,8 +186,7 @@ TEST_F(Zone, UneVueDePlusDe32767Unites) {   // a press at 40000 units records it
     EXPECT_EQ(Trame(1).Segments[1].x1, qRound(Twips(1511)));
 }
 
-// Zones of random pixels and sizes come back cell for cell from "maj grille" and from
-// "Sauver la trame" then "Charger la trame"; each read starts colour mode twice.
+// Random zones come back cell for cell from "maj grille" and a saved file; each read starts colour mode twice.
 TEST_F(Zone, LignesRevenuesDeLeurFichier) {
     std::mt19937 alea(35);
     QImage image(80, 80, QImage::Format_RGB32);

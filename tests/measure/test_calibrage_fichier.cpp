@@ -132,8 +132,7 @@ TEST_F(FichierCal, UnCoefficientHorsDesBornesDuDialogueEstRefuse) {
     }
 }
 
-// Coefficients the dialog accepts, typed lengths over pointings drawn at random (0,02 over
-// 400 units, 5E-05, among them), saved from the panel, are picked again whole.
+// Random coefficients the dialog accepts (0,02 over 400 units, 5E-05, first), once saved, are picked again whole.
 TEST_F(FichierCal, ToutCoefficientDuDialogueEstRepris) {
     Fonction(1);
     std::mt19937 alea(35);
