@@ -11,7 +11,6 @@
 void EtatPropre::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     locale_ = QLocale();
-    // The point-decimal pass keeps the locale the program takes from the environment.
     if (!Locale_environnement()) QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     Etat::Demarrage_test(dir_.path());
 }
