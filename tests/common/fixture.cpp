@@ -23,7 +23,7 @@ QString Nombre_local(const QString& francais) {
 
 QString Vu_en_francais(const QString& affiche) {
     if (!Locale_environnement() || Vb::SeparateurDecimal() == QLatin1Char(',')) return affiche;
-    // "2.5", ".325" and "7." (the pattern "0.##"), never "Long.", "a.jpg" or the full stop after "6,60".
+    // A point before digits ("2.5", ".325") or ending a whole number ("7."), never "a.jpg", "Long." nor after "6,60".
     static const QRegularExpression avant_chiffres(QStringLiteral(R"((?<!\p{L})\.(?=\d))"));
     static const QRegularExpression apres_entier(QStringLiteral(R"((^|[^,\d])(\d+)\.(?!\p{L}))"));
     return QString(affiche).replace(avant_chiffres, QStringLiteral(",")).replace(apres_entier, QStringLiteral("\\1\\2,"));
