@@ -26,14 +26,10 @@ namespace {
 constexpr int kEssaisDoc = 5;
 constexpr double kAttenteDoc = 0.5;  // seconds between two tries
 
-QString Document(const QString& prefixe) {
-    return Gen::Chemin_programme(prefixe + CodeLangue + QStringLiteral(".pdf"));
-}
-
 // The second document, copied to the user's temporary folder and opened from there;
 // false when the program has no such document.
 bool Ouvre_doc_copiee() {
-    const QString source = Document(QStringLiteral("Doc2_"));
+    const QString source = Gen::Document_aide(QStringLiteral("Doc2_"));
     if (!Gen::Fichier_existe(source, QString(), 1)) return false;
     const QString copie = Gen::Doc_temporaire();
     // A copy that cannot be written leaves any older copy whole: that one is not opened.

@@ -22,12 +22,6 @@
 
 namespace {
 
-// A number as the file holds it: the locale's text, a blank before a non-negative one.
-QString Ecrit_nombre(double x) {
-    const QString t = Vb::CStr_relisible(x);
-    return x >= 0 ? ' ' + t : t;
-}
-
 void Choisit_option(Tav& tav, int choisie, int autre) {
     tav.Optn(autre).Value = 0;
     tav.Optn(choisie).Value = -1;
@@ -142,20 +136,20 @@ bool Sauve_parametres(short) {
     l << QStringLiteral("REPIMAGE= ") + TextFile::uneLigne(RepImage);
     l << QStringLiteral("REPDATA= ") + TextFile::uneLigne(RepData);
     l << QStringLiteral("REPPROG= ") + TextFile::uneLigne(RepProg);
-    l << QStringLiteral("CALIBRAGE = ") + Ecrit_nombre(CalibrageActuel);
+    l << QStringLiteral("CALIBRAGE = ") + Vb::CStr_fichier(CalibrageActuel);
     l << QStringLiteral("AVERT =") + Texte_booleen(tav.Check(4).Value == 1);
-    l << QStringLiteral("FONCTION_DEMARRAGE= ") + Ecrit_nombre(FonctionDemarrage);
+    l << QStringLiteral("FONCTION_DEMARRAGE= ") + Vb::CStr_fichier(FonctionDemarrage);
     l << QStringLiteral("FDECIMAL= ") + TextFile::uneLigne(FormatDecimal);
     l << QStringLiteral("DECIMAUTO= ") + Texte_booleen(DecimalesAuto);
     l << QStringLiteral("AUTORETRACE=") + Texte_booleen(tav.Check(2).Value == 1);
     l << QStringLiteral("PALMER=") + Texte_booleen(tav.Optn(5).Value != 0);
-    l << QStringLiteral("STATDEF=") + Ecrit_nombre(StatDef);
-    l << QStringLiteral("CLIC=") + Ecrit_nombre(TolClic / 10.0);
-    l << QStringLiteral("TGRILLE=") + Ecrit_nombre(TailleGrille);
-    l << QStringLiteral("SAVAUTO=") + Ecrit_nombre(SauveAuto);
-    l << QStringLiteral("EXT_IMG=") + Ecrit_nombre(FormatImage);
+    l << QStringLiteral("STATDEF=") + Vb::CStr_fichier(StatDef);
+    l << QStringLiteral("CLIC=") + Vb::CStr_fichier(TolClic / 10.0);
+    l << QStringLiteral("TGRILLE=") + Vb::CStr_fichier(TailleGrille);
+    l << QStringLiteral("SAVAUTO=") + Vb::CStr_fichier(SauveAuto);
+    l << QStringLiteral("EXT_IMG=") + Vb::CStr_fichier(FormatImage);
     l << QStringLiteral("REFNUANCIER= ") + TextFile::uneLigne(FicNuancier.trimmed());
-    l << QStringLiteral("ZONECOULEUR= ") + Ecrit_nombre(IndexZoneCouleur);
+    l << QStringLiteral("ZONECOULEUR= ") + Vb::CStr_fichier(IndexZoneCouleur);
     l << QStringLiteral("FICETALON= ") + TextFile::uneLigne(FicEtalon.trimmed());
     l << QStringLiteral("FETALONCOULEUR= ") + Texte_booleen(EtalonCouleur);
     l << QStringLiteral("FICSCANNER= ") + TextFile::uneLigne(FicScanner.trimmed());

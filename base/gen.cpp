@@ -57,8 +57,12 @@ void Prepare_doc_pdf() {
     if (QFileInfo(doc).isFile()) DocPdfPrete = -1;
 }
 
+QString Document_aide(const QString& prefixe) {
+    return Chemin_programme(prefixe + CodeLangue + QStringLiteral(".pdf"));
+}
+
 void Ouvre_aide_pdf() {
-    const QString chemin = Chemin_programme(QStringLiteral("Tavl2_") + CodeLangue + QStringLiteral(".pdf"));
+    const QString chemin = Document_aide(QStringLiteral("Tavl2_"));
     if (Fichier_existe(chemin, QString(), 1)) ShellOpen::open(chemin);
 }
 

@@ -41,6 +41,9 @@ void Pause(double seconds);
 QString Dir_sur(const QString& pattern);
 // Makes the help document copied to the temporary folder ready, setting DocPdfPrete.
 void Prepare_doc_pdf();
+// A help document of the program's folder in the language in use: `prefixe`, the
+// language code, ".pdf".
+QString Document_aide(const QString& prefixe);
 // Opens the help document of the language in use with the desktop's viewer; tells the
 // user when the program's folder has none.
 void Ouvre_aide_pdf();

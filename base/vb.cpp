@@ -184,6 +184,11 @@ QString CStr_relisible(double value) {
     return QString::number(value, 'g', 17).toUpper().replace('.', SeparateurDecimal());
 }
 
+QString CStr_fichier(double value) {
+    const QString t = CStr_relisible(value);
+    return value >= 0 ? ' ' + t : t;
+}
+
 QString Str(double value) {
     QString s = general(value);
     return value >= 0 ? ' ' + s : s;

@@ -65,6 +65,9 @@ QString CStr_simple(float value);
 // As CStr, or with the 17 digits that read back when the 15 would not: near the largest
 // double, 15 digits round beyond it. What files hold is picked again whole.
 QString CStr_relisible(double value);
+// A number as the program's key files hold it: CStr_relisible, with a blank in the sign's
+// place of a non-negative number.
+QString CStr_fichier(double value);
 // As the original's Str: a leading blank for a non-negative number, a point as separator.
 QString Str(double value);
 

@@ -26,11 +26,6 @@ namespace {
 constexpr long kBlanc = 0xFFFFFF;
 const QByteArray kFinLigne = QByteArrayLiteral("\r\n");
 
-// The coefficient as the file holds it: a blank in the sign's place, the locale's separator.
-QString Texte_coefficient(double v) {
-    const QString t = Vb::CStr_relisible(v);
-    return v >= 0 ? QLatin1Char(' ') + t : t;
-}
 
 bool Utf8_valide(const QByteArray& octets) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -77,7 +72,7 @@ bool Tav::Calibrage_Sauve() {
     }
     const QString chemin = Calibrage::Chemin_fichier();
     const QString commentaire = TextFile::uneLigne(TBox(0).Text);
-    const QString entree = commentaire + QStringLiteral(" = ") + Texte_coefficient(CalibrageActuel);
+    const QString entree = commentaire + QStringLiteral(" = ") + Vb::CStr_fichier(CalibrageActuel);
     QByteArray anciens;
     QString ajout;
     if (QFileInfo::exists(chemin)) {
