@@ -54,7 +54,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, MnuFonc) /* functions menu */ \
     X(TableauControles, Mncp) /* counting submenu */ \
     X(TableauControles, MnuOpt, {18, {.Checked = true}}) /* options menu: 18 "Machine rapide" */ \
-    X(TableauControles, Mntool, {6, {.Enabled = false}}) /* tools menu: 6 the calibration to the group, in multilayer mode only */ \
+    X(TableauControles, Mntool, {6, {.Enabled = false}}, {7, {.Visible = false}}, {8, {.Visible = false}}, {9, {.Visible = false}}, {11, {.Visible = false}}, {12, {.Visible = false}}) /* tools menu: 6 the calibration to the group, in multilayer mode only; 7, 8, 9, 11, 12 hidden, with no action */ \
     X(TableauControles, Mnuaide) /* help menu */ \
     X(TableauControles, MnLang) /* language menu: 1 fr, 2 it, 3 es, 4 de, 5 en */ \
     X(TableauControles, mnFormat) /* results export format: 0 CSV, 1 TXT */ \
@@ -66,8 +66,8 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(TableauControles, MnDens) \
     X(TableauControles, MnuTwain) \
     X(TableauControles, MnuCharg) \
-    X(TableauControles, MnuChrt) \
-    X(TableauControles, Illus) \
+    X(TableauControles, MnuChrt, {1, {.Visible = false}}, {4, {.Visible = false}}) /* colour-chart options menu: 1 and 4 hidden, with no action */ \
+    X(TableauControles, Illus, {3, {.Visible = false}}, {6, {.Visible = false}}) /* illustration submenu: 3 and 6 hidden, with no action */ \
     X(TableauControles, Fdemarrage) \
     X(TableauControles, statdef) \
     X(TableauControles, Mn_Copie_Ecran, {1, {.Checked = true}}) /* screen-copy scope: 1 the whole screen, 2 the work area */ \
@@ -92,6 +92,7 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Controle, Command2, .Caption = QStringLiteral("calcul bernstein")) /* rebuilds the scanner correction */ \
     X(Controle, Command3, .Caption = QStringLiteral("test2")) /* saves the picture held */ \
     X(TableauControles, Command4, {0, {.Caption = QStringLiteral("Rappel écran")}}, {1, {.Caption = QStringLiteral("Sauve ecran")}}) /* the view's snapshot: 0 recalled, 1 taken */ \
+    X(Controle, copie) /* picture button: copies the screen, as the tools menu's "copie écran" does */ \
     X(TableauControles, Label6) /* 1: the scanner file */ \
     X(Controle, cmdStat) \
     X(Controle, cmdChargeMC) \

@@ -36,8 +36,16 @@ struct PointCorrection {
 void Charge_Calibrage(short) {
     const QString etalon = Chemin_fichier_couleur(FicEtalon);
     const QString scanner = Chemin_fichier_couleur(FicScanner);
-    if (!Gen::Fichier_existe(etalon, QStringLiteral("fichier étalon non chargé "), 1)) return;
-    if (!Gen::Fichier_existe(scanner, QStringLiteral("fichier scanner absent "), 1)) return;
+    // A missing file fails the build like a refused count: the curves of the former pair
+    // go, or the check box would apply them under the new pair's names.
+    if (!Gen::Fichier_existe(etalon, QStringLiteral("fichier étalon non chargé "), 1)) {
+        Oublie_courbes();
+        return;
+    }
+    if (!Gen::Fichier_existe(scanner, QStringLiteral("fichier scanner absent "), 1)) {
+        Oublie_courbes();
+        return;
+    }
     Construit_correction(etalon, scanner);
 }
 

@@ -6,7 +6,8 @@
 
 namespace Vistrane {
 
-// Builds the correction from FicEtalon and FicScanner; k has no effect.
+// Builds the correction from FicEtalon and FicScanner; k has no effect. A file missing
+// drops the former curves, as a refused pair does.
 void Charge_Calibrage(short k);
 // Builds the correction from a given pair: both files read, their NBMESURES compared
 // (messages 228, 229), N = the fewer value lines of the two. Returns whether curves were built.

@@ -242,6 +242,12 @@ TEST_F(Correction, NomsNusDansLeDossierDuProgramme) {
     EXPECT_EQ(script.seen().back().folder, chemin(QStringLiteral("ailleurs")));
     EXPECT_EQ(script.seen().back().proposedName, QStringLiteral("autre.Etl"));
     EXPECT_EQ(FicEtalon, ailleurs);
+    // The standard moved since the build: the scanner file chosen then builds nothing, and the
+    // box still ticked finds no curve; the former one would record 130.
+    QDir().remove(ailleurs);
+    script.open(chemin(QStringLiteral("un.Scn"))).message(QStringLiteral("fichier étalon non chargé "));
+    Vistrane::Choix_Scanner();
+    EXPECT_EQ(Clic(Image_unie(60, 60, qRgb(100, 100, 100)), 11, 11), 1);
 }
 
 } // namespace
