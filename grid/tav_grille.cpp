@@ -88,6 +88,9 @@ void Tav::EffacE_1() {
         EtapeMesure = 1;
     }
     if (n == 1 && e <= 1) return;
+    // The counts in the box go with the density surface the undo removes, or with the
+    // row it reopens, whose count is taken again.
+    if (ModeDensite) TBox(6).Text = QStringLiteral("0");
     if (n == 1 && e == 2) {
         NbLignesGrille = 2;
         short ligne = 1;
