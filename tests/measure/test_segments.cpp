@@ -305,6 +305,21 @@ TEST_F(Reglages, LaGrillePleineArreteLesMesures) {
     EXPECT_FALSE(TraceOrigine || MesureBloquee);
 }
 
+// Mid-spore, "Etalonner" and "Cherche" wait, with the flash: the bar dragged next is the
+// spore's width, 400 units down from its axis at 0.5 um a unit = 200,00.
+TEST_F(Segments, EtalonnerEtChercheAttendentLaSporeEnCours) {
+    Fonction(2);
+    Glisse(1000, 1000, 1600, 1000);
+    for (const short bouton : {10, 14}) {
+        tav.lblLabelflashx.Caption.clear();
+        tav.Bout_Click(bouton);
+        EXPECT_EQ(tav.lblLabelflashx.Caption, QStringLiteral(" mesure inachevée"));
+    }
+    Glisse(1000, 3000, 1300, 3400);
+    EXPECT_FALSE(tav.Frame(8).Visible);
+    EXPECT_EQ(cell(1, 2), "200,00");
+}
+
 // Esc with the button held, released in place: the next item runs from its own first click.
 TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
     for (const short densite : {2, 0}) {
