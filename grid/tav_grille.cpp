@@ -95,6 +95,7 @@ void Tav::EffacE_1() {
         NbLignesGrille = 2;
         short ligne = 1;
         Efface_ligne(ligne);
+        EtapeMesure = 1;
         return;
     }
     try {
@@ -132,7 +133,8 @@ void Tav::Efface_ligne(short& ligne) {
             row -= 1;
             if (row < 1) return;
         }
-        if (row == 1) EtapeMesure = 1;
+        // Only the row being filled takes its item along; a row above leaves the item
+        // under way where it was, moved up with its row.
         if (row == n) {
             EtapeMesure = 1;
             correction += 1;

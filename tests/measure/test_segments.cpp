@@ -320,6 +320,20 @@ TEST_F(Segments, EtalonnerEtChercheAttendentLaSporeEnCours) {
     EXPECT_EQ(cell(1, 2), "200,00");
 }
 
+// "Eff.  ligne" on row 1 moves the spore under way up with its length, 800 units = 400,00;
+// the width dragged next, 100 units, stays its width: 50,00.
+TEST_F(Segments, EffacerLaLigneAuDessusGardeLaSporeEnCours) {
+    Fonction(2);
+    Glisse(1000, 1000, 1600, 1000);
+    Glisse(1300, 900, 1300, 1100);
+    Glisse(1000, 3000, 1800, 3000);
+    GrilleRef.setRow(1);
+    tav.Bout_Click(15);
+    Glisse(1400, 2900, 1400, 3000);
+    EXPECT_EQ(cell(1, 1), "400,00");
+    EXPECT_EQ(cell(1, 2), "50,00");
+}
+
 // Esc with the button held, released in place: the next item runs from its own first click.
 TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
     for (const short densite : {2, 0}) {
