@@ -152,7 +152,8 @@ void Tav::Efface_ligne(short& ligne) {
         for (int r = row; r <= NbLignesGrille && r < GrilleRef.Rows(); ++r)
             GrilleRef.setTextMatrix(r, 0, QString::number(r));
         Mstat::Recopie_Grille(short(row));
-        NbLignesGrille = short(NbLignesGrille + correction);
+        // The row being filled, deleted as row 1, leaves an empty grid, not an empty row 1.
+        NbLignesGrille = short(std::max(n - 1 + correction, 1));
         GrilleRef.setRow(std::clamp<int>(NbLignesGrille, 0, GrilleRef.Rows() - 1));
         Calcul_stat();
         Gen::Calcule_deciles();

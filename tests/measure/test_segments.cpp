@@ -320,10 +320,15 @@ TEST_F(Segments, EtalonnerEtChercheAttendentLaSporeEnCours) {
     EXPECT_EQ(cell(1, 2), "200,00");
 }
 
-// "Eff.  ligne" on row 1 moves the spore under way up with its length, 800 units = 400,00;
-// the width dragged next, 100 units, stays its width: 50,00.
-TEST_F(Segments, EffacerLaLigneAuDessusGardeLaSporeEnCours) {
+// "Eff.  ligne" on the row being filled takes its length along, and the grid is empty; on
+// row 1 it moves the spore under way up with its length, 800 units = 400,00, and the width
+// dragged next, 100 units, stays its width: 50,00.
+TEST_F(Segments, EffacerUneLigneGardeLaSporeEnCoursAuDessous) {
     Fonction(2);
+    Glisse(1000, 1000, 1600, 1000);
+    GrilleRef.setRow(1);
+    tav.Bout_Click(15);
+    EXPECT_EQ(NbLignesGrille, 1);
     Glisse(1000, 1000, 1600, 1000);
     Glisse(1300, 900, 1300, 1100);
     Glisse(1000, 3000, 1800, 3000);
