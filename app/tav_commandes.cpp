@@ -81,7 +81,7 @@ void Tav::Bout_Click(short index) {
         break;
     case 2:
         StatusBar.Text = Lib_Menu[7];
-        EffacE_1();
+        PGr::Annule_point_ou_ligne();
         Calcul_stat();
         Gen::Calcule_deciles();
         break;

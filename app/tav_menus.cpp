@@ -118,6 +118,10 @@ void Tav::MnuEDit_Click(short index) {
 }
 
 void Tav::MnuFonc_Click(short index) {
+    // The other items open the cystidia, surface, counting and density submenus: their
+    // click leaves every mode alone, since a triangle or polygon mode cleared while its
+    // function stays sends the next clicks to the length builders, which record " / 0,00"
+    // in its grid.
     if (index != 20 && (index < 1 || index > 3)) return;
     // The question comes before any change, so that No leaves the function, its modes and
     // its buttons whole; the function already in use is kept without a question.

@@ -88,10 +88,14 @@ void Tav::EffacE_1() {
         EtapeMesure = 1;
     }
     if (n == 1 && e <= 1) return;
+    // The counts in the box go with the density surface the undo removes, or with the
+    // row it reopens, whose count is taken again.
+    if (ModeDensite) TBox(6).Text = QStringLiteral("0");
     if (n == 1 && e == 2) {
         NbLignesGrille = 2;
         short ligne = 1;
         Efface_ligne(ligne);
+        EtapeMesure = 1;
         return;
     }
     try {
@@ -129,7 +133,8 @@ void Tav::Efface_ligne(short& ligne) {
             row -= 1;
             if (row < 1) return;
         }
-        if (row == 1) EtapeMesure = 1;
+        // Only the row being filled takes its item along; a row above leaves the item
+        // under way where it was, moved up with its row.
         if (row == n) {
             EtapeMesure = 1;
             correction += 1;
@@ -147,7 +152,8 @@ void Tav::Efface_ligne(short& ligne) {
         for (int r = row; r <= NbLignesGrille && r < GrilleRef.Rows(); ++r)
             GrilleRef.setTextMatrix(r, 0, QString::number(r));
         Mstat::Recopie_Grille(short(row));
-        NbLignesGrille = short(NbLignesGrille + correction);
+        // The row being filled, deleted as row 1, leaves an empty grid, not an empty row 1.
+        NbLignesGrille = short(std::max(n - 1 + correction, 1));
         GrilleRef.setRow(std::clamp<int>(NbLignesGrille, 0, GrilleRef.Rows() - 1));
         Calcul_stat();
         Gen::Calcule_deciles();

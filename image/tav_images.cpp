@@ -38,6 +38,9 @@ void Tav::RAZ_Grille_total() {
 }
 
 void Tav::Cherche_spore() {
+    // Another picture, calibration or view mid-item would give the item's next value on
+    // them: the row is found once the item is finished or abandoned.
+    if (Gen::Refus_mesure_en_cours()) return;
     try {
         const int r = GrilleRef.Row();
         const LigneTrame& t = Trame(r);

@@ -10,6 +10,7 @@
 #include "base/vb.h"
 #include "image/etat_image.h"
 #include "image/image_affichee.h"
+#include "image/services_image.h"
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
 #include "platform/prompts.h"
@@ -19,7 +20,9 @@ namespace {
 constexpr long kBlanc = 0xFFFFFF;
 constexpr long kJaune = 0xFFFF;
 
+// The panel's pointings wait for the item under way, as "Etalonner" does.
 void Pointage_portion(Tav& t) {
+    if (Gen::Refus_mesure_en_cours()) return;
     t.bout(4).Enabled = false;
     short methode = -1;
     if (t.Optn(3).Value) methode = 0;
@@ -32,6 +35,7 @@ void Pointage_portion(Tav& t) {
 }
 
 void Pointage_objectif(Tav& t) {
+    if (Gen::Refus_mesure_en_cours()) return;
     Calibrage::Debut_pointage(2);
     Chargeur::Echelle_resolution();
     t.Frame(7).Visible = false;

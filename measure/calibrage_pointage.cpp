@@ -14,6 +14,7 @@
 #include "grid/etat_grille.h"
 #include "grid/grille_affichage.h"
 #include "image/image_affichee.h"
+#include "image/services_image.h"
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
 #include "measure/services_mesure.h"
@@ -110,6 +111,9 @@ void Retient_pour_image() {
 } // namespace Calibrage
 
 void Tav::Etalonner() {
+    // A pointing begun mid-item would take the item's next value, a width to its foot
+    // point, for the micrometer: it waits for the item to be finished or abandoned.
+    if (Gen::Refus_mesure_en_cours()) return;
     StatusBar.Text = Lib_Langue[165];
     Calibrage::Debut_pointage(0);
     bout(10).BackColor = CouleursBouton::Rouge;

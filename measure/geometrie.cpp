@@ -1,6 +1,7 @@
 // The geometry every click measure shares: lengths between view points in image pixels
 // and microns, the triangle's surface and angle, the rubber band with its live value, the
-// width guide with its foot point, and abandoning the item being drawn.
+// width guide with its foot point, and abandoning the item being drawn (or, with none,
+// undoing the last value).
 #include <algorithm>
 #include <cmath>
 
@@ -42,6 +43,12 @@ void Restaure_image() {
     if (!ReferenceSurImage) Restaure_vue(tav().ImageMem);
     ImageRestauree = -1;
     tav().Frame(1).Visible = true;
+}
+
+void Annule_point_ou_ligne() {
+    // The undo removes what was recorded: the row before a pending point is not its own.
+    if (MesureBloquee) Restaure_image();
+    else tav().EffacE_1();
 }
 
 void Parametres_axe() {

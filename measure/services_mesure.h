@@ -9,6 +9,9 @@ namespace PGr {
 void Restaure_image();
 // Clears TraceOrigine, TraceEnCours, TraceSecondPoint and TraceLargeur together.
 void RAZ_etats_trace();
+// Backspace and "<=": a point or vertex pending is abandoned alone, as Esc abandons it;
+// with none pending, the last value or row recorded is undone (Tav::EffacE_1).
+void Annule_point_ou_ligne();
 // Distance in full-image pixels between two view points:
 // |P1 P2| x FacteurZoom / DiviseurEchelle x KZoomCal.
 double Distance_points(int x1, int y1, int x2, int y2);

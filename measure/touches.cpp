@@ -51,7 +51,7 @@ namespace BGr {
 void Touche_enfoncee(short KeyCode, short Shift) {
     Tav& t = tav();
     switch (KeyCode) {
-    case Code::Retour: t.EffacE_1(); break;
+    case Code::Retour: PGr::Annule_point_ou_ligne(); break;
     case Code::Majuscule: t.Vmouse(1); break;
     case Code::Ctrl:
         ModeDeplace = -1;

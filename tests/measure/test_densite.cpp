@@ -50,6 +50,20 @@ TEST_F(Densite, RectangleParGlissementPuisComptage) {
     EXPECT_TRUE(Autour(Vue(), 120, 120, Trace1));
 }
 
+// Backspace takes the surface back with its 3 counts: the next one, 400 x 300 units x 0.25
+// = 30000 um2, holds its own 2 only.
+TEST_F(Densite, RetourArriereEmporteLesComptesDeLaSurface) {
+    tav.MnDens_Click(2);
+    Glisse(1500, 1500, 2100, 1900);
+    Compte(3);
+    Touche(8);
+    Glisse(1500, 1500, 1900, 1800);
+    Compte(2);
+    Clic(1700, 1700, 2);
+    EXPECT_EQ(cell(1, 1), "30000,00");
+    EXPECT_EQ(cell(1, 2), "2");
+}
+
 TEST_F(Densite, DeuxClicsValentUnGlissement) {
     for (short f : {1, 2}) {
         SCOPED_TRACE(f);

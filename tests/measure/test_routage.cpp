@@ -185,6 +185,48 @@ TEST_P(Routage, Cas) { GetParam().deroule(*this); }
 INSTANTIATE_TEST_SUITE_P(Table, Routage, ::testing::ValuesIn(kCas),
                          [](const ::testing::TestParamInfo<Cas>& i) { return std::string(i.param.nom); });
 
+// Backspace with a point or vertex pending abandons it alone, as Esc does, in every
+// function: the row recorded before it stays whole. A row is made of left drags (the
+// vertices of a triangle, a chain or a polygon, a density's counts after its surface),
+// then of a right click where one ends the item; one click leaves the next item pending.
+class EnAttente : public MesureTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EnAttente, RetourArriereNAbandonneQueLePointEnAttente) {
+    const std::function<void()> choix[] = {
+        [&] { Fonction(1); },
+        [&] { Fonction(2); },
+        [&] { Fonction(3); },
+        [&] { Fonction(4); },
+        [&] { tav.Mnusurf_Click(1); },
+        [&] { tav.Mnusurf_Click(2); },
+        [&] { tav.Mnusurf_Click(3); },
+        [&] { tav.MnDens_Click(1); },
+        [&] { tav.MnDens_Click(2); },
+        [&] {
+            Bipoint();
+            Fonction(2);
+        },
+        [&] {
+            tav.Check2.Value = 1;
+            tav.Check2_Click();
+            Fonction(1);
+        },
+    };
+    choix[GetParam()]();
+    for (int k = 0; k < 5 && NbLignesGrille == 1; ++k)
+        Glisse(1000 + 500 * k, 1000 + 200 * k * k, 1000 + 500 * k + 600 / (k + 1), 1100 + 200 * k * k + 300 * k);
+    if (NbLignesGrille == 1) Clic(3000, 3000, 2);
+    const QList<QStringList> ligne = Grille_remplie();
+    ASSERT_EQ(ligne.size(), 2);
+    Clic(6000, 6000);
+    ASSERT_TRUE(MesureBloquee);
+    Touche(8);
+    EXPECT_FALSE(MesureBloquee);
+    EXPECT_EQ(Grille_remplie(), ligne);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonctions, EnAttente, ::testing::Range(0, 11));
+
 // The pointer speed: slow while Shift is held, the speed of the start-up after it, the
 // normal speed after any key without a modifier.
 class Vitesse : public MesureTest {

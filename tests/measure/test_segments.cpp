@@ -305,6 +305,40 @@ TEST_F(Reglages, LaGrillePleineArreteLesMesures) {
     EXPECT_FALSE(TraceOrigine || MesureBloquee);
 }
 
+// Mid-spore, "Etalonner" and "Cherche" wait, with the flash: the bar dragged next is the
+// spore's width, 400 units down from its axis at 0.5 um a unit = 200,00.
+TEST_F(Segments, EtalonnerEtChercheAttendentLaSporeEnCours) {
+    Fonction(2);
+    Glisse(1000, 1000, 1600, 1000);
+    for (const short bouton : {10, 14}) {
+        tav.lblLabelflashx.Caption.clear();
+        tav.Bout_Click(bouton);
+        EXPECT_EQ(tav.lblLabelflashx.Caption, QStringLiteral(" mesure inachevée"));
+    }
+    Glisse(1000, 3000, 1300, 3400);
+    EXPECT_FALSE(tav.Frame(8).Visible);
+    EXPECT_EQ(cell(1, 2), "200,00");
+}
+
+// "Eff.  ligne" on the row being filled takes its length along, and the grid is empty; on
+// row 1 it moves the spore under way up with its length, 800 units = 400,00, and the width
+// dragged next, 100 units, stays its width: 50,00.
+TEST_F(Segments, EffacerUneLigneGardeLaSporeEnCoursAuDessous) {
+    Fonction(2);
+    Glisse(1000, 1000, 1600, 1000);
+    GrilleRef.setRow(1);
+    tav.Bout_Click(15);
+    EXPECT_EQ(NbLignesGrille, 1);
+    Glisse(1000, 1000, 1600, 1000);
+    Glisse(1300, 900, 1300, 1100);
+    Glisse(1000, 3000, 1800, 3000);
+    GrilleRef.setRow(1);
+    tav.Bout_Click(15);
+    Glisse(1400, 2900, 1400, 3000);
+    EXPECT_EQ(cell(1, 1), "400,00");
+    EXPECT_EQ(cell(1, 2), "50,00");
+}
+
 // Esc with the button held, released in place: the next item runs from its own first click.
 TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
     for (const short densite : {2, 0}) {
