@@ -49,6 +49,8 @@ bool RAZ_grille(short sans_question) {
     EtapeMesure = 1;
     NbLignesGrille = 1;
     PointEnCours = 0;
+    // Counts taken for a surface under way would be added to the next one.
+    Tav::instance()->TBox(6).Text = QStringLiteral("0");
     return true;
 }
 

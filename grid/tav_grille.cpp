@@ -137,6 +137,7 @@ void Tav::Efface_ligne(short& ligne) {
         // under way where it was, moved up with its row.
         if (row == n) {
             EtapeMesure = 1;
+            TBox(6).Text = QStringLiteral("0");  // its counts go with it
             correction += 1;
         }
         // The grid keeps its size: one title row, the measurement rows and the spare row.

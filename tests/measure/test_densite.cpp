@@ -64,6 +64,22 @@ TEST_F(Densite, RetourArriereEmporteLesComptesDeLaSurface) {
     EXPECT_EQ(cell(1, 2), "2");
 }
 
+// "Eff.  ligne" on the surface under way and "Raz gril." take its 3 counts along too.
+TEST_F(Densite, EffacerOuViderEmporteLesComptes) {
+    tav.MnDens_Click(2);
+    Glisse(1500, 1500, 2100, 1900);
+    Compte(3);
+    GrilleRef.setRow(1);
+    tav.Bout_Click(15);
+    EXPECT_EQ(tav.TBox(6).Text, QStringLiteral("0"));
+    Glisse(1500, 1500, 2100, 1900);
+    Compte(3);
+    Prompts::Script script;
+    script.message(QStringLiteral("effacer"), Prompts::Yes);
+    tav.Bout_Click(16);
+    EXPECT_EQ(tav.TBox(6).Text, QStringLiteral("0"));
+}
+
 TEST_F(Densite, DeuxClicsValentUnGlissement) {
     for (short f : {1, 2}) {
         SCOPED_TRACE(f);
