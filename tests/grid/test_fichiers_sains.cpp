@@ -93,4 +93,14 @@ TEST_F(FichiersSains, NoFileReadsTheCoefficientOfTheFileBefore) {
     }
 }
 
+// A colour row cut in its values (entry 7 without entry 8, an entry 8 of two fields) is
+// reported and shows no colour, where it showed R 120, V 50, B 30 and L*, a*, b* of 0.
+TEST_F(FichiersSains, ColourRowCutInItsValuesShowsNoColour) {
+    const QByteArray point = "0;1;10;20;42;52;" + QByteArray("0;").repeated(20) + "12000;5000;3000;8;";
+    for (const QByteArray& ligne : {point, point + "6000;-100;"}) {
+        Commande(&Tav::MnuFIC_Click, 10, Fichier(20, "1", ligne), false, {QStringLiteral("étalon"), QStringLiteral("étalon"), QStringLiteral("ligne 9")});
+        EXPECT_EQ(Premiere_ligne().mid(1, 6), QStringList(6, QString()));
+    }
+}
+
 } // namespace
