@@ -18,6 +18,9 @@ struct LigneTrame {
     SegmentTrame Segments[17];
     std::int16_t Image = 0;          // image index when the row was recorded
     std::int16_t Zoom = 0;           // zoom level when the row was recorded
+    // The entries of the file line a colour row was read from, which it is written back
+    // with; 0 for a row measured here.
+    std::int16_t EntreesLues = 0;
     QString Texte;
     bool operator==(const LigneTrame&) const = default;
 };

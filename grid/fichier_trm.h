@@ -26,7 +26,8 @@ bool Ecrit_trame(const QString& chemin);
 // was otherwise. An empty path reads "mesure.trm" of the data folder. A missing file is
 // reported and changes nothing. Whatever is sound is loaded: the rows stop at the end of
 // the file, a value that does not convert is skipped, and the user is told the first
-// line that was not sound.
+// line that was not sound. The images and their calibrations are the file's alone: an
+// image whose coefficient the file lacks or refuses is never calibrated (0).
 void Lit_trame(const QString& chemin, short& statut);
 
 // "Sauver la Trame": save dialog, overwrite question, then the writer; a failed write is

@@ -50,10 +50,12 @@ QStringList Lignes_fichier(const Contenu& c) {
     for (const LigneTrame& t : c.lignes) {
         QString ligne = entier(t.Zoom) + QLatin1Char(';') + entier(t.Image) + QLatin1Char(';');
         // A colour row that keeps its values writes them after its point; one that keeps
-        // none keeps the shape of the files written before values were kept.
+        // none keeps the shape of the files written before values were kept, and a row
+        // read from a file the number of entries its line held.
         const bool couleur = c.fonction == 20 && (t.Segments[EntreeCouleur] != SegmentTrame() ||
                                                   t.Segments[EntreeCouleur + 1] != SegmentTrame());
-        const int segments = couleur ? std::max(valeurs, EntreeCouleur + 1) : valeurs;
+        const int forme = c.fonction == 20 && t.EntreesLues > 0 ? std::min<int>(t.EntreesLues, 16) : valeurs;
+        const int segments = couleur ? std::max(forme, EntreeCouleur + 1) : forme;
         for (int k = 1; k <= segments; ++k) {
             const SegmentTrame& s = t.Segments[k];
             for (long long v : {s.x1, s.y1, s.x2, s.y2}) ligne += entier(v) + QLatin1Char(';');

@@ -54,11 +54,25 @@ void Lit_trame(const QString& chemin, short& statut) {
     int lues = 0;  // rows of the last row block
     Trm::SuiteLignes suite;
     const short fermeAvant = PolygoneCercles;
+    const auto Refuse = [](const Trm::Element& e) {
+        return e.cle == Trm::Cle::Indpres && (e.entier != 0) != (IndResolution != 0);
+    };
+    // A file that is not refused replaces the images and their calibrations whole, as it
+    // replaces the rows: an image whose coefficient the file refuses or does not hold is
+    // never calibrated (0), and no row reads a coefficient of the file read before.
+    bool imagesRemplacees = false;
+    const auto Remplace_images = [&imagesRemplacees] {
+        if (imagesRemplacees) return;
+        imagesRemplacees = true;
+        ListIMGchar.Clear();
+        std::fill(CalibrageImage.begin() + 1, CalibrageImage.end(), 0.0);
+    };
 
     for (const Trm::Element& e : lu.elements) {
+        if (!Refuse(e)) Remplace_images();
         switch (e.cle) {
         case Trm::Cle::Indpres:
-            if ((e.entier != 0) != (IndResolution != 0)) {
+            if (Refuse(e)) {
                 Prompts::msgBox(Lib_Langue[176], Prompts::OkOnly);
                 statut = 1;
                 return;
@@ -76,8 +90,8 @@ void Lit_trame(const QString& chemin, short& statut) {
             PGr::Choix_fonction();
             break;
         case Trm::Cle::Calibrage:
-            // A number that is no coefficient leaves its image's calibration as it was; 0 is
-            // the slot of an image never calibrated, as the writer finds it.
+            // A number that is no coefficient leaves its image never calibrated (0), as the
+            // writer finds such an image.
             for (size_t i = 0; i < e.reels.size(); ++i) {
                 if (Gen::Coefficient_valable(e.reels[i]) || e.reels[i] == 0) CalibrageImage[i + 1] = e.reels[i];
                 else Faute(e.ligne + int(i) + 1);
@@ -112,6 +126,7 @@ void Lit_trame(const QString& chemin, short& statut) {
         }
     }
 
+    Remplace_images();  // a file that holds no key at all
     NbLignesGrille = short(lues + 1);
     // The polygons go on closing as the file's last flag says, else as the user chose.
     PolygoneCercles = suite.polygoneFerme ? (*suite.polygoneFerme ? -1 : 0) : fermeAvant;

@@ -203,8 +203,11 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
     const int m = std::clamp<int>(NbValeursLigne, 0, 16);
     // A colour row's point is all it needs: the entries after it, and the values kept
     // past them, end with the line in the files written before the values were kept.
+    // It keeps every entry its line holds, to be written back as it came.
     const bool couleur = NumFonction == 20;
-    const int entrees = couleur ? std::max(m, EntreeCouleur + 1) : m;
+    const int entieres = int(std::min<size_t>(lue.points.size() / 4, 16));
+    const int entrees = couleur ? std::max({m, EntreeCouleur + 1, entieres}) : m;
+    if (couleur) t.EntreesLues = std::int16_t(entieres);
     bool lus[17] = {};
     for (int k = 1; k <= entrees; ++k) {
         std::int64_t c[4] = {};
@@ -220,6 +223,12 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
         }
         t.Segments[k] = {c[0], c[1], c[2], c[3]};
         lus[k] = true;
+    }
+    if (couleur && !(lus[EntreeCouleur] && lus[EntreeCouleur + 1])) {
+        // Values cut short would show as a measured black: the row keeps none of them.
+        if (t.Segments[EntreeCouleur] != SegmentTrame()) sain = false;
+        t.Segments[EntreeCouleur] = SegmentTrame();
+        t.Segments[EntreeCouleur + 1] = SegmentTrame();
     }
 
     if (recalcule) {

@@ -1,6 +1,7 @@
 // Files a user hands back never end the program nor change what they hold.
 #include <QImage>
 #include <gtest/gtest.h>
+#include <random>
 
 #include "base/etat_partage.h"
 #include "base/grilles.h"
@@ -9,6 +10,7 @@
 #include "platform/bytefile.h"
 #include "platform/prompts.h"
 #include "tests/common/fixture.h"
+#include "tests/grid/aide_fichiers.h"
 
 namespace {
 
@@ -75,6 +77,30 @@ TEST_F(FichiersSains, ReportOfAnyFunctionImportsIntoItsColumns) {
     Commande(&Tav::MnuEDit_Click, 8, rapport, false);
     EXPECT_EQ(NbLignesGrille, 2);
     EXPECT_EQ(Premiere_ligne(), avant);
+}
+
+// One-row files of random coefficients, refused ones among them, each loaded after another:
+// the row reads 0,00 exactly where its own file refuses the coefficient, and is saved with 0.
+TEST_F(FichiersSains, NoFileReadsTheCoefficientOfTheFileBefore) {
+    const char* const coefficients[] = {"1E-13", "-0,5", "NaN", "1 000,5", "0,75", "2", "0,5", "1,25"};
+    std::mt19937 alea(39);
+    for (int n = 0; n < 40; ++n) {
+        const size_t k = alea() % 8;
+        Commande(&Tav::MnuFIC_Click, 10, Fichier(1, coefficients[k], "0;1;0;0;6;8;"), false, QStringList(k < 4, QStringLiteral("ligne 5")));
+        EXPECT_EQ(Vu_en_francais(GrilleRef.TextMatrix(1, 1)) == QStringLiteral("0,00"), k < 4);
+        Commande(&Tav::MnuFIC_Click, 9, chemin(QString::number(n)), true);
+        EXPECT_EQ(Octets(chemin(QString::number(n))).contains("\r\n 0 \r\n"), k < 4);
+    }
+}
+
+// A colour row cut in its values (entry 7 without entry 8, an entry 8 of two fields) is
+// reported and shows no colour, where it showed R 120, V 50, B 30 and L*, a*, b* of 0.
+TEST_F(FichiersSains, ColourRowCutInItsValuesShowsNoColour) {
+    const QByteArray point = "0;1;10;20;42;52;" + QByteArray("0;").repeated(20) + "12000;5000;3000;8;";
+    for (const QByteArray& ligne : {point, point + "6000;-100;"}) {
+        Commande(&Tav::MnuFIC_Click, 10, Fichier(20, "1", ligne), false, {QStringLiteral("étalon"), QStringLiteral("étalon"), QStringLiteral("ligne 9")});
+        EXPECT_EQ(Premiere_ligne().mid(1, 6), QStringList(6, QString()));
+    }
 }
 
 } // namespace

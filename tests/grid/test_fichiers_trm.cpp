@@ -125,8 +125,9 @@ TEST_F(FichierTrm, EveryFunctionReadsAsWrittenAndWritesBackUnchanged) {
         {"fonction15.trm", 15, 256, {{"60000", "1200", "90", "1", ""}}},
         {"fonction15_ancien.trm", 15, 256, {{"", "", "", "1", ""}}},
         {"fonction16.trm", 16, 256, {{"12", "14", "1,71", "1,17", "1", "contour fermé"}}},
-        // A colour file written before colour rows kept their values: its rows show none.
-        {"fonction20.trm", 20, 256, {{"", "", "", "", "", "", "", "1", "lame jaune"}}},
+        // A colour file written before colour rows kept their values: its rows show none,
+        // and a row of one entry writes back as it came.
+        {"fonction20.trm", 20, 256, {{"", "", "", "", "", "", "", "1", "lame jaune"}, {"", "", "", "", "", "", "", "1", ""}}},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.fichier);
