@@ -14,7 +14,8 @@ QString Sans_extension(const QString& name);
 // (" introuvable"); for a file that is there but cannot be read, entry 144
 // ("erreur fichier"), " :  " and the path.
 short Fichier_existe(const QString& path, const QString& message = QString(), short show = 0);
-// The number a text begins with, a comma counting as the decimal separator.
+// The number a text begins with, a comma counting as the decimal separator. A number
+// beyond the doubles raises ErrDepassement.
 double Val_decimal(const QString& text);
 // A number that is the whole text, as files and typed cells hold one: blanks around it,
 // no-break spaces anywhere in it (they group digits), an optional sign, digits with a

@@ -78,7 +78,9 @@ double Val(const QString& text) {
     // Read in the C locale: the C library's own conversion would follow LC_NUMERIC and
     // take "2.5" for 2 on a comma-decimal desktop.
     const double v = QLocale::c().toDouble(QLatin1String(num));
-    return std::isfinite(v) ? v : 0.0;
+    // Its digits hold a number: infinity is one beyond the doubles, 0 one below them.
+    if (std::isinf(v)) throw Erreur(ErrDepassement, "Overflow");
+    return v;
 }
 
 QChar SeparateurDecimal() {

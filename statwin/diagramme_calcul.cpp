@@ -24,18 +24,24 @@ LectureSerie Analyse_serie(const QString& serie) {
     int ligne = 1;
     for (int i = 1; i <= k; ++i) {
         const QString& m = morceaux[i - 1];
-        v[size_t(i)] = Gen::Val_decimal(m);
         // A piece stands on the line where its text begins, past its own line breaks.
         qsizetype debut = 0;
         while (debut < m.size() && m[debut].isSpace()) ++debut;
         const int ici = ligne + int(m.left(debut).count(QLatin1Char('\n')));
         ligne += int(m.count(QLatin1Char('\n')));
+        try {
+            v[size_t(i)] = Gen::Val_decimal(m);
+        } catch (const Vb::Erreur&) {
+            lu.depassement = true;
+            lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" hors des nombres")});
+            continue;
+        }
         // A blank Val does not skip (a form feed) leaves the piece at 0.
         double x = 0;
         if (!Gen::Nombre_lu(m, x) || x != v[size_t(i)])
             lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" non numérique")});
     }
-    lu.valeurs = std::move(v);
+    if (!lu.depassement) lu.valeurs = std::move(v);
     return lu;
 }
 
