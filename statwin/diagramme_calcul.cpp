@@ -61,15 +61,26 @@ bool Limite_serie(QString& serie) {
 QString Texte_colle(const QString& presse) {
     QString serie;
     serie.reserve(presse.size());
+    QString cellule;
+    // A point made a comma would cut a grouped number ("1,234,5" reads 1.234): its groups
+    // go first.
+    const auto ferme = [&] {
+        serie += Gen::Sans_groupes(cellule).replace(QLatin1Char('.'), QLatin1Char(','));
+        cellule.clear();
+    };
     for (qsizetype i = 0; i < presse.size(); ++i) {
         const QChar c = presse[i];
         // A line ends with CR LF, CR or LF alone (a copy from a Linux program): each
         // line end is one ";", so that the last value of a line never joins the next.
         if (c == QLatin1Char('\n') && i > 0 && presse[i - 1] == QLatin1Char('\r')) continue;
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) serie += QLatin1Char(';');
-        else if (c == QLatin1Char('.')) serie += QLatin1Char(',');
-        else serie += c;
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
+            ferme();
+            serie += QLatin1Char(';');
+        } else {
+            cellule += c;
+        }
     }
+    ferme();
     return serie;
 }
 

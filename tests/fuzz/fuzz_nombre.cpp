@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
         VERIFIE(fini && std::isfinite(v) && v == lu);
         QString t = texte.trimmed();
         t.removeIf(Vb::Espace_groupe);
+        t = Gen::Sans_groupes(t);
         t.replace(QLatin1Char(','), QLatin1Char('.')).replace(QLatin1Char('d'), QLatin1Char('e')).replace(QLatin1Char('D'), QLatin1Char('e'));
         bool ok = false;
         VERIFIE(t.toDouble(&ok) == v && ok);
