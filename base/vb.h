@@ -56,6 +56,9 @@ QString Date_courte(const QDate& d);
 // locale's on output), ',' between digit placeholders groups thousands; other characters
 // stand as literals. A zero rounded result shows no minus sign.
 QString Format(double value, const QString& pattern);
+// True when a pattern groups thousands as Format reads it: a ',' among the digit
+// placeholders before the decimal point ("#,##0.00").
+bool Motif_groupe(const QString& pattern);
 
 // The number as the original's implicit conversion writes it: up to 15 significant
 // digits, the locale's decimal separator, no leading blank.
