@@ -14,12 +14,21 @@ QString Sans_extension(const QString& name);
 // (" introuvable"); for a file that is there but cannot be read, entry 144
 // ("erreur fichier"), " :  " and the path.
 short Fichier_existe(const QString& path, const QString& message = QString(), short show = 0);
-// The number a text begins with, a comma counting as the decimal separator.
+// The number a text begins with, a comma counting as the decimal separator, and digits
+// grouped as Sans_groupes takes them. A number beyond the doubles raises ErrDepassement.
 double Val_decimal(const QString& text);
+// The text with the number it begins with (after blanks) freed of the user's locale's
+// digit groups, when it is written as that locale writes a number with both separators:
+// its group separator, "," or ".", between groups of three digits, then its decimal
+// separator, the other one, last. "1,234.5" under en_US and "1.234,5" under de_DE give
+// "1234.5"; a number with one kind of separator ("1,234,5") and any other text come back
+// unchanged.
+QString Sans_groupes(const QString& text);
 // A number that is the whole text, as files and typed cells hold one: blanks around it,
 // no-break spaces anywhere in it (they group digits), an optional sign, digits with a
-// point or a comma as decimal separator, an optional exponent E or D. False for any
-// other text and for a number beyond the doubles; the value is the one Val_decimal reads.
+// point or a comma as decimal separator or grouped as Sans_groupes takes them, an
+// optional exponent E or D. False for any other text and for a number beyond the
+// doubles; the value is the one Val_decimal reads.
 bool Nombre_lu(const QString& text, double& value);
 // A whole number within [min, max] as Nombre_lu reads it, a decimal part rounding half
 // to even as the original's conversions do. False when the text is no number or the

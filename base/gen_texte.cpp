@@ -1,4 +1,5 @@
 // The helpers of Gen that read texts only: they need no window, no file and no prompt.
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -18,15 +19,64 @@ QString Sans_extension(const QString& name) {
     return k < 0 ? name : name.left(k);
 }
 
+namespace {
+
+bool chiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The blanks that Val skips wherever they stand.
+bool blanc(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
+           Vb::Espace_groupe(c);
+}
+
+} // namespace
+
 double Val_decimal(const QString& text) {
+    // Val skips the blanks anyway; gone first, they cannot hide a number's groups.
     QString t = text;
+    t.removeIf(blanc);
+    t = Sans_groupes(t);
     t.replace(',', '.');
     return Vb::Val(t);
 }
 
-namespace {
+QString Sans_groupes(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) || !text.contains(QLatin1Char('.'))) return text;
+    const QLocale locale;
+    const QString groupe = locale.groupSeparator();
+    const QString decimale = locale.decimalPoint();
+    // Only a locale grouping with one of the two separators and marking decimals with
+    // the other writes such numbers; the no-break spaces of others are blanks already.
+    const bool anglais = groupe == QLatin1String(",") && decimale == QLatin1String(".");
+    const bool continental = groupe == QLatin1String(".") && decimale == QLatin1String(",");
+    if (!anglais && !continental) return text;
+    const QChar g = groupe[0];
+    const QChar d = decimale[0];
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && blanc(text[i])) ++i;
+    const qsizetype debut = i;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+    QString nombre = text.mid(debut, i - debut);
+    const qsizetype tete = i;
+    while (i < n && chiffre(text[i])) nombre += text[i++];
+    if (i - tete < 1 || i - tete > 3) return text;
+    int groupes = 0;
+    while (i + 3 < n && text[i] == g && chiffre(text[i + 1]) && chiffre(text[i + 2]) && chiffre(text[i + 3])) {
+        nombre += text.mid(i + 1, 3);
+        i += 4;
+        ++groupes;
+    }
+    if (groupes == 0 || i >= n || text[i] != d) return text;
+    nombre += QLatin1Char('.');
+    ++i;
+    while (i < n && chiffre(text[i])) nombre += text[i++];
+    // The decimal separator comes last: "1,234.5,6" is no number of the locale.
+    if (i < n && (text[i] == QLatin1Char(',') || text[i] == QLatin1Char('.'))) return text;
+    return text.left(debut) + nombre + text.mid(i);
+}
 
-bool chiffre(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+namespace {
 
 // The shape of a number: [+-] (digits [sep digits*] | sep digits) [exponent [+-] digits],
 // the separator a point or a comma, the exponent letter E or D in either case.
@@ -57,6 +107,7 @@ bool Nombre_lu(const QString& text, double& value) {
     // The no-break spaces group digits ("1 234,5"); a plain blank inside parts two numbers.
     QString t = text.trimmed();
     t.removeIf(Vb::Espace_groupe);
+    t = Sans_groupes(t);
     if (!forme_nombre(t)) return false;
     // A number beyond the doubles (or too small for them) would read as 0: a calibration
     // of 0 turns every length into 0, so it is no number.

@@ -89,6 +89,10 @@ bool Lit_valeur(Reglage& r, const QString& valeur) {
     case Cle::SavAuto: n = Entier_parmi(valeur, {0, 10, 20}); break;
     case Cle::ExtImg: n = Entier_parmi(valeur, {0, 1}); break;
     case Cle::ZoneCouleur: n = Entier_entre(valeur, 1, 6); break;
+    case Cle::FDecimal:
+        // Grid cells are written with this pattern and read back by the statistics, the
+        // files and the import: a group separator there would end the number at it.
+        return !Vb::Motif_groupe(valeur);
     case Cle::Palmer:
         // Only the two answers restore a measuring style.
         return r.oui_non != OuiNon::Autre;

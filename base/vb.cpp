@@ -78,7 +78,9 @@ double Val(const QString& text) {
     // Read in the C locale: the C library's own conversion would follow LC_NUMERIC and
     // take "2.5" for 2 on a comma-decimal desktop.
     const double v = QLocale::c().toDouble(QLatin1String(num));
-    return std::isfinite(v) ? v : 0.0;
+    // Its digits hold a number: infinity is one beyond the doubles, 0 one below them.
+    if (std::isinf(v)) throw Erreur(ErrDepassement, "Overflow");
+    return v;
 }
 
 QChar SeparateurDecimal() {
@@ -102,22 +104,45 @@ QString Heure(const QTime& t) {
 
 QString Date_courte(const QDate& d) { return QLocale().toString(d, QLocale::ShortFormat); }
 
-QString Format(double value, const QString& pattern) {
-    if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");
-    // Locate the digit section: from the first to the last placeholder.
+namespace {
+
+// A pattern's digit section, from its first to its last placeholder, and the literal
+// texts around it; no section when the pattern holds no placeholder.
+struct Sections {
+    bool chiffres = false;
+    QString prefix, body, suffix;
+};
+
+Sections decoupe(const QString& pattern) {
     int first = -1, last = -1;
     for (int i = 0; i < pattern.size(); ++i)
         if (pattern[i] == '0' || pattern[i] == '#' || pattern[i] == '.') {
             if (first < 0) first = i;
             last = i;
         }
-    if (first < 0) return pattern;
-    const QString prefix = pattern.left(first);
-    const QString suffix = pattern.mid(last + 1);
-    const QString body = pattern.mid(first, last - first + 1);
+    if (first < 0) return {};
+    return {true, pattern.left(first), pattern.mid(first, last - first + 1), pattern.mid(last + 1)};
+}
+
+QString partie_entiere(const QString& body) {
+    const int dot = int(body.indexOf('.'));
+    return dot < 0 ? body : body.left(dot);
+}
+
+} // namespace
+
+bool Motif_groupe(const QString& pattern) { return partie_entiere(decoupe(pattern).body).contains(','); }
+
+QString Format(double value, const QString& pattern) {
+    if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");
+    const Sections sections = decoupe(pattern);
+    if (!sections.chiffres) return pattern;
+    const QString& prefix = sections.prefix;
+    const QString& suffix = sections.suffix;
+    const QString& body = sections.body;
 
     const int dot = int(body.indexOf('.'));
-    const QString intPart = dot < 0 ? body : body.left(dot);
+    const QString intPart = partie_entiere(body);
     const QString fracPart = dot < 0 ? QString() : body.mid(dot + 1);
     const bool grouping = intPart.contains(',');
     int minInt = 0;

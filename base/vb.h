@@ -38,7 +38,8 @@ bool Espace_groupe(QChar c);
 // The number a text begins with: blanks (no-break spaces too), tabs and line ends
 // anywhere are skipped, a point is the only decimal separator, an exponent E or D and a
 // leading sign are accepted, "&H"/"&O" prefixes read hex and octal; a text not
-// beginning with a number gives 0.
+// beginning with a number gives 0, and one too small for the doubles 0. A number beyond
+// the doubles ("1e400") raises ErrDepassement: no value stands for it.
 double Val(const QString& text);
 
 // The locale's decimal separator, used on output: "," or "." (a point for a locale whose
@@ -55,6 +56,9 @@ QString Date_courte(const QDate& d);
 // locale's on output), ',' between digit placeholders groups thousands; other characters
 // stand as literals. A zero rounded result shows no minus sign.
 QString Format(double value, const QString& pattern);
+// True when a pattern groups thousands as Format reads it: a ',' among the digit
+// placeholders before the decimal point ("#,##0.00").
+bool Motif_groupe(const QString& pattern);
 
 // The number as the original's implicit conversion writes it: up to 15 significant
 // digits, the locale's decimal separator, no leading blank.

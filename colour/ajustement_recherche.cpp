@@ -16,7 +16,14 @@ void Ajustement::ChKRel_Click() { calcul_Ajust(); }
 void Ajustement::ComCalc_Click() { calcul_Ajust(); }
 
 void Ajustement::Text4_Change() {
-    if (!(Vb::Val(Text4.Text) > 0)) Fixe_texte(Text4, QStringLiteral("1"));
+    double voulus = 0;
+    try {
+        voulus = Vb::Val(Text4.Text);
+    } catch (const Vb::Erreur&) {
+        calcul_Ajust();  // which refuses a count beyond the doubles
+        return;
+    }
+    if (!(voulus > 0)) Fixe_texte(Text4, QStringLiteral("1"));
     // Too many asked: said, and the search lists what the chart holds.
     if (Vb::Val(Text4.Text) > NbCouleurs)
         Prompts::msgBox(Lib_Langue[224] + QString::number(NbCouleurs) + Lib_Langue[225], Prompts::OkOnly);

@@ -79,6 +79,23 @@ Couleur Couleur_saisie(const EntreesAjustement& e) {
     return {0, Gen::Val_decimal(e.Text3[0]), Gen::Val_decimal(e.Text3[1]), Gen::Val_decimal(e.Text3[2])};
 }
 
+bool Saisie_hors_nombres(const EntreesAjustement& e) {
+    try {
+        for (const QString& t : e.Text3) Gen::Val_decimal(t);
+        Gen::Val_decimal(e.Text1[0]);
+        Vb::Val(e.Text4);
+    } catch (const Vb::Erreur&) {
+        return true;
+    }
+    return false;
+}
+
+SortiesAjustement Refus_hors_nombres() {
+    SortiesAjustement s;
+    s.Messages << Lib_Langue[223];
+    return s;
+}
+
 SortiesAjustement AjusteCompareColor(const EntreesAjustement& e, short TableIdx, double rge, double vrt, double blu) {
     SortiesAjustement s;
     struct Reference {
@@ -124,6 +141,7 @@ SortiesAjustement AjusteCompareColor(const EntreesAjustement& e, short TableIdx,
 }
 
 SortiesAjustement Fic_Ajust_Click(const EntreesAjustement& e) {
+    if (Saisie_hors_nombres(e)) return Refus_hors_nombres();
     const Couleur c = Couleur_saisie(e);
     return AjusteCompareColor(e, 1, c[1], c[2], c[3]);
 }
@@ -267,6 +285,7 @@ SortiesAjustement xAppelAjustauto(const EntreesAjustement& e, double& K1) {
 }
 
 SortiesAjustement Ajuster(const EntreesAjustement& e) {
+    if (Saisie_hors_nombres(e)) return Refus_hors_nombres();
     SortiesAjustement s;
     s.ChKRelActif = true;
     std::array<QString, 3> textes = e.Text3;
@@ -311,6 +330,7 @@ SortiesAjustement Ajuster(const EntreesAjustement& e) {
 }
 
 SortiesAjustement xComparer(const EntreesAjustement& e) {
+    if (Saisie_hors_nombres(e)) return Refus_hors_nombres();
     SortiesAjustement s;
     const int n = Lignes_mesurees();
     std::array<QString, 3> textes = e.Text3;

@@ -18,6 +18,12 @@ double Maxi(double a, double b);
 
 // The input colour of the boxes Text3(0..2).
 Couleur Couleur_saisie(const EntreesAjustement& e);
+// True when a box the procedures read (the colour, the count of results, the tolerance)
+// holds a number beyond the doubles: the procedures then refuse it as they refuse an
+// empty box, with message 223, since no value stands for it.
+bool Saisie_hors_nombres(const EntreesAjustement& e);
+// The refusal of such a box.
+SortiesAjustement Refus_hors_nombres();
 
 // One comparison line per reference (1 the chart, 2 the grid's rows), the per-channel
 // differences taken from (rge, vrt, blu), the "écart" between the reference and the input.

@@ -15,7 +15,11 @@ bool Valeur_logique(const QString& texte) {
     if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
         t.compare(QLatin1String("vrai"), Qt::CaseInsensitive) == 0)
         return true;
-    return Gen::Val_decimal(t) != 0;
+    try {
+        return Gen::Val_decimal(t) != 0;
+    } catch (const Vb::Erreur&) {
+        return true;  // a number beyond the doubles is no zero
+    }
 }
 
 } // namespace
@@ -61,7 +65,13 @@ LectureNuancier Analyse_nuancier(const QStringList& lignes) {
             continue;
         }
         NuanceLue n;
-        for (int j = 1; j <= 6; ++j) n.valeurs[j] = float(Gen::Val_decimal(champs[j]));
+        try {
+            for (int j = 1; j <= 6; ++j) n.valeurs[j] = float(Gen::Val_decimal(champs[j]));
+        } catch (const Vb::Erreur&) {
+            // A value beyond the doubles: no colour stands for the row.
+            l.lignesIgnorees.push_back(int(i + 1));
+            continue;
+        }
         n.nom = champs[u - 1];
         l.nuances.push_back(n);
     }

@@ -110,7 +110,9 @@ SortiesAjustement OpDelta_Click(short index, const EntreesAjustement& e) {
 
 SortiesAjustement calcul_Ajust(const EntreesAjustement& e) {
     SortiesAjustement s;
-    if (NbCouleurs != 0) {
+    if (Saisie_hors_nombres(e)) {
+        s = Refus_hors_nombres();
+    } else if (NbCouleurs != 0) {
         switch (e.OpDelta) {
         case 1: s = Delta_RVB(e); break;
         case 4: s = Delta_CielAB_quad(e); break;

@@ -27,8 +27,12 @@ int Derniere_ligne() { return std::min<int>(NbLignesGrille - 1, GrilleRef.Rows()
 
 // The filled row that the row box names, or 0 when it names none.
 int Ligne_editee() {
-    const double v = Vb::ArrondiPair(Vb::Val(Tav::instance()->Text4.Text));
-    return v >= 1 && v <= Derniere_ligne() ? int(v) : 0;
+    try {
+        const double v = Vb::ArrondiPair(Vb::Val(Tav::instance()->Text4.Text));
+        return v >= 1 && v <= Derniere_ligne() ? int(v) : 0;
+    } catch (const Vb::Erreur&) {
+        return 0;  // a number beyond the doubles names no row
+    }
 }
 
 // The comment goes into the comment column of that row, never into another cell.
@@ -139,9 +143,14 @@ void Tav::GrilleRef_Click() {
 void Tav::Text4_Change() {
     const int derniere = Derniere_ligne();
     if (dansText4 || derniere < 1 || GrilleRef.Cols() < 1) return;
+    double v = 0;
+    try {
+        v = Vb::Val(Text4.Text);
+    } catch (const Vb::Erreur&) {
+        return;  // a number beyond the doubles names no row: the row shown stays
+    }
     dansText4 = true;
     // Clamped once to the filled rows.
-    const double v = Vb::Val(Text4.Text);
     int ligne = int(Vb::ArrondiPair(std::clamp(v, 1.0, double(derniere))));
     if (v <= 0) Text4.Text = QStringLiteral("1");
     else if (v >= derniere) Text4.Text = QString::number(derniere);

@@ -107,7 +107,14 @@ Sortie_Test Lance_Test(const Entree_Test& entree) {
     Sortie_Test sortie;
     if (entree.Code != Code_Homogeneite && entree.Code != Code_Shapiro_Wilk) return sortie;
 
-    std::vector<double> x = valeurs_serie(entree.Serie);
+    std::vector<double> x;
+    try {
+        x = valeurs_serie(entree.Serie);
+    } catch (const Vb::Erreur&) {
+        // A number beyond the doubles: the series holds no value to test.
+        Signaler(donnees_incorrectes());
+        return sortie;
+    }
     const long n = long(x.size()) - 1;
     if (n <= 4) {
         Signaler(QStringLiteral("nb de mesures insuffisant"));

@@ -24,18 +24,24 @@ LectureSerie Analyse_serie(const QString& serie) {
     int ligne = 1;
     for (int i = 1; i <= k; ++i) {
         const QString& m = morceaux[i - 1];
-        v[size_t(i)] = Gen::Val_decimal(m);
         // A piece stands on the line where its text begins, past its own line breaks.
         qsizetype debut = 0;
         while (debut < m.size() && m[debut].isSpace()) ++debut;
         const int ici = ligne + int(m.left(debut).count(QLatin1Char('\n')));
         ligne += int(m.count(QLatin1Char('\n')));
+        try {
+            v[size_t(i)] = Gen::Val_decimal(m);
+        } catch (const Vb::Erreur&) {
+            lu.depassement = true;
+            lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" hors des nombres")});
+            continue;
+        }
         // A blank Val does not skip (a form feed) leaves the piece at 0.
         double x = 0;
         if (!Gen::Nombre_lu(m, x) || x != v[size_t(i)])
             lu.problemes.push_back({ici, QStringLiteral("valeur ") + QString::number(i) + QStringLiteral(" non numérique")});
     }
-    lu.valeurs = std::move(v);
+    if (!lu.depassement) lu.valeurs = std::move(v);
     return lu;
 }
 
@@ -55,15 +61,26 @@ bool Limite_serie(QString& serie) {
 QString Texte_colle(const QString& presse) {
     QString serie;
     serie.reserve(presse.size());
+    QString cellule;
+    // A point made a comma would cut a grouped number ("1,234,5" reads 1.234): its groups
+    // go first.
+    const auto ferme = [&] {
+        serie += Gen::Sans_groupes(cellule).replace(QLatin1Char('.'), QLatin1Char(','));
+        cellule.clear();
+    };
     for (qsizetype i = 0; i < presse.size(); ++i) {
         const QChar c = presse[i];
         // A line ends with CR LF, CR or LF alone (a copy from a Linux program): each
         // line end is one ";", so that the last value of a line never joins the next.
         if (c == QLatin1Char('\n') && i > 0 && presse[i - 1] == QLatin1Char('\r')) continue;
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) serie += QLatin1Char(';');
-        else if (c == QLatin1Char('.')) serie += QLatin1Char(',');
-        else serie += c;
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
+            ferme();
+            serie += QLatin1Char(';');
+        } else {
+            cellule += c;
+        }
     }
+    ferme();
     return serie;
 }
 

@@ -14,15 +14,17 @@ namespace Diagramme {
 // The values of a series text "5,8;6;6,2;": one per ";", read with a decimal comma or
 // point, an empty or non-numeric piece reading as 0 and the text after the last ";"
 // ignored. The result holds 0 at index 0 and the values, unsorted, at 1..k; nothing
-// when the text holds no ";" at all.
+// when the text holds no ";" at all, or a number beyond the doubles.
 std::optional<std::vector<double>> Valeurs_serie(const QString& serie);
 
 // The same reading with what it found: the values (nothing without a ";"), and each
 // piece that is not a number as a whole (empty, or text after the digits), with the line
-// of the text it stands on. Such a piece still reads as Val_decimal reads it.
+// of the text it stands on. Such a piece still reads as Val_decimal reads it, but for a
+// number beyond the doubles: no value stands for it, and the series has none.
 struct LectureSerie {
     std::optional<std::vector<double>> valeurs;
     Analyse::Problemes problemes;
+    bool depassement = false;  // a piece holds a number beyond the doubles
 };
 LectureSerie Analyse_serie(const QString& serie);
 
@@ -32,7 +34,8 @@ inline constexpr int ValeursMax = 32767;
 bool Limite_serie(QString& serie);
 
 // Clipboard text made into a series text: each line end (CR LF, CR or LF) and each tab
-// made ";", points made commas.
+// made ";", points made commas, once a cell grouped as the user's locale groups digits
+// has lost its groups ("1,234.5" under en_US gives "1234,5").
 QString Texte_colle(const QString& presse);
 
 // One stick of the diagram: the abscissa of the first value of a group and the size

@@ -92,8 +92,14 @@ void PanneauDiagramme::MCommand2_Click() {
 
 void PanneauDiagramme::MHistPic_MouseUp(int, int, double X, double) {
     if (!ModeMarquagePdm) return;
-    // The click is read on the same shifted abscissas as the drawing.
-    const double d = MCheck1(3).isChecked() ? Gen::Val_decimal(MText5->text()) : 0.0;
+    // The click is read on the same shifted abscissas as the drawing; an origin beyond
+    // the doubles leaves no drawing to click on.
+    double d = 0;
+    try {
+        if (MCheck1(3).isChecked()) d = Gen::Val_decimal(MText5->text());
+    } catch (const Vb::Erreur&) {
+        return;
+    }
     const auto limite = Clic_limite(X + d);
     if (limite == Limite::Basse) {
         for (int i : {3, 4, 5}) MCommand5(i).setEnabled(false);
@@ -222,6 +228,8 @@ void PanneauDiagramme::RazModes(short mode) {
 }
 
 void PanneauDiagramme::ReCalcul(short index) {
+    // The figures shown stay those of the series before.
+    if (Refus_depassement(MText3->text())) return;
     MstrData = MText3->text();
     if (Diagramme::Limite_serie(MstrData)) Refus_longueur();
     if (ModeMarquagePdm) MCommand2_Click();

@@ -57,8 +57,10 @@ void PanneauNuage::Trace_Nuage() {
     List2(0).Clear();
     List2(1).Clear();
     for (const auto& p : points) {
-        List2(0).AddItem(Vb::CStr(p.x));
-        List2(1).AddItem(Vb::CStr(p.y));
+        // The lists are read back for the scale: near the largest double, 15 digits
+        // would read beyond it.
+        List2(0).AddItem(Vb::CStr_relisible(p.x));
+        List2(1).AddItem(Vb::CStr_relisible(p.y));
     }
     if (points.empty()) return;
     std::vector<double> X, Y;

@@ -278,6 +278,7 @@ void PanneauDiagramme::affecte_extrait(const QString& List_Extr, short num_col) 
 }
 
 void PanneauDiagramme::calcul_extrait() {
+    if (Refus_depassement(MText3->text())) return;
     MstrData = MText3->text();
     if (ModeMarquagePdm) MCommand2_Click();
     MFrame1(1).setTitle(QString());
@@ -323,17 +324,26 @@ void PanneauDiagramme::Refus_longueur() {
     Prompts::msgBox(QString::number(Diagramme::ValeursMax) + QStringLiteral(" mesures au maximum)"), Prompts::OkOnly);
 }
 
+bool PanneauDiagramme::Refus_depassement(const QString& serie) {
+    if (!Diagramme::Analyse_serie(serie).depassement) return false;
+    Prompts::msgBox(Lib_Stat[1] + Lib_Stat[2], Prompts::OkOnly);
+    return true;
+}
+
 void PanneauDiagramme::Mommand3_Click(short index) {
     if (index == 7) MText3->clear();
 }
 
 void PanneauDiagramme::Mcharge_data(const QString& M1data) {
-    auto valeurs = Diagramme::Valeurs_serie(M1data);
-    if (!valeurs) {
+    Diagramme::LectureSerie lu = Diagramme::Analyse_serie(M1data);
+    // The typed series and the extract's are refused before; a grid column may still
+    // bring a number beyond the doubles: an overflow, which the callers trap.
+    if (lu.depassement) throw Vb::Erreur(Vb::ErrDepassement, "Overflow");
+    if (!lu.valeurs) {
         setMText1(QString());
         return;
     }
-    ValeursDiag = std::move(*valeurs);
+    ValeursDiag = std::move(*lu.valeurs);
     const int k = int(ValeursDiag.size()) - 1;
     Mstat::Tri_Rapide(ValeursDiag, 1, k);
     PdmCourant = MCalcul_Dominante(0, ValeursDiag);

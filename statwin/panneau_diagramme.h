@@ -128,6 +128,9 @@ private:
     void Couleur_MCommand2(bool marquage);
     // Tells the user that a series keeps its first Diagramme::ValeursMax values only.
     void Refus_longueur();
+    // A series holding a number beyond the doubles has no value to draw: refused whole,
+    // as the table pastes refuse it ("données incorrectes"); true when it is.
+    bool Refus_depassement(const QString& serie);
 
     QString texteMText1_;
     bool decilesDiag_ = false;          // D1 and D9 were computed (11 values or more)

@@ -1,6 +1,7 @@
-// The typed-series parser on any text, as typed and as pasted: one finite value per ";",
-// and the diagram's figures computed from them (mean, median, deciles, the drawn window)
-// are finite and stay within the values, however large.
+// The typed-series parser on any text, as typed and as pasted: one finite value per ";"
+// (or none when a piece lies beyond the doubles), and the diagram's figures computed
+// from them (mean, median, deciles, the drawn window) are finite and stay within the
+// values, however large.
 #include <algorithm>
 #include <cmath>
 
@@ -15,7 +16,7 @@ void Verifie(const QString& texte) {
     const int lignes = int(texte.count(QLatin1Char('\n'))) + 1;
     for (const Analyse::Probleme& p : lu.problemes) VERIFIE(p.ligne >= 1 && p.ligne <= lignes);
     if (!lu.valeurs) {
-        VERIFIE(pieces == 0);
+        VERIFIE(pieces == 0 || lu.depassement);
         return;
     }
     std::vector<double> v = *lu.valeurs;

@@ -2,6 +2,7 @@
 // colours and row lists, and their edge cases.
 #include "tests/grid/aide_grille.h"
 
+#include "app/parametres.h"
 #include "base/etat_programme.h"
 #include "base/messages.h"
 #include "base/tav.h"
@@ -11,6 +12,7 @@
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "colour/etat_couleur.h"
+#include "platform/textfile.h"
 
 namespace {
 
@@ -56,6 +58,26 @@ TEST_F(GrilleTest, MomentsOfTwoColumns) {
     EXPECT_EQ(GrilleRef.CellBackColorAt(1, 3), CouleurGrille);
     // The V column of spores 2D is written with one decimal.
     EXPECT_EQ(stat(1, 4), QStringLiteral("0,0"));
+}
+
+TEST_F(GrilleTest, AGroupedPatternOfTheSettingsNeverGroupsTheCells) {
+    // Cells read "1,234.50" under en_US would read back 1.234: the pattern is refused and
+    // the default "###0.00" stands, in every locale.
+    ASSERT_TRUE(TextFile::write(Gen::Fichier_parametres(), QStringLiteral("FDECIMAL= #,##0.00\r\n")));
+    Gen::Lit_parametres();
+    const QLocale locales[] = {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                               QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France)};
+    for (const QLocale& l : locales) {
+        SCOPED_TRACE(l.name().toStdString());
+        LocaleScope locale(l.language(), l.territory());
+        Choisit(1);
+        CalibrageActuel = 0.5;
+        Ligne({2469});
+        Ligne({4469});
+        EXPECT_EQ(GrilleRef.TextMatrix(1, 1).toStdString(), Nombre_local(QStringLiteral("1234,50")).toStdString());
+        // (1234,5 + 2234,5) / 2
+        EXPECT_EQ(GrilleRefP.TextMatrix(1, 1).toStdString(), Nombre_local(QStringLiteral("1734,50")).toStdString());
+    }
 }
 
 TEST_F(GrilleTest, StatisticsOffChangeNothing) {

@@ -287,6 +287,36 @@ TEST_F(Collage, UnTexteSansFinDeLigneNeCollePasDeValeur) {
     EXPECT_EQ(NbLignesGrille, 1);
 }
 
+TEST_F(Collage, LesGroupesDeLaLocaleAvecSesDeuxSeparateurs) {
+    // A spreadsheet column formatted with thousands separators, as each locale copies it,
+    // then one number typed: with one kind of separator, 1,234,5 keeps reading 1.234.
+    struct Cas {
+        QLocale::Language langue;
+        QLocale::Territory pays;
+        const char* colonne;
+        const char* tape;
+        double lu;
+    };
+    const Cas cas[] = {
+        {QLocale::English, QLocale::UnitedStates, "1,234.5\n2,345.25\n987.5\n", "1,234,5;", 1.234},
+        {QLocale::German, QLocale::Germany, "1.234,5\n2.345,25\n987,5\n", "2.345,25;", 2345.25}};
+    FenHisto& f = activer(3);
+    Prompts::Script script;
+    script.message(QString(), Prompts::Yes);  // the second table clears the first
+    for (const Cas& c : cas) {
+        LocaleScope locale(c.langue, c.pays);
+        coller(QString::fromUtf8(c.colonne));
+        f.MCommand3(4).click();
+        f.MCommand3(6).click();
+        EXPECT_NEAR(f.MoyenneDiag, 1522.416667, 1e-6);  // 4567,25 / 3
+        f.MText3->setText(QString::fromUtf8(c.tape));
+        f.MCommand3(6).click();
+        EXPECT_EQ(f.MoyenneDiag, c.lu);
+        ASSERT_TRUE(f.Excel_Coller_V());
+        EXPECT_EQ(GrilleRef.TextMatrix(1, 1), Nombre_local(QStringLiteral("1234,5")));
+    }
+}
+
 TEST_F(Collage, LExtraitPartAvecLaGrille) {
     grille_mesuree();
     {

@@ -53,6 +53,22 @@ TEST_F(SourcesDiagramme, CollerPuisCalculer) {
     EXPECT_EQ(S(QGuiApplication::clipboard()->text()), "1,5;2,5;3");
 }
 
+TEST_F(SourcesDiagramme, UnNombreHorsDesReelsRefuseLaSerie) {
+    // 1e400 lies beyond the doubles: the series is refused as the table pastes refuse it,
+    // and the figures of the series before stay.
+    FenHisto& f = ouvrir();
+    calculer(f, Exemple);
+    const QString avant = f.Texte_MText1();
+    QGuiApplication::clipboard()->setText(QStringLiteral("5,1\r\n1e400\r\n6,2\r\n7,3\r\n"));
+    f.MCommand3_Click(4);
+    Prompts::Script script;
+    script.message(Lib_Stat[1] + Lib_Stat[2]);
+    f.MCommand3_Click(6);
+    EXPECT_EQ(script.remaining(), 0);
+    EXPECT_EQ(f.NbValeursDiag, 17);
+    EXPECT_EQ(S(f.Texte_MText1()), S(avant));
+}
+
 TEST_F(SourcesDiagramme, CollerDesDeuxPressePapiers) {
     // A table copied from a Linux spreadsheet ends its lines with LF alone, one copied on
     // Windows with CR LF: the same four values either way, the last of a line kept apart
