@@ -50,34 +50,20 @@ TEST_F(Densite, RectangleParGlissementPuisComptage) {
     EXPECT_TRUE(Autour(Vue(), 120, 120, Trace1));
 }
 
-// Backspace takes the surface back with its 3 counts: the next one, 400 x 300 units x 0.25
-// = 30000 um2, holds its own 2 only.
-TEST_F(Densite, RetourArriereEmporteLesComptesDeLaSurface) {
+// "<=", "Eff.  ligne" and "Raz gril." take the surface under way with its 3 counts: the next
+// surface would otherwise count them too (30000,00 / 5 where its own count is 2).
+TEST_F(Densite, LesComptesPartentAvecLaSurface) {
     tav.MnDens_Click(2);
-    Glisse(1500, 1500, 2100, 1900);
-    Compte(3);
-    Touche(8);
-    Glisse(1500, 1500, 1900, 1800);
-    Compte(2);
-    Clic(1700, 1700, 2);
-    EXPECT_EQ(cell(1, 1), "30000,00");
-    EXPECT_EQ(cell(1, 2), "2");
-}
-
-// "Eff.  ligne" on the surface under way and "Raz gril." take its 3 counts along too.
-TEST_F(Densite, EffacerOuViderEmporteLesComptes) {
-    tav.MnDens_Click(2);
-    Glisse(1500, 1500, 2100, 1900);
-    Compte(3);
-    GrilleRef.setRow(1);
-    tav.Bout_Click(15);
-    EXPECT_EQ(tav.TBox(6).Text, QStringLiteral("0"));
-    Glisse(1500, 1500, 2100, 1900);
-    Compte(3);
     Prompts::Script script;
     script.message(QStringLiteral("effacer"), Prompts::Yes);
-    tav.Bout_Click(16);
-    EXPECT_EQ(tav.TBox(6).Text, QStringLiteral("0"));
+    for (const short bouton : {2, 15, 16}) {
+        SCOPED_TRACE(bouton);
+        Glisse(1500, 1500, 2100, 1900);
+        Compte(3);
+        GrilleRef.setRow(1);
+        tav.Bout_Click(bouton);
+        EXPECT_EQ(tav.TBox(6).Text, QStringLiteral("0"));
+    }
 }
 
 TEST_F(Densite, DeuxClicsValentUnGlissement) {
