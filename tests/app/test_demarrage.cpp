@@ -103,8 +103,9 @@ TEST_F(Demarrage, ControlesDeDepart) {
     for (auto [c, texte] : legendes) EXPECT_EQ(c->Caption, QString::fromUtf8(texte)) << texte;
     for (short i = 2; i <= 6; ++i) EXPECT_FALSE(tav.F_Img(i).Enabled) << i;  // offered, never available
     EXPECT_FALSE(tav.CalSrc(2).Visible);
-    for (const Controle* c : {&tav.Mntool(7), &tav.Mntool(8), &tav.Mntool(9), &tav.Mntool(11), &tav.Mntool(12),
-                              &tav.Illus(3), &tav.Illus(6), &tav.MnuChrt(1), &tav.MnuChrt(4)}) EXPECT_FALSE(c->Visible);
+    const Controle* caches[] = {&tav.Mntool(7), &tav.Mntool(8), &tav.Mntool(9), &tav.Mntool(11), &tav.Mntool(12),
+                                &tav.Illus(3), &tav.Illus(6), &tav.MnuChrt(1), &tav.MnuChrt(4)};
+    for (const Controle* c : caches) EXPECT_FALSE(c->Visible);
 }
 
 TEST_F(Demarrage, TableVideInitiale) {
