@@ -83,6 +83,14 @@ double Val(const QString& text) {
     return v;
 }
 
+double Val_borne(const QString& text, double (*lecture)(const QString&)) {
+    try {
+        return lecture(text);
+    } catch (const Erreur&) {
+        return text.trimmed().startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
+    }
+}
+
 QChar SeparateurDecimal() {
     // Cells and files are read back with a comma or a point: a locale writing another
     // separator (the Arabic "\u066B") would leave numbers the program cannot read again.

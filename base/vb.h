@@ -41,6 +41,9 @@ bool Espace_groupe(QChar c);
 // beginning with a number gives 0, and one too small for the doubles 0. A number beyond
 // the doubles ("1e400") raises ErrDepassement: no value stands for it.
 double Val(const QString& text);
+// A box's number read by `lecture` (Val, Gen::Val_decimal), one beyond the doubles read as
+// the infinity of its sign: the box's bounds then hold it as they hold any large value.
+double Val_borne(const QString& text, double (*lecture)(const QString&));
 
 // The locale's decimal separator, used on output: "," or "." (a point for a locale whose
 // separator is neither, so that what is written reads back).

@@ -49,13 +49,7 @@ void Ajustement::Copie_LigneGrille_Mode(short row) {
 }
 
 short Ajustement::Ligne_Text5() {
-    double n = 0;
-    try {
-        n = Vb::ArrondiPair(Gen::Val_decimal(Text5.Text));
-    } catch (const Vb::Erreur&) {
-        // A number beyond the doubles lies beyond every row, on its sign's side.
-        n = Text5.Text.trimmed().startsWith(QLatin1Char('-')) ? 1.0 : double(LigneComparee);
-    }
+    double n = Vb::ArrondiPair(Vb::Val_borne(Text5.Text, Gen::Val_decimal));
     n = std::min(std::max(n, 1.0), double(LigneComparee));
     return LigneComparee == 0 ? 1 : short(n);
 }

@@ -8,21 +8,8 @@
 
 namespace Histogramme {
 
-namespace {
-
-// The count typed; one beyond the doubles lies beyond every count, on its sign's side.
-double Compte_tape(const QString& texte) {
-    try {
-        return Vb::Val(texte);
-    } catch (const Vb::Erreur&) {
-        return texte.trimmed().startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
-    }
-}
-
-} // namespace
-
 std::optional<QString> Correction_nombre_classes(const QString& texte) {
-    const double v = Compte_tape(texte);
+    const double v = Vb::Val_borne(texte, Vb::Val);
     if (v < 2) return QStringLiteral("2");
     if (v > ClassesMax) return QString::number(ClassesMax);
     // Letters after the digits ("2b") are no count: the box shows the count it draws.
@@ -33,7 +20,7 @@ std::optional<QString> Correction_nombre_classes(const QString& texte) {
 
 // Held within its bounds before it is rounded: a count past the 16-bit range ("5e5")
 // would overflow the rounding.
-int Nombre_classes(const QString& texte) { return Vb::CInt(std::clamp(Compte_tape(texte), 2.0, double(ClassesMax))); }
+int Nombre_classes(const QString& texte) { return Vb::CInt(std::clamp(Vb::Val_borne(texte, Vb::Val), 2.0, double(ClassesMax))); }
 
 double Borne(const Classes& c, int k) {
     const double b = c.mini + k * c.largeur;

@@ -31,15 +31,6 @@ void Fond(QLineEdit& boite, const QColor& couleur) {
     boite.setPalette(pal);
 }
 
-// A risk box's number; one beyond the doubles lies outside the risks, as 0 does.
-double Risque_tape(const QString& texte) {
-    try {
-        return Gen::Val_decimal(texte);
-    } catch (const Vb::Erreur&) {
-        return 0;
-    }
-}
-
 } // namespace
 
 void PanneauTests::ChoixComp_Click(short index) {
@@ -96,7 +87,7 @@ void PanneauTests::Ctxt_Change(short index) {
     if (index != 3) return;
     const QString texte = Ctxt(3).text();
     if (texte.isEmpty()) return;
-    const double v = Risque_tape(texte);
+    const double v = Vb::Val_borne(texte, Gen::Val_decimal);
     if (v < 1 || v > 99) return;
     setValeur(CVScroll1(3), Vb::CInt(v));
     CompMoy_1();
@@ -108,7 +99,7 @@ void PanneauTests::ctxt1_Change(short index) {
     if (index != 10) return;
     const QString texte = ctxt1(10).text();
     if (texte.isEmpty()) return;
-    const double v = Risque_tape(texte);
+    const double v = Vb::Val_borne(texte, Gen::Val_decimal);
     if (v < 1 || v > 99) return;
     setValeur(CVScroll1(0), Vb::CInt(v));
     CompMoy_2();
