@@ -1,5 +1,7 @@
 // The measuring window's command bar: every button of the `bout` array comes here, the
 // compact copies of `Bout_C` forward here, and `Bout_Symb` writes the micron unit.
+#include <optional>
+
 #include "app/aide.h"
 #include "base/etat_partage.h"
 #include "base/etat_programme.h"
@@ -15,6 +17,7 @@
 #include "grid/resultats.h"
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
+#include "measure/item_en_cours.h"
 #include "measure/services_mesure.h"
 #include "image/annotations.h"
 #include "platform/pressepapier.h"
@@ -41,6 +44,19 @@ void Efface_ligne_courante(Tav& tav) {
     Oublie_images_trame();
 }
 
+// What a button is for an item under way. "<=", the pointings, "Cherche" and the
+// calibration's "Valider" ask for themselves; the text frame's buttons and the grid and
+// results frames' toggles are taken; the clearing buttons clear the grid; every other
+// button ends a pending point, as its common ending abandons it.
+std::optional<Item::Commande> Commande_bouton(short index) {
+    switch (index) {
+    case 2: case 3: case 7: case 10: case 14: case 20: case 23: case 27: case 33: case 34: case 39:
+        return std::nullopt;
+    case 16: case 17: case 40: return Item::Commande::Raz;
+    default: return Item::Commande::Bouton;
+    }
+}
+
 // The pan toggle shared by `bout`(5) and `Bout_C`(5).
 void Bascule_main(Tav& tav) {
     ModeDeplaceBascule = ModeDeplaceBascule ? 0 : -1;
@@ -54,6 +70,7 @@ void Bascule_main(Tav& tav) {
 } // namespace
 
 void Tav::Bout_Click(short index) {
+    if (const std::optional<Item::Commande> c = Commande_bouton(index); c && !Item::Permet(*c)) return;
     // The text frame's buttons and the state report keep their own ending.
     if (index == 7 || index == 33 || index == 34) {
         StatusBar.Text.clear();

@@ -23,6 +23,7 @@
 #include "image/etat_image.h"
 #include "image/services_image.h"
 #include "measure/etat_mesure.h"
+#include "measure/item_en_cours.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
@@ -69,8 +70,9 @@ void Tav::MnuFIC_Click(short index) {
         Gen::Sauve_mesures();
         break;
     case 10:
-        Gen::Charge_mesures();
-        InitFaite = -1;
+        // A file not loaded (No, Cancel, refused) leaves the view and the item as they were.
+        if (!Item::Permet(Item::Commande::Charge) || !Gen::Charge_mesures()) break;
+        PGr::Modes_fonction_chargee();
         BGr::Boutons_zoom(2);
         if (AutoRetrace) Retrace(0);
         break;
@@ -109,6 +111,7 @@ void Tav::MnuEDit_Click(short index) {
         Gen::Copie_resultats_affiches();
         break;
     case 8:
+        if (!Item::Permet(Item::Commande::Charge)) break;
         Gen::Charge_csv();
         Calcul_stat();
         break;
@@ -123,6 +126,7 @@ void Tav::MnuFonc_Click(short index) {
     // function stays sends the next clicks to the length builders, which record " / 0,00"
     // in its grid.
     if (index != 20 && (index < 1 || index > 3)) return;
+    if (!Item::Permet(Item::Commande::Fonction)) return;
     // The question comes before any change, so that No leaves the function, its modes and
     // its buttons whole; the function already in use is kept without a question.
     if (NumFonction != index && NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
@@ -161,6 +165,7 @@ void Tav::MnuFonc_Click(short index) {
 
 void Tav::Mncp_Click(short index) {
     if (index != 1 && index != 2) return;
+    if (!Item::Permet(Item::Commande::Fonction)) return;
     // As for every function, No leaves the current one and its buttons whole.
     if (NumFonction != index + 9 && NbLignesGrille >= 2 && !Declarations::Confirme_changement()) return;
     bout(9).BackColor = CouleursBouton::Face;
@@ -168,6 +173,11 @@ void Tav::Mncp_Click(short index) {
     bout(41).Enabled = false;
     ComptageEnCours = 0;
     if (NumFonction == index + 9) return;
+    // The former function's frames and modes go: the colour chart's frame would take
+    // the counts' clicks.
+    Gen::RAZ_boutons_fonction();
+    bout(10).Enabled = false;
+    bout(41).Enabled = false;
     NumFonction = short(index + 9);
     PGr::Modes_fonction();
     ModeComptage = -1;
@@ -213,8 +223,7 @@ void Tav::PopExt_Click(short index) { Mesure::Choix_pop3D(index); }
 
 void Tav::Czoom_Click(short index) {
     if (index < 0 || index > 3) return;
-    // An item under way keeps the view its points were placed in, as the view keys do.
-    if (index < 3 && MesureBloquee) return;
+    if (index < 3 && !Item::Permet(Item::Commande::Vue)) return;
     BGr::Boutons_zoom(index);
     if (AutoRetrace) Retrace(0);
 }

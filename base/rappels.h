@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#include "base/item_mesure.h"
+
 class QImage;
 
 namespace Rappels {
@@ -17,10 +19,14 @@ inline std::function<void(short)> Dispose_zone_image = [](short) {};
 inline std::function<void()> Position_panneau = [] {};
 
 // --- image handling
-// Adds a file to the image list and shows it.
-inline std::function<void(const QString&)> appel_img_listchar = [](const QString&) {};
+// Shows the first picture of the image list with its own coefficient; when it has no name
+// or cannot be shown, shows none (number 0, the coefficient of slot 0). True when shown.
+inline std::function<bool()> Montre_premiere_image = [] { return false; };
 // The stored path when the file exists, else the image folder + its name; replaces the argument.
 inline std::function<QString(QString&)> Cherche_image = [](QString& chemin) { return chemin; };
+// The display scale and the resolution factor that picture `numero` is measured with;
+// they come in as those in force.
+inline std::function<void(short, double&, double&)> Echelle_image = [](short, double&, double&) {};
 // Repaints the view at a zoom level.
 inline std::function<void(short&)> Affiche_vue = [](short&) {};
 
@@ -29,8 +35,11 @@ inline std::function<void(short)> Retrace = [](short) {};
 inline std::function<void(short)> PasCalibr = [](short) {};
 inline std::function<void()> Restaure_image = [] {};
 inline std::function<void()> RAZ_etats_trace = [] {};
-// An item is under way: its points were placed in the view as it stands.
-inline std::function<bool()> Mesure_en_cours = [] { return false; };
+// Whether a command runs while the user is in the middle of an item: refused with the
+// flash " mesure inachevée", taken, or the item ended first (measure/item_en_cours.h).
+inline std::function<bool(Item::Commande)> Commande_permise = [](Item::Commande) { return true; };
+// Ends whatever item is under way; every clearing of the grid calls it.
+inline std::function<void()> Termine_item = [] {};
 // A length in image pixels in microns, and the distance between two points in image pixels.
 inline std::function<double(int)> Pixels_en_microns = [](int) { return 0.0; };
 inline std::function<double(int, int, int, int)> Distance_points = [](int, int, int, int) { return 0.0; };

@@ -257,8 +257,9 @@ public:
     void TTrace_Click(short index);
 
     // --- the image loader: the list frame, the multilayer group and the folder pane
-    // Shows the loader's selected entry (whose path the caller passes) with its calibration.
-    void appel_img_listchar(const QString& NomImg);
+    // Shows the loader's selected entry (whose path the caller passes) with its calibration;
+    // false when the file is missing or holds no picture, which leaves the view as it was.
+    bool appel_img_listchar(const QString& NomImg);
     // The same for the loader's selected entry, whatever it is passed; nothing calls it.
     void appel_img_listchar_twain(const QString& NomImg);
     // Refills the list frame's names: the group's in multilayer mode, else the loader's.

@@ -51,6 +51,8 @@ bool RAZ_grille(short sans_question) {
     PointEnCours = 0;
     // Counts taken for a surface under way would be added to the next one.
     Tav::instance()->TBox(6).Text = QStringLiteral("0");
+    // Nothing of the item under way outlives its grid: a point pending, a pointing armed.
+    Rappels::Termine_item();
     return true;
 }
 

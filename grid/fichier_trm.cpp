@@ -24,7 +24,10 @@
 namespace Gen {
 
 QStringList Lignes_trame(const std::vector<int>& lignes, const QString& extraits) {
-    CalibrageImage[0] = CalibrageActuel;
+    // Slot 0 is the coefficient of the rows measured on a picture the list does not hold:
+    // it takes the coefficient in force only while such a picture is shown, so that a row
+    // measured on a pasted picture keeps its value once another picture is calibrated.
+    if (IndexImageActive == 0) CalibrageImage[0] = CalibrageActuel;
     Trm::Contenu c;
     c.indResolution = IndResolution != 0;
     c.tailleGrille = TailleGrille;
@@ -83,27 +86,26 @@ void Sauve_mesures() {
         Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" :  ") + chemin, Prompts::OkOnly);
 }
 
-void Charge_mesures() {
+bool Charge_mesures() {
     const std::optional<QString> choix = Lecture::Fichier_a_charger(
         QStringLiteral("Charger la trame"), QStringLiteral("trm"), QStringLiteral("fichier trame absent "));
-    if (!choix) return;
-    const QString chemin = *choix;
-
-    RAZ_grille(1);
-    Lecture::Vide_trames();
-    InitFaite = 0;
+    if (!choix) return false;
     short statut = 0;
-    Lit_trame(chemin, statut);
-    if (statut == 1) return;
+    Lit_trame(*choix, statut, [] {
+        RAZ_grille(1);
+        Lecture::Vide_trames();
+        InitFaite = 0;
+        // The picture on screen is none of the file's: no row is read with its scale.
+        IndexImageActive = 0;
+    });
+    if (statut == 1) return false;
 
     Mstat::Recopie_Grille(0);
     ListImgMC.Clear();
     ListImgIdx.Clear();
-    if (ListIMGchar.ListCount() > 0) {
-        ListIMGchar.setListIndex(0);
-        Rappels::appel_img_listchar(ListIMGchar.Text());
-        NomImageActive = ListIMGchar.Text();
-    }
+    // No picture stays on screen under a number that is not its own.
+    InitFaite = Rappels::Montre_premiere_image() ? -1 : 0;
+    return true;
 }
 
 } // namespace Gen

@@ -3,6 +3,7 @@
 // the comment of each row and the clicked points of every record.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace Gen {
@@ -27,15 +28,26 @@ bool Ecrit_trame(const QString& chemin);
 // reported and changes nothing. Whatever is sound is loaded: the rows stop at the end of
 // the file, a value that does not convert is skipped, and the user is told the first
 // line that was not sound. The images and their calibrations are the file's alone: an
-// image whose coefficient the file lacks or refuses is never calibrated (0).
-void Lit_trame(const QString& chemin, short& statut);
+// image whose coefficient the file lacks or refuses is never calibrated (0), and an image
+// a row names with no name in the file keeps a blank place in the list. A refused file
+// changes nothing; `avant` runs once the file is known to be taken, before anything of it
+// is applied.
+void Lit_trame(const QString& chemin, short& statut, const std::function<void()>& avant = {});
+
+// Image `image` (0 to 50, 0 the picture the list does not hold) takes `coefficient`, and
+// the rows measured on it are computed again with it; another image number raises
+// Vb::Erreur.
+void Calibre_image(int image, double coefficient);
 
 // "Sauver la Trame": save dialog, overwrite question, then the writer; a failed write is
 // reported with the path.
 void Sauve_mesures();
 
 // "Charger la trame": the question when the grid holds data, the open dialog, and only
-// once a file is chosen the clearing and the reading. Cancel changes nothing.
-void Charge_mesures();
+// once a file is chosen and taken the clearing and the reading; then the first picture of
+// the file is shown with its own coefficient, or none at all (clicks stay off until a
+// picture is opened) when the file names none or it cannot be shown. Cancel and a refused
+// file change nothing. True when a file was loaded.
+bool Charge_mesures();
 
 } // namespace Gen

@@ -166,7 +166,6 @@ Lecture Analyse_trame(const QStringList& lignes, const Contexte& contexte) {
             for (int i = 1; i <= nbImages; ++i) {
                 QString l;
                 if (!f.suivante(l, "images coupées")) break;
-                if (l.trimmed().isEmpty()) continue;
                 if (e.textes.size() >= 50) { f.faute(f.pos, "plus de 50 images"); continue; }
                 e.textes << l;
             }

@@ -41,7 +41,7 @@ enum class Cle {
     Fonction,      // entier: the measuring function
     Calibrage,     // reels: the calibrations of images 1, 2, ... (at most 50)
     Pctsw,         // reel: the picture width the file was saved with; entier: its image count
-    Images,        // textes: the image paths, blank lines left out (at most 50)
+    Images,        // textes: the image paths, a blank line keeping its place (at most 50)
     Commentaires,  // commentaires
     Lignes,        // lignes: the row block
 };

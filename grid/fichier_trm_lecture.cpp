@@ -2,6 +2,7 @@
 // and their calibrations, the comments, and every row rebuilt from its record
 // (Trm::Etape_ligne).
 #include <QStringList>
+#include <functional>
 #include <algorithm>
 #include <cmath>
 
@@ -36,7 +37,7 @@ void Ecrit_cellule(int ligne, int colonne, const QString& texte) {
 
 namespace Gen {
 
-void Lit_trame(const QString& chemin, short& statut) {
+void Lit_trame(const QString& chemin, short& statut, const std::function<void()>& avant) {
     const QString fichier = chemin.isEmpty() ? Chemin_donnees(QStringLiteral("mesure.trm")) : chemin;
     // A missing file leaves the grid as it is: nothing is there to replace it.
     if (!Fichier_existe(fichier, QStringLiteral("fichier trame absent "), 1)) return;
@@ -46,6 +47,14 @@ void Lit_trame(const QString& chemin, short& statut) {
     FichierSource = Nom_fichier(fichier);
 
     const Trm::Lecture lu = Trm::Analyse_trame(lignes, {GrilleRef.Rows(), TailleGrille});
+    // A file of the other resolution mode is refused before anything of it is applied.
+    for (const Trm::Element& e : lu.elements)
+        if (e.cle == Trm::Cle::Indpres && (e.entier != 0) != (IndResolution != 0)) {
+            Prompts::msgBox(Lib_Langue[176], Prompts::OkOnly);
+            statut = 1;
+            return;
+        }
+    if (avant) avant();
     int premiereFaute = Analyse::Premiere_ligne(lu.problemes);
     const auto Faute = [&premiereFaute](int ligne) {
         if (premiereFaute == 0 || ligne < premiereFaute) premiereFaute = ligne;
@@ -54,9 +63,6 @@ void Lit_trame(const QString& chemin, short& statut) {
     int lues = 0;  // rows of the last row block
     Trm::SuiteLignes suite;
     const short fermeAvant = PolygoneCercles;
-    const auto Refuse = [](const Trm::Element& e) {
-        return e.cle == Trm::Cle::Indpres && (e.entier != 0) != (IndResolution != 0);
-    };
     // A file that is not refused replaces the images and their calibrations whole, as it
     // replaces the rows: an image whose coefficient the file refuses or does not hold is
     // never calibrated (0), and no row reads a coefficient of the file read before.
@@ -69,14 +75,9 @@ void Lit_trame(const QString& chemin, short& statut) {
     };
 
     for (const Trm::Element& e : lu.elements) {
-        if (!Refuse(e)) Remplace_images();
+        Remplace_images();
         switch (e.cle) {
         case Trm::Cle::Indpres:
-            if (Refuse(e)) {
-                Prompts::msgBox(Lib_Langue[176], Prompts::OkOnly);
-                statut = 1;
-                return;
-            }
             RAZ_grille(statut);
             break;
         case Trm::Cle::NbLgMax:
@@ -110,8 +111,10 @@ void Lit_trame(const QString& chemin, short& statut) {
             break;
         }
         case Trm::Cle::Images:
+            // A blank name keeps its place: the images after it keep their numbers, which
+            // their rows and their calibrations go by.
             ListIMGchar.Clear();
-            for (QString l : e.textes) ListIMGchar.AddItem(Rappels::Cherche_image(l));
+            for (QString l : e.textes) ListIMGchar.AddItem(l.trimmed().isEmpty() ? QString() : Rappels::Cherche_image(l));
             break;
         case Trm::Cle::Commentaires:
             for (const Trm::Commentaire& c : e.commentaires) Ecrit_cellule(c.rang, GrilleRef.Cols() - 1, c.texte);
@@ -128,6 +131,11 @@ void Lit_trame(const QString& chemin, short& statut) {
 
     Remplace_images();  // a file that holds no key at all
     NbLignesGrille = short(lues + 1);
+    // Every image a row names has its place in the list, a blank one when the file gives
+    // no name, so that a picture opened later takes a number of its own.
+    int derniere = 0;
+    for (int r = 1; r <= lues && r <= TableMesuresMax; ++r) derniere = std::max<int>(derniere, Trame(r).Image);
+    while (ListIMGchar.ListCount() < std::min(derniere, 50)) ListIMGchar.AddItem(QString());
     // The polygons go on closing as the file's last flag says, else as the user chose.
     PolygoneCercles = suite.polygoneFerme ? (*suite.polygoneFerme ? -1 : 0) : fermeAvant;
     EtapeMesure = 1;

@@ -12,9 +12,11 @@
 #include "base/gen.h"
 #include "base/grilles.h"
 #include "base/rappels.h"
+#include "base/tav.h"
 #include "base/vb.h"
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
+#include "grid/grille_affichage.h"
 
 namespace Trm {
 
@@ -35,21 +37,25 @@ struct Point {
 };
 double Ecart(const Point& a, const Point& b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }
 
-// Image units to full-image pixels at the zoom in force: the measuring's distance of a
-// unit segment (its zoom factor, scale divisor and resolution factor) over the display
-// scale and the zoom factor. None when the view gives no scale.
-std::optional<double> Pixels_par_unite() {
+// Image units of picture `image` to the measuring's pixels: its resolution factor over
+// the scale divisor and its display scale, which are those of the picture shown or those
+// its own width gives another picture, whatever picture is on screen. None when the
+// view gives no scale.
+std::optional<double> Pixels_par_unite(int image) {
     FacteurZoom = std::pow(RapportZoom, NiveauZoom);
-    const double diviseur = EchelleAffichage * FacteurZoom;
+    double echelle = EchelleAffichage, kzoom = KZoomCal;
+    Rappels::Echelle_image(short(image), echelle, kzoom);
+    const double diviseur = echelle * DiviseurEchelle;
     if (diviseur == 0 || !std::isfinite(diviseur)) return std::nullopt;
-    return Rappels::Distance_points(0, 0, 1, 0) / diviseur;
+    return kzoom / diviseur;
 }
 
 // Microns per image unit for a row of image `image`; none when the image has no
 // calibration slot or the view no scale.
 std::optional<double> Microns_par_unite(int image) {
-    const std::optional<double> p = Pixels_par_unite();
-    if (image < 0 || image > 50 || !p) return std::nullopt;
+    if (image < 0 || image > 50) return std::nullopt;
+    const std::optional<double> p = Pixels_par_unite(image);
+    if (!p) return std::nullopt;
     return *p * CalibrageImage[image];
 }
 
@@ -105,7 +111,7 @@ bool Ligne_triangle(int i, const LigneTrame& t) {
     const Point p1{double(e1.x1), double(e1.y1)}, p2{double(e1.x2), double(e1.y2)}, p3{double(e2.x2), double(e2.y2)};
     const std::optional<double> facteur = Microns_par_unite(t.Image);
     if (!facteur) return true;
-    const double k = *facteur, pixels = *Pixels_par_unite();
+    const double k = *facteur, pixels = *Pixels_par_unite(t.Image);
     const double a = k * Ecart(p1, p2), b = k * Ecart(p1, p3), c = k * Ecart(p2, p3);
     const double m = (a + b + c) / 2;
     const double s = std::sqrt(std::max(0.0, m * (m - a) * (m - b) * (m - c)));
@@ -161,12 +167,16 @@ void Ligne_longueurs(int i, const LigneTrame& t, int m, const bool* lus) {
     for (int k = 1; k <= m && facteur; ++k) {
         if (!lus[k]) continue;  // a value whose points the line lacks has no length
         const SegmentTrame& s = t.Segments[k];
+        // No value was measured there: the other axis of a 3D spore, a pointing taken back.
+        if (Vide(s)) continue;
         const double longueur = Ecart({double(s.x1), double(s.y1)}, {double(s.x2), double(s.y2)}) * *facteur;
         if (!std::isfinite(longueur)) continue;
         Ecrit_cellule(i, k, Formate(longueur));
         if (k <= 6) ValeursLigne[k] = longueur;
     }
+    // A row without its length has no ratio and no volume.
     const auto& V = ValeursLigne;
+    if (V[1] <= 0) return;
     if (NumFonction == 2) {
         if (V[2] != 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2]));
         // The volume is read back with the display pattern, like every other column.
@@ -188,6 +198,29 @@ void Ligne_couleur(int i, const LigneTrame& t) {
 }
 
 } // namespace
+
+void Recalcule_lignes_image(int image) {
+    // Counts, polygons and colours keep no length of the picture's coefficient.
+    const bool longueurs = NumFonction >= 1 && NumFonction <= 6;
+    if (!longueurs && NumFonction != 13 && NumFonction != 14 && NumFonction != 15) return;
+    const auto travail = ValeursLigne;  // the item under way keeps its own values
+    const int m = std::clamp<int>(NbValeursLigne, 0, 16);
+    for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax && r < GrilleRef.Rows(); ++r) {
+        const LigneTrame& t = Trame(r);
+        if (t.Image != image) continue;
+        for (int k = 1; k <= 6; ++k) ValeursLigne[k] = 0;
+        if (NumFonction == 13 || NumFonction == 14) {
+            Ligne_densite(r, t);
+        } else if (NumFonction == 15) {
+            Ligne_triangle(r, t);
+        } else {
+            bool lus[17] = {};
+            std::fill(lus + 1, lus + 1 + m, true);
+            Ligne_longueurs(r, t, m, lus);
+        }
+    }
+    ValeursLigne = travail;
+}
 
 bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
     const int i = lue.rang;
@@ -250,3 +283,17 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
 }
 
 } // namespace Trm
+
+namespace Gen {
+
+void Calibre_image(int image, double coefficient) {
+    if (image < 0 || image > 50) throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range");
+    if (CalibrageImage[image] == coefficient) return;
+    CalibrageImage[image] = coefficient;
+    // The grid shows at once what a refresh, or a save and a load, would give its rows.
+    Trm::Recalcule_lignes_image(image);
+    Mstat::Recopie_Grille(NbLignesGrille);
+    Tav::instance()->Calcul_stat();
+}
+
+} // namespace Gen

@@ -15,6 +15,10 @@ struct SuiteLignes {
     std::optional<bool> polygoneFerme;
 };
 
+// The complete rows measured on image `image` computed again from their records with its
+// coefficient, as a file read back computes them.
+void Recalcule_lignes_image(int image);
+
 // Row `lue.rang` from its line: its record, then (with `recalcule`) its cells. False when
 // a field the function needs was missing or unsound.
 bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite);

@@ -124,20 +124,25 @@ void Tav::Efface_ligne(short& ligne) {
             row = n;
             if (n == 1) correction = -1;
         }
-        // Only a filled row or the row being filled can be deleted.
-        if (row < 1 || row > n || row >= GrilleRef.Rows()) return;
-        const bool vide = GrilleRef.Cols() < 2 || GrilleRef.TextMatrix(row, 1).isEmpty();
-        // An empty row being filled stands for the last complete row; any other row is
-        // deleted as asked.
-        if (vide && row == n) {
+        if (row < 1 || row >= GrilleRef.Rows()) return;
+        // An empty row stands for the row before it: the empty row being filled for the
+        // last complete row, the empty row below a row being filled for that row. A row
+        // that holds any value is the row the user chose.
+        bool vide = true;
+        for (int c = 1; c < GrilleRef.Cols(); ++c) vide = vide && GrilleRef.TextMatrix(row, c).isEmpty();
+        if (vide) {
             row -= 1;
             if (row < 1) return;
         }
+        // Only a filled row or the row being filled can be deleted.
+        if (row > n) return;
         // Only the row being filled takes its item along; a row above leaves the item
         // under way where it was, moved up with its row.
         if (row == n) {
             EtapeMesure = 1;
-            TBox(6).Text = QStringLiteral("0");  // its counts go with it
+            // A density's counts go with its surface; the count button's counts are
+            // kept for the row they will be stored in.
+            if (ModeDensite) TBox(6).Text = QStringLiteral("0");
             correction += 1;
         }
         // The grid keeps its size: one title row, the measurement rows and the spare row.

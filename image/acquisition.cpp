@@ -7,6 +7,7 @@
 #include "base/etat_partage.h"
 #include "base/gen.h"
 #include "base/messages.h"
+#include "base/rappels.h"
 #include "base/tav.h"
 #include "grid/etat_grille.h"
 #include "image/captures.h"
@@ -77,7 +78,7 @@ void Tav::Twain_Selection_Source() {
 void Tav::Twain_Selection_Source_bis() { Twain_Selection_Source(); }
 
 void Tav::Twain_Acquisition() {
-    if (Gen::Refus_mesure_en_cours()) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     // A full loader could not take the picture: nothing is scanned.
     if (ListIMGchar.ListCount() >= Chargeur::Capacite) {
         Signale(Lib_Langue[144] + QStringLiteral(" : %1 images").arg(Chargeur::Capacite));

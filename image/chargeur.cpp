@@ -54,6 +54,13 @@ void Active(short numero) {
     ListIMGchar.setListIndex(numero >= 1 && numero <= Nombre() ? numero - 1 : -1);
 }
 
+void Calibrage_hors_liste() {
+    bool lignes = false;
+    for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax; ++r) lignes = lignes || Trame(r).Image == 0;
+    if (lignes) CalibrageActuel = CalibrageImage[0];
+    else CalibrageImage[0] = CalibrageActuel;
+}
+
 void Vide() {
     ListIMGchar.Clear();
     ListImgMC.Clear();

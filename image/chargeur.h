@@ -30,6 +30,14 @@ bool Image_utilisee(short numero);
 short Ajoute(const QString& chemin, double calibrage, bool groupe);
 // Image `numero` (0 for none) is the one shown: it is the selected entry of the list.
 void Active(short numero);
+// Number 0 (a pasted picture, or none) is shown: the coefficient in force is slot 0's,
+// which every picture the list does not hold shares. Slot 0 keeps its value while rows
+// were measured with it; otherwise it takes the coefficient in force.
+void Calibrage_hors_liste();
+// After a measurement file is read: its first picture shown with its own coefficient, or,
+// when it has no name or cannot be shown, no picture at all (number 0, the coefficient of
+// slot 0). True when the picture is shown.
+bool Montre_premiere_image();
 
 // The loader, the group, the list frame and every group flag emptied; no image shown.
 // The calibrations stay as they are.

@@ -5,6 +5,7 @@
 #include "base/messages.h"
 #include "base/rappels.h"
 #include "base/tav.h"
+#include "grid/fichier_trm.h"
 #include "image/chargeur.h"
 #include "image/services_image.h"
 #include "platform/prompts.h"
@@ -82,7 +83,7 @@ void Calibrage_vers_groupe() {
     const double facteur = CalibrageImage[IndexImageActive];
     for (int k = 0; k < ListImgIdx.ListCount(); ++k) {
         const int index = Chargeur::Index_groupe(k);
-        if (index >= 0) CalibrageImage[index + 1] = facteur;
+        if (index >= 0) Gen::Calibre_image(index + 1, facteur);
     }
 }
 

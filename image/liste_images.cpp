@@ -14,19 +14,6 @@
 #include "image/services_image.h"
 #include "image/vue.h"
 
-namespace {
-
-constexpr long kVert = 0xFF00;
-
-// The list handlers wait for the item under way to be finished.
-bool Mesure_inachevee(Tav& tav) {
-    if (EtapeMesure < 2) return false;
-    tav.Flash(kVert, Lib_Langue[178], 2);
-    return true;
-}
-
-} // namespace
-
 namespace Gen {
 
 void Init_calibrages() { CalibrageImage.fill(1.0); }
@@ -35,13 +22,13 @@ void RAZ_images_marquees() { ImageMC.fill(0); }
 
 } // namespace Gen
 
-void Tav::appel_img_listchar(const QString& NomImg) {
-    if (!Gen::Fichier_existe(NomImg, QString(), 1)) return;
+bool Tav::appel_img_listchar(const QString& NomImg) {
+    if (!Gen::Fichier_existe(NomImg, QString(), 1)) return false;
     // A file that is there but holds no picture leaves the picture shown, and so its
     // number and calibration, as they were. The entry of the picture shown is read again
     // but keeps its annotated copy: choosing it once more loses no unsaved annotation.
     const bool meme = NomImg == NomImageActive && IndexImageActive == ListIMGchar.ListIndex() + 1;
-    if (!BGr::Charge_image_base(NomImg, meme)) return;
+    if (!BGr::Charge_image_base(NomImg, meme)) return false;
     labNomFic.Caption = NomImg;
     NomImageActive = NomImg;
     Chargeur::Affiche_dimensions();
@@ -50,9 +37,23 @@ void Tav::appel_img_listchar(const QString& NomImg) {
     Chargeur::Affiche_calibrage();
     Chargeur::Echelle_resolution();
     if (AutoRetrace) Rappels::Retrace(0);
+    return true;
 }
 
 void Tav::appel_img_listchar_twain(const QString&) { appel_img_listchar(ListIMGchar.Text()); }
+
+namespace Chargeur {
+
+bool Montre_premiere_image() {
+    if (Nombre() > 0 && !ListIMGchar.List(0).trimmed().isEmpty()) {
+        ListIMGchar.setListIndex(0);
+        if (Tav::instance()->appel_img_listchar(ListIMGchar.Text())) return true;
+    }
+    Gen::Montre_aucune_image();
+    return false;
+}
+
+} // namespace Chargeur
 
 void Tav::aff_liste_images() {
     if (!FraListeImg.Visible) return;  // the view keeps the focus
@@ -62,14 +63,14 @@ void Tav::aff_liste_images() {
 }
 
 void Tav::ListIMGchar_DblClick() {
-    if (Mesure_inachevee(*this)) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     if (!Gen::Fichier_existe(ListIMGchar.Text(), QString(), 1)) return;
     Rappels::Restaure_image();
     appel_img_listchar(ListIMGchar.Text());
 }
 
 void Tav::ListImgMC_DblClick() {
-    if (Mesure_inachevee(*this)) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     try {
         if (!Gen::Fichier_existe(ListImgMC.Text(), QString(), 1)) return;
         const int index = Chargeur::Index_groupe(ListImgMC.ListIndex());
@@ -81,7 +82,7 @@ void Tav::ListImgMC_DblClick() {
 }
 
 void Tav::ListImgAff_Click() {
-    if (Mesure_inachevee(*this)) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     try {
         Rappels::Restaure_image();
         const int k = ListImgAff.ListIndex();
@@ -101,13 +102,11 @@ void Tav::ListImgAff_Click() {
 }
 
 void Tav::ListIMGchar_KeyDown(short KeyCode, short) {
-    if (Mesure_inachevee(*this)) return;
     if (KeyCode == 27) return;  // Escape hands the keys back to the view
     lblFichier.Visible = true;
     lblFichier.Caption = ListIMGchar.Text();
 }
 
 void Tav::ListIMGchar_KeyUp(short, short) {
-    if (Mesure_inachevee(*this)) return;
     lblFichier.Visible = false;
 }

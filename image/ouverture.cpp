@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr long kOrangeClair = 0x80C0FF, kVert = 0xFF00;
+constexpr long kVert = 0xFF00;
 // The numbers the failure's title gives: a picture that cannot be read, a file that cannot be written.
 constexpr int ErrImageInvalide = 481, ErrAccesFichier = 75;
 
@@ -42,20 +42,10 @@ void Signale_echec(const QString& chemin, int numero) {
                     QStringLiteral("Err number ") + QString::number(numero));
 }
 
-// The chosen file could not be loaded or added: the default picture is drawn and the
-// holder emptied, so that nothing shown is taken for a loaded image; clicks stay off
-// until an open succeeds.
+// The chosen file could not be loaded or added: no picture is shown, and clicks stay
+// off until an open succeeds.
 void Echec_chargement(const QString& chemin, int numero) {
-    Tav& tav = *Tav::instance();
-    short premiere = 1;
-    try {
-        Gen::Affiche_image_liste(premiere);
-    } catch (const Vb::Erreur&) {
-    }
-    tav.picbase = BoiteImage();
-    Chargeur::Active(0);
-    NomImageActive.clear();
-    tav.labNomFic.Caption.clear();
+    Gen::Montre_aucune_image();
     Signale_echec(chemin, numero);
     PGr::RAZ_compteur_clics();
 }
@@ -80,15 +70,25 @@ void Controle_largeur() {
 
 namespace Gen {
 
-bool Refus_mesure_en_cours() {
-    if (EtapeMesure < 2 && !Rappels::Mesure_en_cours()) return false;
-    Tav::instance()->Flash(kOrangeClair, Lib_Langue[178], 2);
-    return true;
+void Montre_aucune_image() {
+    Tav& tav = *Tav::instance();
+    short premiere = 1;
+    try {
+        Gen::Affiche_image_liste(premiere);
+    } catch (const Vb::Erreur&) {
+    }
+    tav.picbase = BoiteImage();
+    Chargeur::Active(0);
+    Chargeur::Calibrage_hors_liste();
+    Chargeur::Affiche_calibrage();
+    NomImageActive.clear();
+    tav.labNomFic.Caption.clear();
+    InitFaite = 0;
 }
 
 void Ouvre_image() {
     Tav& tav = *Tav::instance();
-    if (Refus_mesure_en_cours()) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     QString chemin;
     const short clics = InitFaite;
     try {
@@ -151,15 +151,17 @@ void Ouvre_image() {
     }
 }
 
+QString Chemin_image_collee() { return Chemin_programme(QStringLiteral("ImgTempo.bmp")); }
+
 void Colle_image_presse_papier() {
     Tav& tav = *Tav::instance();
-    if (Refus_mesure_en_cours()) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     const QImage image = PressePapier::image();
     if (image.isNull()) {
         Prompts::msgBox(Lib_Langue[76], Prompts::OkOnly);
         return;
     }
-    const QString chemin = Chemin_programme(QStringLiteral("ImgTempo.bmp"));
+    const QString chemin = Chemin_image_collee();
     const bool ecrit = ByteFile::write(chemin, [&image](QIODevice& d) { return QImageWriter(&d, "BMP").write(image); });
     if (!ecrit || !BGr::Charge_image_base(chemin)) {
         Signale_echec(chemin, ecrit ? ErrImageInvalide : ErrAccesFichier);
@@ -168,6 +170,8 @@ void Colle_image_presse_papier() {
     // The pasted picture is no image of the loader: its rows name no image.
     NomImageActive = chemin;
     Chargeur::Active(0);
+    Chargeur::Calibrage_hors_liste();
+    Chargeur::Affiche_calibrage();
     tav.labNomFic.Caption = chemin;
     Chargeur::Affiche_dimensions();
     Controle_largeur();

@@ -8,6 +8,7 @@
 #include "base/etat_programme.h"
 #include "base/gen.h"
 #include "base/messages.h"
+#include "base/rappels.h"
 #include "base/tav.h"
 #include "base/vb.h"
 #include "image/chargeur.h"
@@ -138,14 +139,17 @@ void Tav::MnuCharg_Click(short Index) {
         Gest_FraRep(2);
         break;
     case 3:
+        if (!Rappels::Commande_permise(Item::Commande::Image)) break;
         try {
             // Rows name their images by number: a cleared list would hand those numbers
             // to other pictures.
             if (Chargeur::Lignes_sur_images())
                 Prompts::msgBox(Lib_Langue[185], Prompts::OkOnly | Prompts::IconExclamation);
             else if (Prompts::msgBox(Lib_Langue[190] + QLatin1Char(' ') + Lib_Langue[189] + QStringLiteral(" ? "),
-                                     Prompts::YesNo | Prompts::IconQuestion) == Prompts::Yes)
+                                     Prompts::YesNo | Prompts::IconQuestion) == Prompts::Yes) {
                 Chargeur::Vide();
+                Chargeur::Calibrage_hors_liste();
+            }
             Bout_dial_Click(8);
             Bout_dial_Click(8);
         } catch (const Vb::Erreur&) {
@@ -174,7 +178,7 @@ void Tav::cmdRep_Click(short Index) {
                 FraListeImg.Visible = false;
             }
         } else if (Index == 0) {
-            Ajoute_fichiers_choisis(*this);
+            if (Rappels::Commande_permise(Item::Commande::Image)) Ajoute_fichiers_choisis(*this);
         } else if (Index == 1) {
             Gest_FraRep(0);
         } else if (Index == 2) {
@@ -184,6 +188,7 @@ void Tav::cmdRep_Click(short Index) {
         break;
     case 2:
         if (Index == 0) {
+            if (!Rappels::Commande_permise(Item::Commande::Image)) break;
             Gen::Efface_images_choisies();
             Gest_FraRep(2);
         } else if (Index == 2) {

@@ -1,13 +1,16 @@
 #include "base/rappels.h"
 #include "base/tav.h"
+#include "image/chargeur.h"
 #include "image/services_image.h"
+#include "image/vue.h"
 
 namespace Image {
 
 void Installe_rappels() {
-    Rappels::appel_img_listchar = [](const QString& chemin) { Tav::instance()->appel_img_listchar(chemin); };
+    Rappels::Montre_premiere_image = &Chargeur::Montre_premiere_image;
     Rappels::Cherche_image = &Gen::Cherche_image;
     Rappels::Affiche_vue = &BGr::Affiche_vue;
+    Rappels::Echelle_image = &BGr::Echelle_image;
 }
 
 } // namespace Image

@@ -14,10 +14,12 @@ void Affiche_image_liste(short& numero);
 // The stored path when the file exists, else the image folder + its file name (with a
 // message when that is missing too). Also replaces the argument.
 QString Cherche_image(QString& chemin);
-// A new picture (opened, pasted or scanned) waits for the item under way, a value of its
-// row measured or its first point placed: its next points would lie on another picture,
-// in another view. Says so with the flash and returns true when there is one.
-bool Refus_mesure_en_cours();
+// No picture: the default drawing in the view, an empty holder, number 0 with the
+// coefficient of slot 0, so that nothing shown is taken for a loaded image; clicks stay
+// off until a picture is opened.
+void Montre_aucune_image();
+// The file the pasted picture is kept in, in the program's folder.
+QString Chemin_image_collee();
 // The file menu's "Ouvrir Image": the chosen picture is shown at "Z1" and joins the loader.
 void Ouvre_image();
 // The file menu's paste: the clipboard's picture is shown; it joins no list.

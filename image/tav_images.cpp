@@ -13,6 +13,7 @@
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
 #include "image/chargeur.h"
+#include "image/image_affichee.h"
 #include "image/services_image.h"
 #include "image/vue.h"
 #include "platform/prompts.h"
@@ -33,6 +34,8 @@ void Tav::RAZ_Grille_total() {
     Gen::RAZ_trame();
     Gen::Init_calibrages();
     Chargeur::Vide();
+    Chargeur::Calibrage_hors_liste();
+    Chargeur::Affiche_calibrage();
     Gen::Couleur_grille();
     ImageRestauree = 0;
 }
@@ -40,7 +43,7 @@ void Tav::RAZ_Grille_total() {
 void Tav::Cherche_spore() {
     // Another picture, calibration or view mid-item would give the item's next value on
     // them: the row is found once the item is finished or abandoned.
-    if (Gen::Refus_mesure_en_cours()) return;
+    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     try {
         const int r = GrilleRef.Row();
         const LigneTrame& t = Trame(r);
@@ -49,19 +52,9 @@ void Tav::Cherche_spore() {
             const bool connue = index >= 0 && index < ListIMGchar.ListCount();
             if (connue) ListIMGchar.setListIndex(index);
             const QString chemin = connue ? ListIMGchar.List(index) : QString();
-            if (!chemin.isEmpty()) {
-                NomImageActive = chemin;
-                Rappels::Restaure_image();
-                BGr::Charge_image_base(chemin);
-                labNomFic.Caption = chemin;
-                IndexImageActive = short(ListIMGchar.ListIndex() + 1);
-                Rappels::Retrace(0);
-            } else {
-                short premiere = 1;
-                Gen::Affiche_image_liste(premiere);
-                IndexImageActive = 0;
-                CalibrageActuel = CalibrageImage[0];
-            }
+            Rappels::Restaure_image();
+            // A row whose picture cannot be shown leaves no other picture under its number.
+            if (chemin.isEmpty() || !appel_img_listchar(chemin)) Gen::Montre_aucune_image();
         }
         if (IndexImageActive >= 0 && IndexImageActive <= 50) CalibrageActuel = CalibrageImage[IndexImageActive];
         label(5).Caption = QStringLiteral("Cal. = ") + Vb::Format(CalibrageActuel, QStringLiteral("###0.0000"));

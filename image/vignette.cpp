@@ -64,8 +64,7 @@ void Rectangle_vignette(int x, int y, int w, int h) {
 
 void Clic_vignette(short, short, float X, float Y) {
     Tav& tav = *Tav::instance();
-    // An item under way keeps the view its points were placed in.
-    if (Rappels::Mesure_en_cours()) return;
+    if (!Rappels::Commande_permise(Item::Commande::Vue)) return;
     try {
         if (tav.VignP.Width == 0) throw Vb::Erreur(Vb::ErrDivisionZero, "thumbnail without width");
         const double s = Largeur_image() / tav.VignP.Width;

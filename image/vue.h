@@ -43,6 +43,11 @@ double Hauteur_himetric();
 // origin and the view as they were. The zoom level is never changed here. The annotated
 // full-size copy goes with the picture leaving, unless `garde_copie` (the same picture).
 bool Charge_image_base(const QString& chemin, bool garde_copie = false);
+// The display scale and the resolution factor that picture `numero` is measured with: the
+// ones in force for the picture of the list shown; for another picture of the list, or
+// for number 0 (the last picture pasted), those its width in pixels gives it; for one
+// that cannot be read, the ones in force the first time such a picture was needed.
+void Echelle_image(short numero, double& echelle, double& kzoom);
 // Why the last read failed, in the reader's words.
 QString Erreur_chargement();
 // Empties the view and opens at the initial level.

@@ -72,8 +72,8 @@ void Efface_vue() {
 
 void Redimensionne_vue() {
     Tav& tav = *Tav::instance();
-    // A resize cannot wait: an item under way, whose points lie in the old view, is abandoned.
-    if (Rappels::Mesure_en_cours()) Rappels::Restaure_image();
+    // A resize cannot wait: a point placed in the old view is abandoned.
+    Rappels::Commande_permise(Item::Commande::Redimension);
     try {
         if (tav.WindowState == 0) DiviseurEchelle = 1.0;
         Rappels::Dispose_zone_image(tav.WindowState);

@@ -60,6 +60,31 @@ void Echelles_picture() {
 
 namespace BGr {
 
+void Echelle_image(short numero, double& echelle, double& kzoom) {
+    echelle = EchelleAffichage;
+    kzoom = KZoomCal;
+    if (numero >= 1 && numero == IndexImageActive) return;
+    // Number 0 is the picture the list does not hold: the last one pasted.
+    QString chemin;
+    if (numero == 0) chemin = Gen::Chemin_image_collee();
+    else if (numero >= 1 && numero <= ListIMGchar.ListCount()) chemin = ListIMGchar.List(numero - 1);
+    const QSize taille = chemin.isEmpty() ? QSize() : LectureImage::Taille(chemin);
+    const double vue = Tav::instance()->Picture1.ScaleWidth;
+    if (taille.isValid() && taille.width() > 0 && vue > 0) {
+        echelle = Vb::CLng(taille.width() * 2540.0 / kPointsParPouce) / vue;
+        if (!IndResolution) kzoom = taille.width() * 0.001;
+        return;
+    }
+    // Pictures that cannot be read keep, for the whole run, the scale in force the first
+    // time one was needed: their rows read the same whatever comes on screen.
+    if (EchelleInconnue <= 0) {
+        EchelleInconnue = echelle;
+        KZoomInconnu = kzoom;
+    }
+    echelle = EchelleInconnue;
+    kzoom = KZoomInconnu;
+}
+
 bool Charge_image_base(const QString& chemin, bool garde_copie) {
     Tav& tav = *Tav::instance();
     LectureImage::Resultat lu = LectureImage::Lire(chemin);

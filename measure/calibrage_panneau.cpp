@@ -13,6 +13,7 @@
 #include "image/services_image.h"
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
+#include "measure/item_en_cours.h"
 #include "platform/prompts.h"
 
 namespace {
@@ -22,7 +23,7 @@ constexpr long kJaune = 0xFFFF;
 
 // The panel's pointings wait for the item under way, as "Etalonner" does.
 void Pointage_portion(Tav& t) {
-    if (Gen::Refus_mesure_en_cours()) return;
+    if (!Item::Permet(Item::Commande::Pointage)) return;
     t.bout(4).Enabled = false;
     short methode = -1;
     if (t.Optn(3).Value) methode = 0;
@@ -35,7 +36,7 @@ void Pointage_portion(Tav& t) {
 }
 
 void Pointage_objectif(Tav& t) {
-    if (Gen::Refus_mesure_en_cours()) return;
+    if (!Item::Permet(Item::Commande::Pointage)) return;
     Calibrage::Debut_pointage(2);
     Chargeur::Echelle_resolution();
     t.Frame(7).Visible = false;
@@ -111,6 +112,7 @@ void Tav::Calibrage_Etape(short etape) {
 
 void Tav::Command1_Click(short index) {
     if (index != 0 && index != 1) return;
+    if (!Item::Permet(Item::Commande::Coefficient)) return;
     TBox(0).ForeColor = 0;
     double c = CalibrageActuel;
     if (index == 0) {

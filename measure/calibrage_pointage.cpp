@@ -12,11 +12,13 @@
 #include "base/tav.h"
 #include "base/vb.h"
 #include "grid/etat_grille.h"
+#include "grid/fichier_trm.h"
 #include "grid/grille_affichage.h"
 #include "image/image_affichee.h"
 #include "image/services_image.h"
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
+#include "measure/item_en_cours.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
 
@@ -104,8 +106,7 @@ void Debut_pointage(short methode) {
 
 void Retient_pour_image() {
     Chargeur::Affiche_calibrage();
-    if (IndexImageActive < 0 || IndexImageActive > 50) throw Vb::Erreur(Vb::ErrIndice, "Subscript out of range");
-    CalibrageImage[IndexImageActive] = CalibrageActuel;
+    Gen::Calibre_image(IndexImageActive, CalibrageActuel);
 }
 
 } // namespace Calibrage
@@ -113,7 +114,7 @@ void Retient_pour_image() {
 void Tav::Etalonner() {
     // A pointing begun mid-item would take the item's next value, a width to its foot
     // point, for the micrometer: it waits for the item to be finished or abandoned.
-    if (Gen::Refus_mesure_en_cours()) return;
+    if (!Item::Permet(Item::Commande::Pointage)) return;
     StatusBar.Text = Lib_Langue[165];
     Calibrage::Debut_pointage(0);
     bout(10).BackColor = CouleursBouton::Rouge;

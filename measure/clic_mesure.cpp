@@ -64,8 +64,9 @@ void Clic_Mesure(int X, int Y, short& Button, short press) {
     // box that is not a number) is ignored.
     try {
         if (!InitFaite) return;
-        // A press in the hand mode moves the view, never places a vertex.
-        if ((ModeTriangle || ModePolygone) && ModeDeplace) return;
+        // A press in the hand mode moves the view: it never places a vertex nor counts;
+        // only the scale bar's drag is taken there.
+        if (ModeDeplace && !IllusReferenceOrientee && !IllusReferenceValeur) return;
         if (ModeTriangle) {
             Mesure_Angle(X, Y, Button, press);
             return;
@@ -81,14 +82,6 @@ void Clic_Mesure(int X, int Y, short& Button, short press) {
         Tav& t = tav();
         if (ModeComptage) {
             if (ClicArme && press == 1) Clic_comptage_mesure(X, Y, Button);
-            return;
-        }
-        if (ModeDeplace) {
-            if (ClicArme && press == 1) {
-                Croix_Image_Couleur(X, Y, Couleur_trace(1));
-                Compte_un();
-                ClicArme = 0;
-            }
             return;
         }
         t.Frame(1).Visible = false;

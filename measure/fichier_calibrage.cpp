@@ -16,6 +16,7 @@
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
 #include "measure/fichier_calibrage_analyse.h"
+#include "measure/item_en_cours.h"
 #include "platform/bytefile.h"
 #include "platform/prompts.h"
 #include "platform/shell_open.h"
@@ -118,6 +119,7 @@ void Tav::ListCalib_Click() {
 }
 
 void Tav::Calibrage_Valide() {
+    if (EtapeCalibrage == 3 && !Item::Permet(Item::Commande::Coefficient)) return;
     TBox(0).Enabled = true;
     bout(4).Enabled = false;
     if (EtapeCalibrage == 3) {

@@ -9,6 +9,7 @@
 #include "base/etat_programme.h"
 #include "base/vb.h"
 #include "grid/etat_grille.h"
+#include "measure/item_en_cours.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
 
@@ -46,9 +47,9 @@ void Restaure_image() {
 }
 
 void Annule_point_ou_ligne() {
-    // The undo removes what was recorded: the row before a pending point is not its own.
-    if (MesureBloquee) Restaure_image();
-    else tav().EffacE_1();
+    // The undo removes what was recorded: a pending point or pending counts go alone, and
+    // the row before them stays.
+    if (Item::Permet(Item::Commande::Defaire)) tav().EffacE_1();
 }
 
 void Parametres_axe() {

@@ -13,6 +13,7 @@
 #include "base/vb.h"
 #include "grid/enregistrement.h"
 #include "grid/etat_grille.h"
+#include "measure/item_en_cours.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
@@ -141,6 +142,11 @@ void Mesure_ligne_brisee(short& EtapeMesure, int X, int Y, short& Button, short)
 } // namespace PGr
 
 void Tav::Check2_Click() {
+    // A chain under way keeps the style it was begun in: the box shows it still.
+    if (!Item::Permet(Item::Commande::Poly)) {
+        Check2.Value = ModePoly ? 1 : 0;
+        return;
+    }
     const bool coche = Check2.Value == 1;
     ModePoly = coche ? -1 : 0;
     Check2.BackColor = coche ? CouleursBouton::Rouge : CouleursBouton::Face;

@@ -14,6 +14,7 @@
 #include "image/etat_image.h"
 #include "image/vignette.h"
 #include "image/vue.h"
+#include "measure/item_en_cours.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
 #include "image/annotations.h"
@@ -110,8 +111,9 @@ void Souris_enfoncee(short Button, short Shift, float X, float Y) {
         if (!ModeDeplace) Rappels::Mesure_Zone(t.picbase.Image(), X, Entier(Y));
         return;
     }
-    if (ModeComptage) Clic_comptage(Button, Shift, X, Y);
-    if (ModeDensite && EtapeMesure > 1) Clic_comptage(Button, Shift, X, Y);
+    // A press in the hand mode starts a pan: it counts nothing and places no point.
+    if (ModeComptage && !ModeDeplace) Clic_comptage(Button, Shift, X, Y);
+    if (ModeDensite && EtapeMesure > 1 && !ModeDeplace) Clic_comptage(Button, Shift, X, Y);
     if (IllusReference) {
         Point_annotation(X, Y);
         Echelle_saisie();
@@ -125,7 +127,7 @@ void Souris_enfoncee(short Button, short Shift, float X, float Y) {
     } else if (ToucheDeplacement) {
         Deplace_vue(Entier(X), Entier(Y));
         if (AutoRetrace) t.Retrace(0);
-    } else {
+    } else if (!ModeDeplace) {
         if (ModePoly) TraceSecondPoint = 0;
         Mstat::Clic_Mesure(Entier(X), Entier(Y), Button, 1);
     }
@@ -144,9 +146,7 @@ void Souris_relachee(short Button, short, float X, float Y) {
     }
     t.StatusBar.Text = Lib_Langue[55];
     if (ModeDeplace) {
-        // An item under way keeps the view its points were placed in, as the zoom buttons,
-        // the thumbnail and the view keys do.
-        if (!MesureBloquee) Decale_vue(Entier(double(X) - AppuiX), Entier(double(Y) - AppuiY));
+        if (Item::Permet(Item::Commande::Vue)) Decale_vue(Entier(double(X) - AppuiX), Entier(double(Y) - AppuiY));
         return;
     }
     if (t.FraCharte.Visible) return;

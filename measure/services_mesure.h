@@ -9,8 +9,9 @@ namespace PGr {
 void Restaure_image();
 // Clears TraceOrigine, TraceEnCours, TraceSecondPoint and TraceLargeur together.
 void RAZ_etats_trace();
-// Backspace and "<=": a point or vertex pending is abandoned alone, as Esc abandons it;
-// with none pending, the last value or row recorded is undone (Tav::EffacE_1).
+// Backspace and "<=": a point or vertex pending is abandoned alone, as Esc abandons it,
+// and counts not yet recorded leave the count box; with neither, the last value or row
+// recorded is undone (Tav::EffacE_1).
 void Annule_point_ou_ligne();
 // Distance in full-image pixels between two view points:
 // |P1 P2| x FacteurZoom / DiviseurEchelle x KZoomCal.
@@ -43,6 +44,9 @@ void Procedure_vide();
 // The modes of the function now chosen (NumFonction), and of no other: the triangle, the
 // polygon, the density surface, and the count outside the counting functions.
 void Modes_fonction();
+// The function a measurement file brought, set up as its menu sets it up: the former
+// function's frames, modes and buttons go, and its own modes come.
+void Modes_fonction_chargee();
 } // namespace PGr
 
 namespace Mstat {

@@ -7,6 +7,7 @@
 #include "grid/fonction.h"
 #include "image/image_affichee.h"
 #include "measure/etat_mesure.h"
+#include "measure/item_en_cours.h"
 #include "measure/services_mesure.h"
 #include "platform/prompts.h"
 
@@ -18,15 +19,44 @@ void Modes_fonction() {
     ModeTriangle = NumFonction == 15 ? -1 : 0;
     ModePolygone = NumFonction == 16 ? -1 : 0;
     ModeDensite = NumFonction == 13 || NumFonction == 14 ? -1 : 0;
-    if (NumFonction != 10 && NumFonction != 11) ModeComptage = 0;
+    if (NumFonction != 10 && NumFonction != 11) {
+        ModeComptage = 0;
+    } else {
+        ModeComptage = -1;
+        ClicArme = -1;
+    }
     // Nothing of the former function stays under way.
     NbSommets = 0;
     MesureBloquee = 0;
 }
 
+void Modes_fonction_chargee() {
+    Tav& t = *Tav::instance();
+    Gen::RAZ_boutons_fonction();
+    Modes_fonction();
+    // A count never switches its count mode off, and neither a count nor a density is
+    // calibrated or saved from the file menu, as their menus set them up.
+    if (ModeComptage || ModeDensite) {
+        t.bout(10).Enabled = false;
+        t.MnuFIC(9).Enabled = false;
+    }
+    if (ModeComptage) {
+        t.bout(9).Enabled = false;
+        t.bout(41).Enabled = false;
+    }
+    if (NumFonction == 15 || NumFonction == 16) t.bout(42).Visible = true;
+}
+
 } // namespace PGr
 
 void Tav::Optn_Click(short index) {
+    if ((index == 1 || index == 2) && !Item::Permet(Item::Commande::Coefficient)) {
+        // The option buttons show the resolution still in force.
+        Optn(1).Value = IndResolution ? 0 : -1;
+        Optn(2).Value = IndResolution ? -1 : 0;
+        return;
+    }
+    if (index == 5 || index == 6) Item::Permet(Item::Commande::Style);
     switch (index) {
     case 1:
     case 2: Calcul_K_Resolution(); break;
@@ -65,6 +95,7 @@ void Tav::Calcul_K_Resolution() {
 
 void Tav::Cyst_Click(short index) {
     if (index < 1 || index > 3) return;
+    if (!Item::Permet(Item::Commande::Fonction)) return;
     const short fonction = short(index + 3);
     // No to the question leaves the current function and its menus whole.
     if (NumFonction != fonction && NbLignesGrille > 0 && !Declarations::Confirme_changement()) return;

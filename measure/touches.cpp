@@ -8,6 +8,7 @@
 #include "grid/etat_grille.h"
 #include "image/etat_image.h"
 #include "image/vignette.h"
+#include "measure/item_en_cours.h"
 #include "measure/outils_mesure.h"
 #include "measure/services_mesure.h"
 #include "platform/souris.h"
@@ -57,25 +58,20 @@ void Touche_enfoncee(short KeyCode, short Shift) {
         ModeDeplace = -1;
         t.DeplaceMain();
         break;
-    case Code::Echap:
-        if (MesureBloquee) {
-            MesureBloquee = 0;
-            PGr::Restaure_image();
-        }
-        break;
+    case Code::Echap: Item::Permet(Item::Commande::Echap); break;
     case Code::Espace:
         t.Frame(6).Visible = !t.Frame(6).Visible;
         t.Calcul_stat();
         break;
     case Code::PageSuivante:
     case Code::C:
-        if (!MesureBloquee) {
+        if (Item::Permet(Item::Commande::Vue)) {
             ToucheDeplacement = -1;
             ToucheModeVue = -1;
         }
         break;
     case Code::Z:
-        if (!MesureBloquee) {
+        if (Item::Permet(Item::Commande::Vue)) {
             ToucheModeVue = -1;
             ToucheZoom = -1;
         }

@@ -17,6 +17,13 @@ void Prepare() {
 
 int LimiteAllocation() { return QImageReader::allocationLimit(); }
 
+QSize Taille(const QString& chemin) {
+    QImageReader lecteur(chemin);
+    lecteur.setDecideFormatFromContent(true);
+    lecteur.setAutoTransform(false);
+    return lecteur.size();
+}
+
 Resultat Lire(const QString& chemin) {
     Prepare();
     QImageReader lecteur(chemin);

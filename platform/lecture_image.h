@@ -19,6 +19,9 @@ void Prepare();
 
 Resultat Lire(const QString& chemin);
 
+// The size a read would give, from the file's header alone; invalid when it tells none.
+QSize Taille(const QString& chemin);
+
 // The megabytes a read may allocate.
 int LimiteAllocation();
 

@@ -162,7 +162,9 @@ TEST_F(Menus, FileMenuSavesSettingsAndMeasurements) {
     EXPECT_EQ(NumFonction, 1);
     EXPECT_EQ(NbLignesGrille, 3);
     EXPECT_EQ(s(GrilleRef.TextMatrix(2, GrilleRef.Cols() - 1)), "récolte du 3 mai");
-    EXPECT_EQ(InitFaite, -1);
+    // The file names no picture: none is shown, and clicks wait for one to be opened.
+    EXPECT_EQ(IndexImageActive, 0);
+    EXPECT_EQ(InitFaite, 0);
 }
 
 TEST_F(Menus, QuitRemovesTheCopiedDocumentAndAsks) {

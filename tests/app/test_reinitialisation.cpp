@@ -78,9 +78,9 @@ TEST_F(Reinitialisation, EveryGroupTheSourcesDefineIsRegistered) {
 
 // Every hook of base/rappels.h, with the type of the procedure it holds.
 #define RAPPELS(X)                                                                                              \
-    X(appel_img_listchar) X(Cherche_image) X(Affiche_vue) X(Retrace) X(PasCalibr) X(Restaure_image)           \
+    X(Montre_premiere_image) X(Cherche_image) X(Echelle_image) X(Affiche_vue) X(Retrace) X(PasCalibr) X(Restaure_image)           \
     X(RAZ_etats_trace) X(Pixels_en_microns) X(Distance_points) X(Clic_Mesure) X(Croix_Image) X(Init_Couleur) \
-    X(Ecrit_nuancier_scanner) X(Dispose_zone_image) X(Position_panneau) X(Mesure_en_cours) X(Zone_statistiques) \
+    X(Ecrit_nuancier_scanner) X(Dispose_zone_image) X(Position_panneau) X(Commande_permise) X(Termine_item) X(Zone_statistiques) \
     X(Nom_trace_statistiques) X(Mesure_Zone)
 #define TYPE_RAPPEL(nom) {#nom, Rappels::nom.target_type().name()},
 #define NOM_RAPPEL(nom) #nom,

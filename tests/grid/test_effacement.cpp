@@ -1,6 +1,8 @@
 // Undo, row deletion with the records, and the clearings of the grid.
 #include "tests/grid/aide_grille.h"
 
+#include <QImage>
+
 #include "base/etat_programme.h"
 #include "base/messages.h"
 #include "base/tav.h"
@@ -288,8 +290,11 @@ TEST_F(GrilleTest, FindingARowBringsBackItsImageAndCentre) {
     Tav& tav = *Tav::instance();
     Choisit(2);
     Ligne({10, 5});
-    ListIMGchar.AddItem(QStringLiteral("/img/a.jpg"));
-    ListIMGchar.AddItem(QStringLiteral("/img/b.jpg"));
+    QImage image(200, 150, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    ASSERT_TRUE(image.save(chemin(QStringLiteral("b.png"))));
+    ListIMGchar.AddItem(chemin(QStringLiteral("a.png")));
+    ListIMGchar.AddItem(chemin(QStringLiteral("b.png")));
     CalibrageImage[2] = 0.25;
     Trame(1).Image = 2;
     Trame(1).Zoom = 0;
@@ -300,7 +305,7 @@ TEST_F(GrilleTest, FindingARowBringsBackItsImageAndCentre) {
     Gen::Texte_cellule(1, 1);
     tav.Cherche_spore();
     EXPECT_EQ(IndexImageActive, 2);
-    EXPECT_EQ(NomImageActive, QStringLiteral("/img/b.jpg"));
+    EXPECT_EQ(NomImageActive, chemin(QStringLiteral("b.png")));
     EXPECT_EQ(CalibrageActuel, 0.25);
     EXPECT_EQ(tav.label(5).Caption, Nombre_local(QStringLiteral("Cal. = 0,2500")));
     // Centre (200, 300) less half the picture at zoom factor 1, in the display scale the

@@ -286,7 +286,8 @@ TEST_F(FichierTrm, MalformedFilesLoadWhatIsSound) {
     }
     EXPECT_EQ(TailleGrille, 256);
     EXPECT_EQ(NumFonction, 0);
-    EXPECT_EQ(ListIMGchar.ListCount(), 0);
+    // No image is named, but the rows' image keeps its place.
+    EXPECT_EQ(ListIMGchar.ListCount(), 1);
     EXPECT_EQ(NbLignesGrille, 4);
 }
 
@@ -433,8 +434,9 @@ TEST_F(FichierTrm, LoadCommandShowsTheDialogBeforeClearing) {
     EXPECT_EQ(NumFonction, 3);
     EXPECT_EQ(NbLignesGrille, 2);
     EXPECT_EQ(GrilleRef.TextMatrix(1, 7), QStringLiteral("vue de profil"));
-    EXPECT_EQ(NomImageActive, chemin(QStringLiteral("spores.jpg")));
-    EXPECT_EQ(ListIMGchar.ListIndex(), 0);
+    // The picture it names holds no picture: none is shown under its number.
+    EXPECT_EQ(NomImageActive, QString());
+    EXPECT_EQ(IndexImageActive, 0);
     // Records of the rows the file replaced are gone.
     EXPECT_EQ(Trame(2).Segments[1].x2, 0);
     EXPECT_EQ(Trame(3).Image, 0);
@@ -489,14 +491,14 @@ TEST_F(FichierTrm, FullGridRoundTripsUnderBothLocales) {
 }
 
 TEST_F(FichierTrm, ImagesNamedByRowsKeepTheirCalibration) {
-    // A blank image line leaves the list one image short while row 2 still names image 2:
-    // the saved file keeps that image's calibration, so row 2 reads back the same.
+    // A blank image line keeps its place while row 2 still names image 2: the saved file
+    // keeps that image's calibration, so row 2 reads back the same.
     QByteArray octets = Octets(Golden(QStringLiteral("fonction02.trm")));
     octets.replace(chemin(QStringLiteral("spores a.jpg")).toUtf8(), "");
     const QString p = chemin(QStringLiteral("blanc.trm"));
     Ecrit_octets(p, octets);
     Lit(p);
-    ASSERT_EQ(ListIMGchar.ListCount(), 1);
+    ASSERT_EQ(ListIMGchar.ListCount(), 2);
     const QStringList ligne2 = Ligne(2);
     EXPECT_EQ(Vu_en_francais(ligne2.first()), QStringLiteral("6,25"));
     const QString copie = chemin(QStringLiteral("copie.trm"));

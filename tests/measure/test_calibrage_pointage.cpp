@@ -41,8 +41,9 @@ TEST_F(Pointage, UneLongueurConnueCommeLUtilisateurLaVoit) {
     EXPECT_FALSE(ModeCalibrage);
     EXPECT_FALSE(tav.Frame(8).Visible);
     EXPECT_EQ(tav.bout(10).BackColor, FaceBouton);
-    // The pointing leaves the grid; the user's row stays.
-    EXPECT_EQ(cell(1, 1), "100,00");
+    // The pointing leaves the grid; the user's row, measured on this picture, reads with
+    // its coefficient: 100 units x 0.25.
+    EXPECT_EQ(cell(1, 1), "25,00");
     EXPECT_EQ(cell(2, 1), "");
     EXPECT_EQ(NbLignesGrille, 2);
 
@@ -79,8 +80,7 @@ TEST_F(Pointage, ParGraduationsAvecLObjectif) {
     Lignes_utilisateur(1);   // a spore of the user's, length and width
     Glisse(1050, 2900, 1100, 3100);
     ASSERT_EQ(NbLignesGrille, 2);
-    const std::string longueur = cell(1, 1), largeur = cell(1, 2);
-    ASSERT_NE(largeur, "");
+    ASSERT_NE(cell(1, 2), "");
     Panneau();
     EXPECT_TRUE(tav.Frame(7).Visible);
     tav.Optn(3).Value = 0;
@@ -98,11 +98,12 @@ TEST_F(Pointage, ParGraduationsAvecLObjectif) {
     OK();
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.125);
     EXPECT_DOUBLE_EQ(CalibrageImage[1], 0.125);
-    // Only the pointing went: the user's spore and its width are whole.
+    // Only the pointing went: the user's spore and its width are whole, read with the
+    // picture's new coefficient (100 x 0.125, 200 x 0.125).
     EXPECT_EQ(NbLignesGrille, 2);
     EXPECT_EQ(EtapeMesure, 1);
-    EXPECT_EQ(cell(1, 1), longueur);
-    EXPECT_EQ(cell(1, 2), largeur);
+    EXPECT_EQ(cell(1, 1), "12,50");
+    EXPECT_EQ(cell(1, 2), "25,00");
     EXPECT_EQ(cell(2, 1), "");
 }
 
@@ -134,12 +135,15 @@ TEST_F(Pointage, EtalonObjectifDeuxMesures) {
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
     EXPECT_DOUBLE_EQ(CalibrageImage[1], 0.25);
     EXPECT_FALSE(ModeCalibrage);
-    // Both pointings went, and nothing else.
+    // Both pointings went, and nothing else: the three rows read with the standard's
+    // coefficient, as a refresh reads them.
     EXPECT_EQ(NbLignesGrille, 4);
-    EXPECT_EQ(cell(1, 1), "100,00");
-    EXPECT_EQ(cell(2, 1), "110,00");
-    EXPECT_EQ(cell(3, 1), "120,00");
+    EXPECT_EQ(cell(1, 1), "25,00");
     EXPECT_EQ(cell(4, 1), "");
+    const std::string lues[] = {cell(1, 1), cell(2, 1), cell(3, 1)};
+    tav.Mntool_Click(4);
+    EXPECT_EQ(cell(2, 1), lues[1]);
+    EXPECT_EQ(cell(3, 1), lues[2]);
     Segment(40);
     EXPECT_EQ(cell(4, 1), "10,00");
 }
@@ -202,7 +206,7 @@ TEST_F(Pointage, UnZeroPuisCent) {
     Tape(QStringLiteral("100"));
     OK();
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
-    EXPECT_EQ(cell(1, 1), "100,00");
+    EXPECT_EQ(cell(1, 1), "25,00");
     EXPECT_EQ(cell(2, 1), "");
     EXPECT_EQ(NbLignesGrille, 2);
 }
@@ -237,10 +241,13 @@ TEST_F(Pointage, LesSegmentsMesuresDialogueOuvertRestent) {
     EXPECT_EQ(cell(2, 1), "60,00");
     Tape(QStringLiteral("100"));
     OK();
-    // The coefficient comes from the pointing, and only the pointing leaves.
+    // The coefficient comes from the pointing, and only the pointing leaves; the row
+    // measured meanwhile reads with it, as a refresh reads it.
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
-    EXPECT_EQ(cell(1, 1), "60,00");
     EXPECT_EQ(NbLignesGrille, 2);
+    const std::string lue = cell(1, 1);
+    tav.Mntool_Click(4);
+    EXPECT_EQ(cell(1, 1), lue);
 }
 
 TEST_F(Pointage, OKSansPointage) {
@@ -349,8 +356,12 @@ TEST_F(Pointage, LePointageSuitSaLigneEtEmporteSesValeurs) {
     GrilleRef.setRow(1), tav.Bout_Click(15);
     Segment(60, 2000), Glisse(1030, 1950, 1030, 2050);
     Tape(QStringLiteral("100")), OK();
-    for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "200,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu);
-    EXPECT_EQ(cell(2, 1), "60,00");
+    // Both rows read with the new coefficient, as a refresh reads them: the width 200 x 0.25.
+    for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "50,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu);
+    const std::string lue = cell(2, 1);
+    tav.Mntool_Click(4);
+    for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "50,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu);
+    EXPECT_EQ(cell(2, 1), lue);
 }
 
 } // namespace

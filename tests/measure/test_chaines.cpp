@@ -51,6 +51,10 @@ TEST_F(Chaines, DeuxCotesEnAngleDroitPuisUneLargeurEnTravers) {
     // The next item starts a new chain while the box stays ticked.
     Clic(1500, 3000);
     EXPECT_TRUE(TraceOrigine && RelacheIgnoree);
+    // The box keeps the chain under way in its style until the chain is abandoned.
+    Poly(false);
+    EXPECT_TRUE(ModePoly);
+    Touche(27);
     Poly(false);
     EXPECT_FALSE(ModePoly);
     EXPECT_EQ(tav.Check2.BackColor, 0x8000000F);

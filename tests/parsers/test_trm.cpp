@@ -150,7 +150,7 @@ TEST(AnalyseTrm, BlocksStopAtTheirFirstUnsoundLine) {
         "NBLIGNES= 3\n"
         "IMAGES=\n"
         "a.jpg\n"
-        "\n"                   // a blank image line is passed over
+        "\n"                   // a blank image line keeps its place
         "b.jpg\n"
         "COMMENT=\n"
         "1;un; deux\n"
@@ -160,7 +160,7 @@ TEST(AnalyseTrm, BlocksStopAtTheirFirstUnsoundLine) {
         "\n"));                // 16: a blank line ends the rows
     EXPECT_EQ(Lignes_fautives(lu.problemes), (std::vector<int>{5, 13, 16}));
     EXPECT_EQ(Cherche(lu, Cle::Calibrage)->reels, (std::vector<double>{0.5, 0.125}));
-    EXPECT_EQ(Cherche(lu, Cle::Images)->textes, (QStringList{"a.jpg", "b.jpg"}));
+    EXPECT_EQ(Cherche(lu, Cle::Images)->textes, (QStringList{"a.jpg", "", "b.jpg"}));
     ASSERT_EQ(Cherche(lu, Cle::Commentaires)->commentaires.size(), 1u);
     EXPECT_EQ(Cherche(lu, Cle::Commentaires)->commentaires[0].texte, QStringLiteral("un; deux"));
     // A file with no row block at all is no measurement file.
@@ -198,8 +198,9 @@ TEST(AnalyseTrm, WrittenLinesReadBackUnderBothSeparators) {
         EXPECT_EQ(Cherche(lu, Cle::Fonction)->entier, 3);
         EXPECT_EQ(Cherche(lu, Cle::Calibrage)->reels, c.calibrages);
         EXPECT_EQ(Cherche(lu, Cle::Pctsw)->reel, 4500.5);
-        // A line break in a path or a comment never shifts the lines after it.
-        EXPECT_EQ(Cherche(lu, Cle::Images)->textes, (QStringList{"/a/spores.jpg", "/a/deux lignes.jpg"}));
+        // A line break in a path or a comment never shifts the lines after it; the third
+        // image, named by a row only, keeps its blank place.
+        EXPECT_EQ(Cherche(lu, Cle::Images)->textes, (QStringList{"/a/spores.jpg", "/a/deux lignes.jpg", ""}));
         const auto& com = Cherche(lu, Cle::Commentaires)->commentaires;
         ASSERT_EQ(com.size(), 2u);
         EXPECT_EQ(com[0].texte, c.commentaires[0]);

@@ -1,0 +1,36 @@
+#pragma once
+// What the user is in the middle of in the measuring window, the one procedure that ends
+// it, and the one table that says what each command does meanwhile: taken, with the item
+// going on as it was; refused, with the flash " mesure inachevée" and nothing changed; or
+// the item ended first.
+#include "base/item_mesure.h"
+
+namespace Item {
+
+// The kinds of item, which can be under way together.
+enum Genre : unsigned {
+    Point = 1,     // a point, vertex or drag placed and not yet recorded
+    Ligne = 2,     // a row half filled: its next value is still to come
+    Comptes = 4,   // counts in the count box, not yet recorded
+    Pointage = 8,  // a calibration's segment recorded, its dialog waiting for the size
+};
+constexpr unsigned Tous = Point | Ligne | Comptes | Pointage;
+
+// The kinds under way now; 0 when the user is in the middle of nothing.
+unsigned En_cours();
+
+// Ends the given kinds: a point pending is abandoned and the view comes back without it,
+// pending counts leave the count box, a calibration pointing is disarmed (its recorded
+// segment taken back out as "Annule" does). A half-filled row has nothing of its own to
+// end: the commands that end it clear the grid.
+void Termine(unsigned genres = Tous);
+
+// Whether command `c` runs now. A refused command shows the flash; a command that ends
+// the item runs once it is ended. Backspace and Esc end the point or the counts instead
+// of running, and give false then too.
+bool Permet(Commande c);
+
+// Puts the table in the hooks that the parts below the measuring ask.
+void Installe();
+
+} // namespace Item
