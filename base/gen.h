@@ -31,8 +31,7 @@ QString Sans_groupes(const QString& text);
 // doubles; the value is the one Val_decimal reads.
 bool Nombre_lu(const QString& text, double& value);
 // A whole number within [min, max] as Nombre_lu reads it, a decimal part rounding half
-// to even as the original's conversions do. False when the text is no number or the
-// value lies outside.
+// to even as CInt rounds. False when the text is no number or the value lies outside.
 bool Entier_lu(const QString& text, double min, double max, long long& value);
 // A calibration coefficient, in microns per image pixel, as the program takes one from
 // the user or from any file: from 1E-12, below the smallest typed length over the longest

@@ -188,7 +188,7 @@ static QString general(double value, int chiffres = 15) {
     if (value == 0) return QStringLiteral("0");
     QString s = QString::number(value, 'g', chiffres);
     if (s.contains('e')) {
-        // The original writes exponents as E+NN / E-NN.
+        // Exponents are written E+NN / E-NN: a sign always, two digits at least.
         const int e = int(s.indexOf('e'));
         QString mant = s.left(e), exp = s.mid(e + 1);
         const QChar sign = exp[0] == '-' ? QChar('-') : QChar('+');
