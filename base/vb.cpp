@@ -139,7 +139,15 @@ QString partie_entiere(const QString& body) {
 
 } // namespace
 
-bool Motif_groupe(const QString& pattern) { return partie_entiere(decoupe(pattern).body).contains(','); }
+bool Motif_relisible(const QString& pattern) {
+    int chiffres = 0, points = 0;
+    for (QChar c : pattern) {
+        if (c == '0' || c == '#') ++chiffres;
+        else if (c == '.') ++points;
+        else return false;
+    }
+    return chiffres > 0 && points <= 1;
+}
 
 QString Format(double value, const QString& pattern) {
     if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");

@@ -59,9 +59,9 @@ QString Date_courte(const QDate& d);
 // locale's on output), ',' between digit placeholders groups thousands; other characters
 // stand as literals. A zero rounded result shows no minus sign.
 QString Format(double value, const QString& pattern);
-// True when a pattern groups thousands as Format reads it: a ',' among the digit
-// placeholders before the decimal point ("#,##0.00").
-bool Motif_groupe(const QString& pattern);
+// True when what Format writes with the pattern reads back as the number: digit
+// placeholders '0' and '#', at least one, and at most one '.', nothing else ("###0.00").
+bool Motif_relisible(const QString& pattern);
 
 // A number as text: up to 15 significant digits, the locale's decimal separator, no
 // leading blank.
