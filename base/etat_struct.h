@@ -25,8 +25,8 @@ class TableauControles;
 struct LigneTrame;
 class BoiteImage;
 
-// A fixed array indexed as the original's arrays were (declare one element more than
-// the last index).
+// A fixed array indexed from 0 to its last index, both included (declare one element
+// more than the last index).
 template <class T, std::size_t N>
 using TableauFixe = std::array<T, N>;
 

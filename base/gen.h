@@ -19,20 +19,25 @@ short Fichier_existe(const QString& path, const QString& message = QString(), sh
 double Val_decimal(const QString& text);
 // The text with the number it begins with (after blanks) freed of the user's locale's
 // digit groups, when it is written as that locale writes a number with both separators:
-// its group separator, "," or ".", between groups of three digits, then its decimal
-// separator, the other one, last. "1,234.5" under en_US and "1.234,5" under de_DE give
-// "1234.5"; a number with one kind of separator ("1,234,5") and any other text come back
-// unchanged.
+// a first group of 1 to 3 digits not beginning with 0, its group separator, "," or ".",
+// before each further group of three digits, then its decimal separator, the other one,
+// last. "1,234.5" under en_US and "1.234,5" under de_DE give "1234.5"; a number with one
+// kind of separator ("1,234,5"), "0,001.5" and any other text come back unchanged.
 QString Sans_groupes(const QString& text);
+// As Sans_groupes, for a cell of clipboard text that another program wrote in the user's
+// locale: a whole number in that grouped form loses its groups too ("1,065" under en_US
+// and "1.065" under de_DE give "1065"; "0,125" and "1,5" stay). Not under the C locale.
+QString Sans_groupes_colles(const QString& text);
 // A number that is the whole text, as files and typed cells hold one: blanks around it,
 // no-break spaces anywhere in it (they group digits), an optional sign, digits with a
 // point or a comma as decimal separator or grouped as Sans_groupes takes them, an
 // optional exponent E or D. False for any other text and for a number beyond the
 // doubles; the value is the one Val_decimal reads.
 bool Nombre_lu(const QString& text, double& value);
+// As Nombre_lu, on a cell of clipboard text read through Sans_groupes_colles.
+bool Nombre_colle(const QString& text, double& value);
 // A whole number within [min, max] as Nombre_lu reads it, a decimal part rounding half
-// to even as the original's conversions do. False when the text is no number or the
-// value lies outside.
+// to even as CInt rounds. False when the text is no number or the value lies outside.
 bool Entier_lu(const QString& text, double min, double max, long long& value);
 // A calibration coefficient, in microns per image pixel, as the program takes one from
 // the user or from any file: from 1E-12, below the smallest typed length over the longest

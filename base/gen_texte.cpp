@@ -40,8 +40,14 @@ double Val_decimal(const QString& text) {
     return Vb::Val(t);
 }
 
-QString Sans_groupes(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) || !text.contains(QLatin1Char('.'))) return text;
+namespace {
+
+// The text with the number it begins with (after blanks) freed of the locale's groups when
+// written in its grouped form: a first group of 1 to 3 digits not beginning with 0, groups
+// of 3 after the group separator, then the decimal separator and digits; with `entier`
+// that decimal part may be left out ("1,065" under en_US).
+QString Groupes_otes(const QString& text, bool entier) {
+    if (!entier && (!text.contains(QLatin1Char(',')) || !text.contains(QLatin1Char('.')))) return text;
     const QLocale locale;
     const QString groupe = locale.groupSeparator();
     const QString decimale = locale.decimalPoint();
@@ -60,20 +66,35 @@ QString Sans_groupes(const QString& text) {
     QString nombre = text.mid(debut, i - debut);
     const qsizetype tete = i;
     while (i < n && chiffre(text[i])) nombre += text[i++];
-    if (i - tete < 1 || i - tete > 3) return text;
+    // "0,001.5" is no grouped number: no locale writes a leading 0 before a group.
+    if (i - tete < 1 || i - tete > 3 || text[tete] == QLatin1Char('0')) return text;
     int groupes = 0;
     while (i + 3 < n && text[i] == g && chiffre(text[i + 1]) && chiffre(text[i + 2]) && chiffre(text[i + 3])) {
         nombre += text.mid(i + 1, 3);
         i += 4;
         ++groupes;
     }
-    if (groupes == 0 || i >= n || text[i] != d) return text;
-    nombre += QLatin1Char('.');
-    ++i;
-    while (i < n && chiffre(text[i])) nombre += text[i++];
-    // The decimal separator comes last: "1,234.5,6" is no number of the locale.
-    if (i < n && (text[i] == QLatin1Char(',') || text[i] == QLatin1Char('.'))) return text;
+    if (groupes == 0) return text;
+    if (i < n && text[i] == d) {
+        nombre += QLatin1Char('.');
+        ++i;
+        while (i < n && chiffre(text[i])) nombre += text[i++];
+    } else if (!entier) {
+        return text;
+    }
+    // The groups end the number: "1,234,5" and "1,2345" are no numbers of the locale, nor
+    // "1,234.5,6".
+    if (i < n && (chiffre(text[i]) || text[i] == QLatin1Char(',') || text[i] == QLatin1Char('.'))) return text;
     return text.left(debut) + nombre + text.mid(i);
+}
+
+} // namespace
+
+QString Sans_groupes(const QString& text) { return Groupes_otes(text, false); }
+
+QString Sans_groupes_colles(const QString& text) {
+    // The C locale is no user's: what a program copies under it holds no groups.
+    return Groupes_otes(text, QLocale().language() != QLocale::C);
 }
 
 namespace {
@@ -119,6 +140,8 @@ bool Nombre_lu(const QString& text, double& value) {
     value = Val_decimal(t);
     return true;
 }
+
+bool Nombre_colle(const QString& text, double& value) { return Nombre_lu(Sans_groupes_colles(text), value); }
 
 bool Entier_lu(const QString& text, double min, double max, long long& value) {
     double v = 0;

@@ -14,7 +14,7 @@ ETAT_GROUPE(Grilles, grilles, CHAMPS_GRILLES)
 CHAMPS_GRILLES(ETAT_REFERENCE_CHAMP)
 #undef ETAT_INSTANCE_COURANTE
 
-// The grids' colours, as the original's &HBBGGRR values.
+// The grids' colours as &HBBGGRR values.
 inline constexpr long CouleurGrille = 0xC0FFC0;   // light green
 inline constexpr long CouleurMinimum = 0xFF00;    // green
 inline constexpr long CouleurMaximum = 0xFFFF;    // yellow

@@ -91,8 +91,9 @@ bool Lit_valeur(Reglage& r, const QString& valeur) {
     case Cle::ZoneCouleur: n = Entier_entre(valeur, 1, 6); break;
     case Cle::FDecimal:
         // Grid cells are written with this pattern and read back by the statistics, the
-        // files and the import: a group separator there would end the number at it.
-        return !Vb::Motif_groupe(valeur);
+        // files and the import: a group separator there would end the number at it, a
+        // literal would stand in it, and an empty pattern would write no number at all.
+        return Vb::Motif_relisible(valeur);
     case Cle::Palmer:
         // Only the two answers restore a measuring style.
         return r.oui_non != OuiNon::Autre;

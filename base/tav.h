@@ -124,8 +124,8 @@ using CurseursTBox = TableauFixe<int, 11>;
     X(Liste, ListCalib) /* the calibration panel's list of saved calibrations */ \
     X(TableauControles, Command1, {0, {.Caption = QStringLiteral(" X")}}, {1, {.Caption = QStringLiteral("Annuler")}}) /* the correction frame's buttons */
 
-// The window holds no widget. Its handlers keep their names and take the arguments the
-// original events carried.
+// The window holds no widget. Its handlers are named by control and event and take the
+// arguments their events carry.
 class Tav {
 public:
     // The single instance, created on first use.

@@ -139,7 +139,15 @@ QString partie_entiere(const QString& body) {
 
 } // namespace
 
-bool Motif_groupe(const QString& pattern) { return partie_entiere(decoupe(pattern).body).contains(','); }
+bool Motif_relisible(const QString& pattern) {
+    int chiffres = 0, points = 0;
+    for (QChar c : pattern) {
+        if (c == '0' || c == '#') ++chiffres;
+        else if (c == '.') ++points;
+        else return false;
+    }
+    return chiffres > 0 && points <= 1;
+}
 
 QString Format(double value, const QString& pattern) {
     if (!std::isfinite(value)) return std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("Inf");
@@ -188,7 +196,7 @@ static QString general(double value, int chiffres = 15) {
     if (value == 0) return QStringLiteral("0");
     QString s = QString::number(value, 'g', chiffres);
     if (s.contains('e')) {
-        // The original writes exponents as E+NN / E-NN.
+        // Exponents are written E+NN / E-NN: a sign always, two digits at least.
         const int e = int(s.indexOf('e'));
         QString mant = s.left(e), exp = s.mid(e + 1);
         const QChar sign = exp[0] == '-' ? QChar('-') : QChar('+');

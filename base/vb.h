@@ -10,7 +10,7 @@
 
 namespace Vb {
 
-// A run-time error: the original's error numbers are kept so messages can name them.
+// A run-time error with its number (6 overflow, 9 subscript...), so messages can name it.
 struct Erreur : std::runtime_error {
     int numero;
     Erreur(int n, const char* what) : std::runtime_error(what), numero(n) {}
@@ -23,7 +23,7 @@ inline constexpr int ErrTypeIncompatible = 13;
 inline constexpr int ErrIndiceGrille = 381;  // grid row or column out of range
 inline constexpr int ErrFichier = 52;        // bad file name or number
 
-// Half-to-even rounding to a whole number, as the original's conversions do.
+// Half-to-even rounding to a whole number, as CInt and CLng round.
 double ArrondiPair(double x);
 // To a 16-bit or 32-bit integer; overflow (or NaN) raises ErrDepassement.
 std::int16_t CInt(double x);
@@ -59,15 +59,15 @@ QString Date_courte(const QDate& d);
 // locale's on output), ',' between digit placeholders groups thousands; other characters
 // stand as literals. A zero rounded result shows no minus sign.
 QString Format(double value, const QString& pattern);
-// True when a pattern groups thousands as Format reads it: a ',' among the digit
-// placeholders before the decimal point ("#,##0.00").
-bool Motif_groupe(const QString& pattern);
+// True when what Format writes with the pattern reads back as the number: digit
+// placeholders '0' and '#', at least one, and at most one '.', nothing else ("###0.00").
+bool Motif_relisible(const QString& pattern);
 
-// The number as the original's implicit conversion writes it: up to 15 significant
-// digits, the locale's decimal separator, no leading blank.
+// A number as text: up to 15 significant digits, the locale's decimal separator, no
+// leading blank.
 QString CStr(double value);
-// A single-precision number as the original writes it: as CStr, with up to 7 significant
-// digits (the further digits of its double are noise: 0.1 stays 0.1).
+// A single-precision number as text: as CStr, with up to 7 significant digits (the
+// further digits of its double are noise: 0.1 stays 0.1).
 QString CStr_simple(float value);
 // As CStr, or with the 17 digits that read back when the 15 would not: near the largest
 // double, 15 digits round beyond it. What files hold is picked again whole.
@@ -75,7 +75,8 @@ QString CStr_relisible(double value);
 // A number as the program's key files hold it: CStr_relisible, with a blank in the sign's
 // place of a non-negative number.
 QString CStr_fichier(double value);
-// As the original's Str: a leading blank for a non-negative number, a point as separator.
+// A number as text with a point as separator whatever the locale, and a leading blank
+// for a non-negative number.
 QString Str(double value);
 
 } // namespace Vb

@@ -9,7 +9,7 @@ namespace {
 
 bool Vide(const QString& ligne) { return ligne.trimmed().isEmpty(); }
 
-// "1" or any other non-zero number is True; so is the word the original wrote for it.
+// "1" or any other non-zero number is True; so are the words "true" and "vrai" in any case.
 bool Valeur_logique(const QString& texte) {
     const QString t = texte.trimmed();
     if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||

@@ -1,6 +1,6 @@
 #pragma once
-// The end of the program. The original ended at once from inside a modal window; here
-// the request unwinds the modal showing and the start-up loop returns to main.
+// The end of the program. A request to end, even from inside a modal window, unwinds the
+// modal showing and the start-up loop returns to main, so every scope closes.
 
 namespace Programme {
 void Terminer(int code = 0);

@@ -10,13 +10,13 @@
 
 namespace Prompts {
 
-// Button sets and icons, with the values the original message-box styles used,
-// so a style such as 36 (Yes/No + question) reads as it did.
+// Button sets and icons as flags that add up, so a style such as 36 is Yes/No with
+// the question icon.
 enum Style : int {
     OkOnly = 0, OkCancel = 1, YesNo = 4,
     IconCritical = 16, IconQuestion = 32, IconExclamation = 48, IconInformation = 64
 };
-// Results, with the original values.
+// Results, with fixed numbers that callers may keep and compare.
 enum Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 int msgBox(const QString& text, int style = OkOnly, const QString& title = QString());
@@ -25,7 +25,7 @@ int msgBox(const QString& text, int style = OkOnly, const QString& title = QStri
 std::optional<QString> inputBox(const QString& prompt, const QString& title = QString(),
                                 const QString& defaultText = QString());
 
-// File dialogs. `filter` is in the original's form "Label|*.a;*.b|Label2|*.c".
+// File dialogs. `filter` pairs labels and patterns with bars: "Label|*.a;*.b|Label2|*.c".
 // The result is the chosen path, or nothing when the user cancelled.
 std::optional<QString> openFile(const QString& title, const QString& folder,
                                 const QString& filter, const QString& proposedName = QString());

@@ -20,9 +20,10 @@
 
 class Surface {
 public:
-    // Draw modes, with the original's values; MasquePlume keeps only what the pen and
-    // the picture have in common (pen AND picture); FusionPlumeNonEcran merges the pen
-    // with the inverse of the picture (pen OR NOT picture), so a cross shows over any colour.
+    // Draw modes, numbered as the raster operations they name; MasquePlume keeps only what
+    // the pen and the picture have in common (pen AND picture); FusionPlumeNonEcran merges
+    // the pen with the inverse of the picture (pen OR NOT picture), so a cross shows over
+    // any colour.
     enum Mode { Inverse = 6, Xor = 7, MasquePlume = 9, Copie = 13, FusionPlumeNonEcran = 14 };
     // Fill styles: solid, or transparent (the default).
     enum Remplissage { Plein = 0, Transparent = 1 };

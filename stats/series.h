@@ -11,9 +11,9 @@
 
 namespace Mstat {
 
-// The result of the two-series routines: elements 1 and 2 as in the original's array
-// (1 to 2), and, when the routine refused the series, the refusal text that the caller
-// can show in the result's place. The refusal is also reported through Signale unless
+// The result of the two-series routines: elements 1 and 2 of an array indexed from 1,
+// and, when the routine refused the series, the refusal text that the caller can show
+// in the result's place. The refusal is also reported through Signale unless
 // the caller passes `message` false (a plot redrawn several times by one action shows it
 // once, itself).
 struct Resultat_Deux_Series {

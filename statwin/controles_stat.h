@@ -105,7 +105,7 @@ public:
     void setText(const QString& t) { setPlainText(t); }
 };
 
-// A check box's value as the original read it: 1 checked, 0 cleared.
+// A check box's value: 1 checked, 0 cleared.
 inline int Valeur(const QAbstractButton& b) { return b.isChecked() ? 1 : 0; }
 
 // Change handlers run only for a real change: the widgets' own signals already skip a

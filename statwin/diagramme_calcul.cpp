@@ -65,7 +65,7 @@ QString Texte_colle(const QString& presse) {
     // A point made a comma would cut a grouped number ("1,234,5" reads 1.234): its groups
     // go first.
     const auto ferme = [&] {
-        serie += Gen::Sans_groupes(cellule).replace(QLatin1Char('.'), QLatin1Char(','));
+        serie += Gen::Sans_groupes_colles(cellule).replace(QLatin1Char('.'), QLatin1Char(','));
         cellule.clear();
     };
     for (qsizetype i = 0; i < presse.size(); ++i) {

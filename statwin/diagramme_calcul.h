@@ -35,7 +35,7 @@ bool Limite_serie(QString& serie);
 
 // Clipboard text made into a series text: each line end (CR LF, CR or LF) and each tab
 // made ";", points made commas, once a cell grouped as the user's locale groups digits
-// has lost its groups ("1,234.5" under en_US gives "1234,5").
+// has lost its groups ("1,234.5" and "1,065" under en_US give "1234,5" and "1065").
 QString Texte_colle(const QString& presse);
 
 // One stick of the diagram: the abscissa of the first value of a group and the size

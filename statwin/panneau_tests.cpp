@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QRegion>
+#include <algorithm>
 
+#include "base/gen.h"
 #include "statwin/compteur.h"
 #include "statwin/fenhisto.h"
 
@@ -17,6 +19,17 @@ QLineEdit* boite(QWidget* parent, int left, int top, int width, const QString& t
     t->setText(texte);
     t->setAlignment(Qt::AlignRight);
     return t;
+}
+
+// A typed "." becomes ",", once the locale's groups of a number pasted whole are gone:
+// "1,234.5" under en_US gives "1234,5", not "1,234,5", which reads no number.
+void Virgule_decimale(QLineEdit& t) {
+    const QString avant = t.text();
+    const QString texte = Gen::Sans_groupes(avant).replace(QLatin1Char('.'), QLatin1Char(','));
+    if (texte == avant) return;
+    const int pos = t.cursorPosition() - int(avant.size() - texte.size());
+    t.setText(texte);
+    t.setCursorPosition(std::max(pos, 0));
 }
 
 // A label that receives result lines: top-left text, wrapped, on a sunken panel.
@@ -209,15 +222,7 @@ void PanneauTests::construire_moyenne(FenHisto& f) {
         const short k = short(i);
         QObject::connect(&Ctxt(k), &QLineEdit::textChanged, &f, [this, k] { Ctxt_Change(k); });
         Ctxt(k).installEventFilter(new SurClic(&Ctxt(k), [this, k] { Ctxt_Click(k); }));
-        QObject::connect(&Ctxt(k), &QLineEdit::textEdited, &f, [this, k](const QString&) {
-            // A typed "." becomes ",".
-            QLineEdit& t = Ctxt(k);
-            if (t.text().contains(QLatin1Char('.'))) {
-                const int pos = t.cursorPosition();
-                t.setText(t.text().replace(QLatin1Char('.'), QLatin1Char(',')));
-                t.setCursorPosition(pos);
-            }
-        });
+        QObject::connect(&Ctxt(k), &QLineEdit::textEdited, &f, [this, k] { Virgule_decimale(Ctxt(k)); });
     }
     QObject::connect(&CVScroll1(3), &QScrollBar::valueChanged, &f, [this] { CVScroll1_Change(3); });
     for (int i = 0; i <= 1; ++i) sur_option(&COption1(i), &f, [this, i] { COption1_Click(short(i)); });
@@ -265,14 +270,7 @@ void PanneauTests::construire_deux_moyennes(FenHisto& f) {
     for (int i : {1, 2, 3, 4, 5, 6, 10}) {
         const short k = short(i);
         QObject::connect(&ctxt1(k), &QLineEdit::textChanged, &f, [this, k] { ctxt1_Change(k); });
-        QObject::connect(&ctxt1(k), &QLineEdit::textEdited, &f, [this, k](const QString&) {
-            QLineEdit& t = ctxt1(k);
-            if (t.text().contains(QLatin1Char('.'))) {
-                const int pos = t.cursorPosition();
-                t.setText(t.text().replace(QLatin1Char('.'), QLatin1Char(',')));
-                t.setCursorPosition(pos);
-            }
-        });
+        QObject::connect(&ctxt1(k), &QLineEdit::textEdited, &f, [this, k] { Virgule_decimale(ctxt1(k)); });
     }
     QObject::connect(&CVScroll1(0), &QScrollBar::valueChanged, &f, [this] { CVScroll1_Change(0); });
     for (int i = 0; i <= 3; ++i)

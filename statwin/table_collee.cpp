@@ -51,7 +51,7 @@ Lecture Lire_H(const QString& texte) {
                 continue;
             }
             double v;
-            if (!Gen::Nombre_lu(c, v)) return Refus_(r, Refus::DonneesIncorrectes, l + 1, "cellule non numérique");
+            if (!Gen::Nombre_colle(c, v)) return Refus_(r, Refus::DonneesIncorrectes, l + 1, "cellule non numérique");
             serie.emplace_back(v);
         }
         while (!serie.empty() && !serie.back()) serie.pop_back();
@@ -77,7 +77,7 @@ Lecture Lire_V(const QString& texte) {
         const QStringList cellules = lignes[l].split(QLatin1Char('\t'));
         for (int j = 0; j < c; ++j) {
             double v;
-            if (j >= cellules.size() || !Gen::Nombre_lu(cellules[j], v)) {
+            if (j >= cellules.size() || !Gen::Nombre_colle(cellules[j], v)) {
                 r.ligne = l;
                 return Refus_(r, Refus::ErreurLigne, l + 1, "cellule absente ou non numérique");
             }

@@ -1,8 +1,9 @@
 #pragma once
 // Reading a table copied from a spreadsheet: tab-separated cells, lines ended by CR LF
-// or LF alone, numbers with a decimal comma or point (Gen::Nombre_lu). By rows, each
-// line is a series; by columns, each column of the first line is a series. Only the
-// text before the last line end counts, as a spreadsheet ends every line of its copy.
+// or LF alone, numbers with a decimal comma or point or grouped as the user's locale
+// groups them (Gen::Nombre_colle). By rows, each line is a series; by columns, each
+// column of the first line is a series. Only the text before the last line end counts,
+// as a spreadsheet ends every line of its copy.
 // The reading touches no grid: the paste buttons write what it gives.
 #include <QString>
 #include <QStringList>

@@ -57,6 +57,7 @@ TEST(AnalyseParametres, ValuesOutsideTheirDomainAreProblemsOfTheirLine) {
         "ZONECOULEUR=0", "ZONECOULEUR=7", "EXT_IMG=2", "EXT_IMG=-1", "STATDEF=0", "STATDEF=3x",
         "FONCTION_DEMARRAGE=99", "FONCTION_DEMARRAGE=7", "CLIC=abc", "CLIC=0", "CLIC=1e9", "CALIBRAGE=0",
         "CALIBRAGE=-2", "CLIC=0,04", "LANGUE=../../etc/x", "LANGUE=fra", "LANGUE=f1", "LANGUE=", "PALMER=peut-être",
+        "FDECIMAL=", "FDECIMAL= µm 0.00", "FDECIMAL=0.00;(0.00)",  // cells that would not read back
         // A number beyond the doubles is no number: it used to read as 0, function 0.
         "FONCTION_DEMARRAGE=1e400", "CALIBRAGE=1e-400"};
     for (const char* l : lignes) {

@@ -289,31 +289,42 @@ TEST_F(Collage, UnTexteSansFinDeLigneNeCollePasDeValeur) {
 
 TEST_F(Collage, LesGroupesDeLaLocaleAvecSesDeuxSeparateurs) {
     // A spreadsheet column formatted with thousands separators, as each locale copies it,
-    // then one number typed: with one kind of separator, 1,234,5 keeps reading 1.234.
+    // through "Coller", the table button and a box of the comparison of means, then one
+    // number typed: typed series and boxes keep their reading (1,234,5 reads 1.234, 1,065
+    // 1.065), and a first group beginning with 0 is no group.
     struct Cas {
         QLocale::Language langue;
         QLocale::Territory pays;
         const char* colonne;
+        double moyenne;
+        const char* cellule;  // its first value in the grid, with a decimal comma
+        const char* boite;    // its first value pasted into a box
         const char* tape;
         double lu;
     };
     const Cas cas[] = {
-        {QLocale::English, QLocale::UnitedStates, "1,234.5\n2,345.25\n987.5\n", "1,234,5;", 1.234},
-        {QLocale::German, QLocale::Germany, "1.234,5\n2.345,25\n987,5\n", "2.345,25;", 2345.25}};
+        {QLocale::English, QLocale::UnitedStates, "1,234.5\n2,345.25\n987.5\n", 1522.416667, "1234,5", "1234,5", "1,234,5;", 1.234},
+        {QLocale::German, QLocale::Germany, "1.234,5\n2.345,25\n987,5\n", 1522.416667, "1234,5", "1234,5", "2.345,25;", 2345.25},
+        {QLocale::English, QLocale::UnitedStates, "1,065\n1,185\n735\n1,480\n", 1116.25, "1065", "1,065", "1,065;", 1.065},
+        {QLocale::German, QLocale::Germany, "1.065\n1.185\n735\n1.480\n", 1116.25, "1065", "1,065", "1.065;", 1.065},
+        {QLocale::English, QLocale::UnitedStates, "0,125\n", 0.125, "0,125", "0,125", "0,001.5;", 0.001}};
     FenHisto& f = activer(3);
     Prompts::Script script;
-    script.message(QString(), Prompts::Yes);  // the second table clears the first
+    for (size_t i = 1; i < std::size(cas); ++i) script.message(QString(), Prompts::Yes);  // each table clears the last
     for (const Cas& c : cas) {
         LocaleScope locale(c.langue, c.pays);
         coller(QString::fromUtf8(c.colonne));
         f.MCommand3(4).click();
         f.MCommand3(6).click();
-        EXPECT_NEAR(f.MoyenneDiag, 1522.416667, 1e-6);  // 4567,25 / 3
+        EXPECT_NEAR(f.MoyenneDiag, c.moyenne, 1e-6);  // 4567,25 / 3 and 4465 / 4
         f.MText3->setText(QString::fromUtf8(c.tape));
         f.MCommand3(6).click();
         EXPECT_EQ(f.MoyenneDiag, c.lu);
         ASSERT_TRUE(f.Excel_Coller_V());
-        EXPECT_EQ(GrilleRef.TextMatrix(1, 1), Nombre_local(QStringLiteral("1234,5")));
+        EXPECT_EQ(GrilleRef.TextMatrix(1, 1), Nombre_local(QString::fromUtf8(c.cellule)));
+        f.ctxt1(3).selectAll();
+        f.ctxt1(3).insert(QString::fromUtf8(c.colonne).section(QLatin1Char('\n'), 0, 0));  // as a paste inserts it
+        EXPECT_EQ(f.ctxt1(3).text(), QString::fromUtf8(c.boite));
     }
 }
 

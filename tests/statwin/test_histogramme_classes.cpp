@@ -67,7 +67,7 @@ TEST(ClassesHistogramme, NombreDeClassesDeLaBoite) {
     EXPECT_EQ(Nombre_classes(QStringLiteral("5e5e3x")), 21);  // past 16 bits: no overflow
     for (const char* t : {"2", "7", "21", "6.5"}) EXPECT_FALSE(Correction_nombre_classes(QString::fromLatin1(t))) << t;
     EXPECT_EQ(Nombre_classes(QStringLiteral("7")), 7);
-    // Half to even, as the original's conversion rounds.
+    // Half to even, as CInt rounds.
     EXPECT_EQ(Nombre_classes(QStringLiteral("6.5")), 6);
     EXPECT_EQ(Nombre_classes(QStringLiteral("7.5")), 8);
 }
