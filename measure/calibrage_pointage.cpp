@@ -20,6 +20,7 @@
 #include "measure/etat_calibrage.h"
 #include "measure/item_en_cours.h"
 #include "measure/services_mesure.h"
+#include "platform/bip.h"
 #include "platform/prompts.h"
 
 namespace {
@@ -94,6 +95,12 @@ void Erreur_calcul() { throw Vb::Erreur(Vb::ErrDivisionZero, "Division by zero")
 
 namespace Calibrage {
 
+bool Pointage_possible() {
+    if (NumFonction >= 1 && NumFonction <= 6) return true;
+    Bip::sonner();
+    return false;
+}
+
 void Debut_pointage(short methode) {
     ModeCalibrage = -1;
     TypeCalibrage = methode;
@@ -114,7 +121,7 @@ void Retient_pour_image() {
 void Tav::Etalonner() {
     // A pointing begun mid-item would take the item's next value, a width to its foot
     // point, for the micrometer: it waits for the item to be finished or abandoned.
-    if (!Item::Permet(Item::Commande::Pointage)) return;
+    if (!Item::Permet(Item::Commande::Pointage) || !Calibrage::Pointage_possible()) return;
     StatusBar.Text = Lib_Langue[165];
     Calibrage::Debut_pointage(0);
     bout(10).BackColor = CouleursBouton::Rouge;

@@ -98,6 +98,8 @@ void Clic_Mesure(int X, int Y, short& Button, short press) {
             }
             return;
         }
+        // A table without a measuring function has no column for a length.
+        if (NumFonction == 0) return;
         Clic_longueur(X, Y, Button, press);
     } catch (const Vb::Erreur&) {
     }
