@@ -44,14 +44,15 @@ void Efface_ligne_courante(Tav& tav) {
     Oublie_images_trame();
 }
 
-// What a button is for an item under way. "<=", the pointings, "Cherche" and the
-// calibration's "Valider" ask for themselves; the text frame's buttons and the grid and
-// results frames' toggles are taken; the clearing buttons clear the grid; every other
-// button ends a pending point, as its common ending abandons it.
+// What a button is for an item under way. "<=" and the calibration's "Valider" ask for
+// themselves; the text frame's buttons and the grid and results frames' toggles are
+// taken; the clearing buttons clear the grid; every other button ends a pending point,
+// as its common ending abandons it.
 std::optional<Item::Commande> Commande_bouton(short index) {
     switch (index) {
-    case 2: case 3: case 7: case 10: case 14: case 20: case 23: case 27: case 33: case 34: case 39:
-        return std::nullopt;
+    case 2: case 3: case 7: case 20: case 33: case 34: case 39: return std::nullopt;
+    case 10: case 23: case 27: return Item::Commande::Pointage;
+    case 14: return Item::Commande::Image;
     case 16: case 17: case 40: return Item::Commande::Raz;
     default: return Item::Commande::Bouton;
     }

@@ -291,17 +291,21 @@ void Inscrit_mesure_grille() {
             if (NumFonction == 10) {
                 NbLignesGrille += 1;
                 Ecrit_valeur(ligne, 1, t.TBox(6).Text);
-                // The count is kept beside the numbered point, so that a file gives it back.
+                // The count is kept beside the numbered point, so that a file gives it back,
+                // with a mark that it is kept: a count of 0 is a count too.
                 LigneTrame& tr = Trame(ligne);
                 tr.Segments[1].x2 = Compte(t.TBox(6).Text);
+                tr.Segments[1].y2 = 1;
                 tr.Zoom = NiveauZoom;
                 tr.Image = IndexImageActive;
             } else if (NumFonction == 13 || NumFonction == 14) {
                 const double nb = Vb::Val(t.TBox(6).Text);
                 const double s = ValeursLigne[1];
                 Ecrit_valeur(ligne, 2, t.TBox(6).Text);
-                // The count is kept after the surface's corners, so that a file gives it back.
+                // The count is kept after the surface's corners, so that a file gives it back,
+                // with a mark that it is kept: a count of 0 is a count too.
                 Trame(ligne).Segments[2].x1 = Compte(t.TBox(6).Text);
+                Trame(ligne).Segments[2].y1 = 1;
                 // Without a surface there is no density: the cells stay empty.
                 const double d = s > 0 ? nb / s : NAN;
                 Ecrit_valeur(ligne, 3, texte_format(d, FormatDecimal));

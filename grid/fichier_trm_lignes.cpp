@@ -61,11 +61,11 @@ std::optional<double> Microns_par_unite(int image) {
 
 bool Vide(const SegmentTrame& s) { return s == SegmentTrame(); }
 
-// Counting "simple": the count kept beside the numbered point; a record without one
-// (a file written before counts were kept) leaves the cell empty.
+// Counting "simple": the count kept beside the numbered point, marked kept; a record
+// without one (a file written before counts were kept) leaves the cell empty.
 void Ligne_comptage(int i, const LigneTrame& t) {
     const std::int64_t n = t.Segments[1].x2;
-    Ecrit_cellule(i, 1, n != 0 ? QString::number(n) : QString());
+    Ecrit_cellule(i, 1, n != 0 || t.Segments[1].y2 != 0 ? QString::number(n) : QString());
 }
 
 // Counting "bosses": A and B kept in the first entry, then A + 2B.
@@ -93,7 +93,7 @@ void Ligne_densite(int i, const LigneTrame& t) {
     ValeursLigne[1] = s;
     Ecrit_cellule(i, 1, Formate(s));
     const std::int64_t n = t.Segments[2].x1;
-    if (n == 0) return;
+    if (n == 0 && t.Segments[2].y1 == 0) return;  // no count kept
     Ecrit_cellule(i, 2, QString::number(n));
     const double d = s > 0 ? double(n) / s : NAN;
     Ecrit_cellule(i, 3, Formate(d));

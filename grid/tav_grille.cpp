@@ -30,10 +30,14 @@ void Marque_trame_annulee(LigneTrame& t) {
 // measure gives again: the width of a spore (the thickness of a 3D spore is a choice of
 // the same step), the count of a density. A row that holds one item (a segment, a
 // count, a triangle, a polygon, a colour sample) is undone whole, so that nothing stays
-// under way. A table without a function keeps its values but the last.
-int Premiere_valeur_annulee() {
+// under way; so is a row measured on another picture than the one shown, whose next
+// value would be measured on that other picture. A table without a function keeps its
+// values but the last.
+int Premiere_valeur_annulee(int ligne) {
     if (NumFonction == 20) return 1;
     if (NumFonction == 0) return std::max<int>(NbValeursLigne, 1);
+    // The row's "img" column names the picture it was completed on.
+    if (GrilleRef.TextMatrix(ligne, GrilleRef.Cols() - 2) != QString::number(IndexImageActive)) return 1;
     return std::max<int>(CapacitePoints, 1);
 }
 
@@ -41,9 +45,9 @@ int Premiere_valeur_annulee() {
 void Annule_ligne_complete(int ligne) {
     NbLignesGrille = short(ligne);
     GrilleRef.setRow(ligne);
+    const int derniere = Premiere_valeur_annulee(ligne);
     LigneTrame& t = Trame(ligne);
     Marque_trame_annulee(t);
-    const int derniere = Premiere_valeur_annulee();
     for (int c = derniere; c < GrilleRef.Cols(); ++c) GrilleRef.setTextMatrix(ligne, c, QString());
     for (int e = derniere; e < GrilleRef.Cols() && e <= 16; ++e) t.Segments[e] = SegmentTrame();
     // The values still in the row are what the computed columns will use when the last
@@ -54,7 +58,8 @@ void Annule_ligne_complete(int ligne) {
     PointEnCours -= 1;
 }
 
-// Undo of one value of the row being filled.
+// Undo of one value of the row being filled; a row left with no value keeps nothing, not
+// even the picture number a count wrote beside its first value.
 void Annule_valeur(int ligne, int etape) {
     const int e = etape - 1;
     EtapeMesure = short(e);
@@ -65,6 +70,8 @@ void Annule_valeur(int ligne, int etape) {
     if (e >= 1 && e <= 6) ValeursEtapes[e] = 0;
     PointEnCours -= 1;
     if (EtapeMesure == 0) EtapeMesure = 1;
+    if (EtapeMesure == 1 && ligne < GrilleRef.Rows())
+        for (int c = 1; c < GrilleRef.Cols(); ++c) GrilleRef.setTextMatrix(ligne, c, QString());
 }
 
 // A cell undone (or the cells from it on) or a row deleted takes the calibration pointing
@@ -101,7 +108,7 @@ void Tav::EffacE_1() {
     try {
         if (e <= 1) {
             if (n - 1 >= GrilleRef.Rows()) return;
-            Suit_pointage_annulation(n - 1, Premiere_valeur_annulee());
+            Suit_pointage_annulation(n - 1, Premiere_valeur_annulee(n - 1));
             Annule_ligne_complete(n - 1);
         } else {
             if (n >= GrilleRef.Rows()) return;

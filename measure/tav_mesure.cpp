@@ -32,7 +32,8 @@ void Modes_fonction() {
 
 void Modes_fonction_chargee() {
     Tav& t = *Tav::instance();
-    Gen::RAZ_boutons_fonction();
+    // The colour function's frame and buttons came with the file's reading.
+    if (NumFonction != 20) Gen::RAZ_boutons_fonction();
     Modes_fonction();
     // A count never switches its count mode off, and neither a count nor a density is
     // calibrated or saved from the file menu, as their menus set them up.

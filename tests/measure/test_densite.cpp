@@ -133,8 +133,8 @@ TEST_F(Densite, ComptagesSimpleEtBosses) {
     for (int i = 0; i < 3; ++i) Clic(1500 + 300 * i, 1500);
     Clic(1500, 1500, 2);
     EXPECT_EQ(cell(1, 1), "3");
-    // The first counted point numbered and kept, with the count beside it.
-    EXPECT_EQ(entree(1, 1), (SegmentTrame{4410, 4410, 3, 0}));
+    // The first counted point numbered and kept, with the count beside it, marked kept.
+    EXPECT_EQ(entree(1, 1), (SegmentTrame{4410, 4410, 3, 1}));
     EXPECT_EQ(NbLignesGrille, 2);
 
     {
