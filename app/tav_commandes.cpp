@@ -44,10 +44,12 @@ void Efface_ligne_courante(Tav& tav) {
     Oublie_images_trame();
 }
 
-// What a button is for an item under way. "<=" and the calibration's "Valider" ask for
-// themselves; the text frame's buttons and the grid and results frames' toggles are
-// taken; the clearing buttons clear the grid; every other button ends a pending point,
-// as its common ending abandons it.
+// What a button is for an item under way, asked before anything of it runs, its common
+// ending too: "Etalonner" and the panel's pointings would take the item's next value for
+// the micrometer, "Cherche" would show another picture. "<=" and the calibration's
+// "Valider" ask for themselves; the text frame's buttons and the grid and results frames'
+// toggles are taken; the clearing buttons clear the grid; every other button ends a
+// pending point, as its common ending abandons it.
 std::optional<Item::Commande> Commande_bouton(short index) {
     switch (index) {
     case 2: case 3: case 7: case 20: case 33: case 34: case 39: return std::nullopt;

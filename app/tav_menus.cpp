@@ -177,11 +177,8 @@ void Tav::Mncp_Click(short index) {
     // the counts' clicks.
     Gen::RAZ_boutons_fonction();
     bout(10).Enabled = false;
-    bout(41).Enabled = false;
     NumFonction = short(index + 9);
     PGr::Modes_fonction();
-    ModeComptage = -1;
-    ClicArme = -1;
     TBox(6).Text = QStringLiteral("0");
     ImageRestauree = 0;
     PGr::Choix_fonction();

@@ -197,6 +197,22 @@ void Ligne_couleur(int i, const LigneTrame& t) {
     }
 }
 
+// Row i's cells from its record by the rule of its function; `lus` says which of its
+// values the record holds. False when the record is not sound.
+bool Cellules_ligne(int i, const LigneTrame& t, int m, const bool* lus) {
+    switch (NumFonction) {
+    case 10: Ligne_comptage(i, t); break;
+    case 11: Ligne_bosses(i, t); break;
+    case 13:
+    case 14: Ligne_densite(i, t); break;
+    case 15: return Ligne_triangle(i, t);
+    case 16: Ligne_polygone(i, t); break;
+    case 20: Ligne_couleur(i, t); break;
+    default: Ligne_longueurs(i, t, m, lus); break;
+    }
+    return true;
+}
+
 } // namespace
 
 void Recalcule_lignes_image(int image) {
@@ -205,19 +221,12 @@ void Recalcule_lignes_image(int image) {
     if (!longueurs && NumFonction != 13 && NumFonction != 14 && NumFonction != 15) return;
     const auto travail = ValeursLigne;  // the item under way keeps its own values
     const int m = std::clamp<int>(NbValeursLigne, 0, 16);
+    bool lus[17] = {};
+    std::fill(lus + 1, lus + 1 + m, true);
     for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax && r < GrilleRef.Rows(); ++r) {
-        const LigneTrame& t = Trame(r);
-        if (t.Image != image) continue;
+        if (Trame(r).Image != image) continue;
         for (int k = 1; k <= 6; ++k) ValeursLigne[k] = 0;
-        if (NumFonction == 13 || NumFonction == 14) {
-            Ligne_densite(r, t);
-        } else if (NumFonction == 15) {
-            Ligne_triangle(r, t);
-        } else {
-            bool lus[17] = {};
-            std::fill(lus + 1, lus + 1 + m, true);
-            Ligne_longueurs(r, t, m, lus);
-        }
+        Cellules_ligne(r, Trame(r), m, lus);
     }
     ValeursLigne = travail;
 }
@@ -264,18 +273,7 @@ bool Etape_ligne(const LigneLue& lue, bool recalcule, SuiteLignes& suite) {
         t.Segments[EntreeCouleur + 1] = SegmentTrame();
     }
 
-    if (recalcule) {
-        switch (NumFonction) {
-        case 10: Ligne_comptage(i, t); break;
-        case 11: Ligne_bosses(i, t); break;
-        case 13:
-        case 14: Ligne_densite(i, t); break;
-        case 15: sain = Ligne_triangle(i, t) && sain; break;
-        case 16: Ligne_polygone(i, t); break;
-        case 20: Ligne_couleur(i, t); break;
-        default: Ligne_longueurs(i, t, m, lus); break;
-        }
-    }
+    if (recalcule) sain = Cellules_ligne(i, t, m, lus) && sain;
     // Row i's line holds the closed flag of the polygon of row i - 1.
     if (NumFonction == 16 && i >= 2) suite.polygoneFerme = t.Segments[2].x2 != 0;
     Ecrit_cellule(i, GrilleRef.Cols() - 2, QString::number(t.Image));

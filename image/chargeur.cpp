@@ -6,6 +6,7 @@
 #include "base/etat_partage.h"
 #include "base/vb.h"
 #include "grid/etat_grille.h"
+#include "image/image_affichee.h"
 #include "image/services_image.h"
 
 namespace Chargeur {
@@ -59,6 +60,7 @@ void Calibrage_hors_liste() {
     for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax; ++r) lignes = lignes || Trame(r).Image == 0;
     if (lignes) CalibrageActuel = CalibrageImage[0];
     else CalibrageImage[0] = CalibrageActuel;
+    Affiche_calibrage();
 }
 
 void Vide() {

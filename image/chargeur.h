@@ -32,7 +32,7 @@ short Ajoute(const QString& chemin, double calibrage, bool groupe);
 void Active(short numero);
 // Number 0 (a pasted picture, or none) is shown: the coefficient in force is slot 0's,
 // which every picture the list does not hold shares. Slot 0 keeps its value while rows
-// were measured with it; otherwise it takes the coefficient in force.
+// were measured with it; otherwise it takes the coefficient in force. label(5) shows it.
 void Calibrage_hors_liste();
 // After a measurement file is read: its first picture shown with its own coefficient, or,
 // when it has no name or cannot be shown, no picture at all (number 0, the coefficient of

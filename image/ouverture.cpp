@@ -80,7 +80,6 @@ void Montre_aucune_image() {
     tav.picbase = BoiteImage();
     Chargeur::Active(0);
     Chargeur::Calibrage_hors_liste();
-    Chargeur::Affiche_calibrage();
     NomImageActive.clear();
     tav.labNomFic.Caption.clear();
     InitFaite = 0;
@@ -171,7 +170,6 @@ void Colle_image_presse_papier() {
     NomImageActive = chemin;
     Chargeur::Active(0);
     Chargeur::Calibrage_hors_liste();
-    Chargeur::Affiche_calibrage();
     tav.labNomFic.Caption = chemin;
     Chargeur::Affiche_dimensions();
     Controle_largeur();

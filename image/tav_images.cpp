@@ -13,7 +13,6 @@
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
 #include "image/chargeur.h"
-#include "image/image_affichee.h"
 #include "image/services_image.h"
 #include "image/vue.h"
 #include "platform/prompts.h"
@@ -35,15 +34,11 @@ void Tav::RAZ_Grille_total() {
     Gen::Init_calibrages();
     Chargeur::Vide();
     Chargeur::Calibrage_hors_liste();
-    Chargeur::Affiche_calibrage();
     Gen::Couleur_grille();
     ImageRestauree = 0;
 }
 
 void Tav::Cherche_spore() {
-    // Another picture, calibration or view mid-item would give the item's next value on
-    // them: the row is found once the item is finished or abandoned.
-    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
     try {
         const int r = GrilleRef.Row();
         const LigneTrame& t = Trame(r);

@@ -36,14 +36,17 @@ QImage Apercu(const QImage& image) {
     return etape.scaled(cible, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A picture's width or height in pixels as its extent, in HIMETRIC.
+long Himetrique(int pixels) { return Vb::CLng(pixels * 2540.0 / kPointsParPouce); }
+
 // `picbase` takes the picture, with its sizes in image units and its extent.
 void Tient_picture(const QImage& image, bool garde_copie = false) {
     BoiteImage& base = Tav::instance()->picbase;
     // The annotated copy belonged to the picture leaving.
     if (!garde_copie) BGr::Ferme_copie_reference();
     base.Charge_picture(image);
-    base.LargeurHimetric = Vb::CLng(image.width() * 2540.0 / kPointsParPouce);
-    base.HauteurHimetric = Vb::CLng(image.height() * 2540.0 / kPointsParPouce);
+    base.LargeurHimetric = Himetrique(image.width());
+    base.HauteurHimetric = Himetrique(image.height());
     base.Apercu = Apercu(image);
 }
 
@@ -71,7 +74,7 @@ void Echelle_image(short numero, double& echelle, double& kzoom) {
     const QSize taille = chemin.isEmpty() ? QSize() : LectureImage::Taille(chemin);
     const double vue = Tav::instance()->Picture1.ScaleWidth;
     if (taille.isValid() && taille.width() > 0 && vue > 0) {
-        echelle = Vb::CLng(taille.width() * 2540.0 / kPointsParPouce) / vue;
+        echelle = Himetrique(taille.width()) / vue;
         if (!IndResolution) kzoom = taille.width() * 0.001;
         return;
     }

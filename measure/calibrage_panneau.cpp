@@ -21,9 +21,8 @@ namespace {
 constexpr long kBlanc = 0xFFFFFF;
 constexpr long kJaune = 0xFFFF;
 
-// The panel's pointings wait for the item under way, as "Etalonner" does.
 void Pointage_portion(Tav& t) {
-    if (!Item::Permet(Item::Commande::Pointage) || !Calibrage::Pointage_possible()) return;
+    if (!Calibrage::Pointage_possible()) return;
     t.bout(4).Enabled = false;
     short methode = -1;
     if (t.Optn(3).Value) methode = 0;
@@ -36,7 +35,7 @@ void Pointage_portion(Tav& t) {
 }
 
 void Pointage_objectif(Tav& t) {
-    if (!Item::Permet(Item::Commande::Pointage) || !Calibrage::Pointage_possible()) return;
+    if (!Calibrage::Pointage_possible()) return;
     Calibrage::Debut_pointage(2);
     Chargeur::Echelle_resolution();
     t.Frame(7).Visible = false;

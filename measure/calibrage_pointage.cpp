@@ -18,7 +18,6 @@
 #include "image/services_image.h"
 #include "measure/calibrage.h"
 #include "measure/etat_calibrage.h"
-#include "measure/item_en_cours.h"
 #include "measure/services_mesure.h"
 #include "platform/bip.h"
 #include "platform/prompts.h"
@@ -119,9 +118,7 @@ void Retient_pour_image() {
 } // namespace Calibrage
 
 void Tav::Etalonner() {
-    // A pointing begun mid-item would take the item's next value, a width to its foot
-    // point, for the micrometer: it waits for the item to be finished or abandoned.
-    if (!Item::Permet(Item::Commande::Pointage) || !Calibrage::Pointage_possible()) return;
+    if (!Calibrage::Pointage_possible()) return;
     StatusBar.Text = Lib_Langue[165];
     Calibrage::Debut_pointage(0);
     bout(10).BackColor = CouleursBouton::Rouge;

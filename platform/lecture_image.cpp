@@ -9,6 +9,13 @@ namespace {
 // 1 GiB: a 100-megapixel picture takes 400 MB at 32 bits a pixel, and its decoder needs
 // a buffer of its own for a while.
 constexpr int kLimiteMo = 1024;
+
+// Pictures are told apart by their content, and measured points are stored in their own
+// pixel grid: no turn from metadata.
+void Regle(QImageReader& lecteur) {
+    lecteur.setDecideFormatFromContent(true);
+    lecteur.setAutoTransform(false);
+}
 } // namespace
 
 void Prepare() {
@@ -19,17 +26,14 @@ int LimiteAllocation() { return QImageReader::allocationLimit(); }
 
 QSize Taille(const QString& chemin) {
     QImageReader lecteur(chemin);
-    lecteur.setDecideFormatFromContent(true);
-    lecteur.setAutoTransform(false);
+    Regle(lecteur);
     return lecteur.size();
 }
 
 Resultat Lire(const QString& chemin) {
     Prepare();
     QImageReader lecteur(chemin);
-    lecteur.setDecideFormatFromContent(true);
-    // Measured points are stored in the picture's own pixel grid: no turn from metadata.
-    lecteur.setAutoTransform(false);
+    Regle(lecteur);
     Resultat r;
     QImage image;
     if (!lecteur.read(&image) || image.isNull()) {

@@ -94,7 +94,9 @@ TEST_F(ItemEnCours, EveryCommandIsTakenRefusedOrEndsTheItem) {
             c.fait(tav);
             EXPECT_EQ(tav.lblLabelflashx.Caption == Lib_Langue[178], c.suites[k] == 'R');
             EXPECT_EQ((Item::En_cours() & genre) != 0, c.suites[k] != 'E');
-            if (!c.reecrit) EXPECT_EQ(Ligne(1), ligne);
+            if (!c.reecrit) {
+                EXPECT_EQ(Ligne(1), ligne);
+            }
         }
 }
 
