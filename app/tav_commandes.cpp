@@ -73,7 +73,7 @@ void Bascule_main(Tav& tav) {
 } // namespace
 
 void Tav::Bout_Click(short index) {
-    if (const std::optional<Item::Commande> c = Commande_bouton(index); c && !Item::Permet(*c)) return;
+    if (const std::optional<Item::Commande> c = Commande_bouton(index); c && !Item::Prepare(*c)) return;
     // The text frame's buttons and the state report keep their own ending.
     if (index == 7 || index == 33 || index == 34) {
         StatusBar.Text.clear();

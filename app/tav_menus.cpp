@@ -71,7 +71,7 @@ void Tav::MnuFIC_Click(short index) {
         break;
     case 10:
         // A file not loaded (No, Cancel, refused) leaves the view and the item as they were.
-        if (!Item::Permet(Item::Commande::Charge) || !Gen::Charge_mesures()) break;
+        if (!Item::Prepare(Item::Commande::Charge) || !Gen::Charge_mesures()) break;
         PGr::Modes_fonction_chargee();
         BGr::Boutons_zoom(2);
         if (AutoRetrace) Retrace(0);
@@ -111,7 +111,7 @@ void Tav::MnuEDit_Click(short index) {
         Gen::Copie_resultats_affiches();
         break;
     case 8:
-        if (!Item::Permet(Item::Commande::Charge)) break;
+        if (!Item::Prepare(Item::Commande::Charge)) break;
         Gen::Charge_csv();
         Calcul_stat();
         break;
@@ -126,7 +126,7 @@ void Tav::MnuFonc_Click(short index) {
     // function stays sends the next clicks to the length builders, which record " / 0,00"
     // in its grid.
     if (index != 20 && (index < 1 || index > 3)) return;
-    if (!Item::Permet(Item::Commande::Fonction)) return;
+    if (!Item::Prepare(Item::Commande::Fonction)) return;
     // The question comes before any change, so that No leaves the function, its modes and
     // its buttons whole; the function already in use is kept without a question.
     if (NumFonction != index && NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
@@ -165,7 +165,7 @@ void Tav::MnuFonc_Click(short index) {
 
 void Tav::Mncp_Click(short index) {
     if (index != 1 && index != 2) return;
-    if (!Item::Permet(Item::Commande::Fonction)) return;
+    if (!Item::Prepare(Item::Commande::Fonction)) return;
     // As for every function, No leaves the current one and its buttons whole.
     if (NumFonction != index + 9 && NbLignesGrille >= 2 && !Declarations::Confirme_changement()) return;
     bout(9).BackColor = CouleursBouton::Face;
@@ -220,7 +220,7 @@ void Tav::PopExt_Click(short index) { Mesure::Choix_pop3D(index); }
 
 void Tav::Czoom_Click(short index) {
     if (index < 0 || index > 3) return;
-    if (index < 3 && !Item::Permet(Item::Commande::Vue)) return;
+    if (index < 3 && !Item::Prepare(Item::Commande::Vue)) return;
     BGr::Boutons_zoom(index);
     if (AutoRetrace) Retrace(0);
 }

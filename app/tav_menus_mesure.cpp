@@ -35,7 +35,7 @@ void Decoche(Tav& tav, short index) {
 
 void Tav::MnDens_Click(short index) {
     if (index < 1 || index > 2) return;
-    if (!Item::Permet(Item::Commande::Fonction)) return;
+    if (!Item::Prepare(Item::Commande::Fonction)) return;
     // The question comes before any change, so that No leaves the current function whole.
     if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
     // The former function's frames and modes go: the colour chart's frame would take
@@ -58,7 +58,7 @@ void Tav::MnDens_Click(short index) {
 
 void Tav::Mnusurf_Click(short index) {
     if (index < 1 || index > 3) return;
-    if (!Item::Permet(Item::Commande::Fonction)) return;
+    if (!Item::Prepare(Item::Commande::Fonction)) return;
     if (NbLignesGrille > 1 && !Declarations::Confirme_changement()) return;
     Gen::RAZ_boutons_fonction();
     Gen::Change_fonction();
@@ -111,7 +111,7 @@ void Tav::Mn_Copie_Ecran_Click(short index) {
 
 void Tav::MnuOpt_Click(short index) {
     if (index != 18) return;
-    if (!Item::Permet(Item::Commande::Style)) return;
+    if (!Item::Prepare(Item::Commande::Style)) return;
     MnuOpt(18).Checked = !MnuOpt(18).Checked;
     ModeDeuxAxes = MnuOpt(18).Checked ? -1 : 0;
     Optn(5).Enabled = true;

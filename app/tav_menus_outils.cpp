@@ -43,7 +43,7 @@ void Tav::Mntool_Click(short index) {
         cmdChargeMC_Click();
         break;
     case 4:
-        if (Item::Permet(Item::Commande::Grille)) Rafraichit_grille();
+        if (Item::Prepare(Item::Commande::Grille)) Rafraichit_grille();
         break;
     case 5: {
         FenHisto* fen = FenHisto::instance();
@@ -52,7 +52,7 @@ void Tav::Mntool_Click(short index) {
         break;
     }
     case 6:
-        if (Item::Permet(Item::Commande::Coefficient)) Gen::Calibrage_vers_groupe();
+        if (Item::Prepare(Item::Commande::Coefficient)) Gen::Calibrage_vers_groupe();
         break;
     case 10:
         commenter_grille();
@@ -64,7 +64,7 @@ void Tav::Mntool_Click(short index) {
 
 void Tav::Illus_Click(short index) {
     // A scale bar's or a text's point would take the drawing state of a point pending.
-    if ((index == 1 || index == 2 || index == 4) && !Item::Permet(Item::Commande::Annotation)) return;
+    if ((index == 1 || index == 2 || index == 4) && !Item::Prepare(Item::Commande::Annotation)) return;
     Bout_Symb.Visible = false;
     switch (index) {
     case 1:

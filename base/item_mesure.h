@@ -7,8 +7,10 @@ namespace Item {
 
 enum class Commande {
     Vue,          // the zoom buttons, the view keys C, PageDown and Z, a hand pan, the thumbnail
-    Image,        // another picture: open, paste, scan, the image lists, the group, "Cherche"
-    Coefficient,  // another coefficient: a saved one, the correction, the resolution, to the group
+    Image,        // another picture: open, paste, scan, the folder pane, the group, "Cherche"
+    ListeImages,  // another picture from the image lists
+    Coefficient,  // another coefficient: a saved one, the correction, to the group
+    Resolution,   // "Ind. Dim." and "Ind. Res.": the resolution mode of every row
     Pointage,     // a calibration pointing: "Etalonner", the panel's two pointings
     Grille,       // the grid rebuilt from its records: "maj grille"
     Charge,       // the grid replaced by a file: "Charger la trame", the CSV import
@@ -21,6 +23,9 @@ enum class Commande {
     Poly,         // the "Poly" box
     Annotation,   // the illustration menu's scale bars and texts
     Redimension,  // the window resized, which lays the view out again
+    Commentaire,  // the report's comment frame ("Export grille sous ...")
+    Nuancier,     // the colour chart or scanner file's header frame
+    Nombre,       // not a command: how many there are
 };
 
 } // namespace Item

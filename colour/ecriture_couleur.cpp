@@ -8,6 +8,7 @@
 #include "base/grille.h"
 #include "base/grilles.h"
 #include "base/messages.h"
+#include "base/rappels.h"
 #include "base/tav.h"
 #include "base/vb.h"
 #include "colour/fichiers_couleur.h"
@@ -86,10 +87,7 @@ void Prepare_entete_nuancier() {
         Prompts::msgBox(Lib_Langue[130], Prompts::OkOnly);
         return;
     }
-    if (EtapeMesure >= 2) {
-        tav.Flash(0xFFFF, Lib_Langue[178], 2);
-        return;
-    }
+    if (!Rappels::Commande_permise(Item::Commande::Nuancier)) return;
     Controle& cadre = tav.Frame(10);
     if (SauveNuancier) {
         cadre.BackColor = 0xFFFF80;

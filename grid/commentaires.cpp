@@ -80,10 +80,7 @@ void Ouvre_commentaire_grille() {
         Prompts::msgBox(Lib_Langue[130], Prompts::OkOnly);
         return;
     }
-    if (EtapeMesure >= 2) {
-        tav.Flash(65535, Lib_Langue[178], 2);
-        return;
-    }
+    if (!Rappels::Commande_permise(Item::Commande::Commentaire)) return;
     // The frame now holds the report's comment, not a row's.
     ModeCommentaire = 0;
     tav.Frame(10).BackColor = 0xC0C0;

@@ -47,6 +47,8 @@ using TableTrames = TableauFixe<LigneTrame, TableMesuresMax + 1>;
     X(short, EtapeDerniereMesure, 0)                                                              \
     X(short, LignePointage, 0)           /* row of the calibration pointing awaiting its value, 0 none */ \
     X(short, EtapePointage, 0)           /* its value column */                                   \
+    X(double, LargeurInconnue, 0)        /* extent (HIMETRIC) given to rows' pictures that cannot be read; 0 none yet */ \
+    X(long, PixelsInconnus, 0)           /* and their width in pixels */                          \
     X(ValeursSept, ValeursLigne)         /* work values of the current row */                     \
     X(TableTrames, TableMesures)         /* the record of each grid row */                        \
     X(QString, ExtraitListe)             /* extract rows in ascending order, each followed by ";" */ \

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace Gen {
@@ -38,6 +39,11 @@ void Lit_trame(const QString& chemin, short& statut, const std::function<void()>
 // the rows measured on it are computed again with it; another image number raises
 // Vb::Erreur.
 void Calibre_image(int image, double coefficient);
+// The resolution factor of each picture the rows name, as they read now; after a change
+// of the resolution mode, the rows of every picture whose factor it changed are computed
+// again from their records.
+std::vector<std::pair<int, double>> Facteurs_lignes();
+void Recalcule_lignes(const std::vector<std::pair<int, double>>& avant);
 
 // "Sauver la Trame": save dialog, overwrite question, then the writer; a failed write is
 // reported with the path.

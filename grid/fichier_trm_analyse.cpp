@@ -72,8 +72,10 @@ LigneLue Ligne_lue(const QString& texte, int ligne, int rang) {
         debut = p + 1;
         long long v = 0;
         if (champ < 2) {
+            // An image beyond the list's 50 places is as damaged as a field that does not
+            // convert: no calibration slot, no place in the list.
             std::optional<std::int16_t> lu;
-            if (Entier_lu(valeur, -32768, 32767, v)) lu = std::int16_t(v);
+            if (Entier_lu(valeur, champ == 0 ? -32768 : 0, champ == 0 ? 32767 : 50, v)) lu = std::int16_t(v);
             (champ == 0 ? r.zoom : r.image) = lu;
         } else {
             r.points.push_back(Champ_lu(valeur));

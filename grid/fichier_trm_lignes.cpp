@@ -294,4 +294,30 @@ void Calibre_image(int image, double coefficient) {
     Tav::instance()->Calcul_stat();
 }
 
+std::vector<std::pair<int, double>> Facteurs_lignes() {
+    std::vector<std::pair<int, double>> facteurs;
+    for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax; ++r) {
+        const int image = Trame(r).Image;
+        if (std::any_of(facteurs.begin(), facteurs.end(), [image](const auto& f) { return f.first == image; })) continue;
+        double echelle = EchelleAffichage, kzoom = KZoomCal;
+        Rappels::Echelle_image(short(image), echelle, kzoom);
+        facteurs.emplace_back(image, kzoom);
+    }
+    return facteurs;
+}
+
+void Recalcule_lignes(const std::vector<std::pair<int, double>>& avant) {
+    bool change = false;
+    for (const auto& [image, kzoom] : avant) {
+        double echelle = EchelleAffichage, maintenant = KZoomCal;
+        Rappels::Echelle_image(short(image), echelle, maintenant);
+        if (maintenant == kzoom) continue;
+        Trm::Recalcule_lignes_image(image);
+        change = true;
+    }
+    if (!change) return;
+    Mstat::Recopie_Grille(NbLignesGrille);
+    Tav::instance()->Calcul_stat();
+}
+
 } // namespace Gen

@@ -29,8 +29,6 @@ inline IndexImages Aucune_image() {
     X(short, PasZoom, 1)                 /* zoom levels a button moves, 1 or 2 */                 \
     X(short, NiveauZoomInitial, 0)       /* the level "Z1" returns to: -2 x PasZoom at the load */\
     X(double, RapportImage, 0)           /* the picture's width over its height (extents) */     \
-    X(double, EchelleInconnue, 0)        /* display scale of rows on pictures that cannot be read */\
-    X(double, KZoomInconnu, 0)           /* and their resolution factor; 0: not yet needed */     \
     X(CouleursDessin, CouleursTrace, 12, 10) /* drawing colours, as 16-colour palette indexes */  \
     X(short, AutoRetrace, -1)            /* changes of view redraw the recorded measurements */   \
     X(int, ClicX, 0)                     /* last press of the annotations and the magnifier key */\

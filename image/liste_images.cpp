@@ -63,14 +63,14 @@ void Tav::aff_liste_images() {
 }
 
 void Tav::ListIMGchar_DblClick() {
-    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
+    if (!Rappels::Commande_permise(Item::Commande::ListeImages)) return;
     if (!Gen::Fichier_existe(ListIMGchar.Text(), QString(), 1)) return;
     Rappels::Restaure_image();
     appel_img_listchar(ListIMGchar.Text());
 }
 
 void Tav::ListImgMC_DblClick() {
-    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
+    if (!Rappels::Commande_permise(Item::Commande::ListeImages)) return;
     try {
         if (!Gen::Fichier_existe(ListImgMC.Text(), QString(), 1)) return;
         const int index = Chargeur::Index_groupe(ListImgMC.ListIndex());
@@ -82,7 +82,7 @@ void Tav::ListImgMC_DblClick() {
 }
 
 void Tav::ListImgAff_Click() {
-    if (!Rappels::Commande_permise(Item::Commande::Image)) return;
+    if (!Rappels::Commande_permise(Item::Commande::ListeImages)) return;
     try {
         Rappels::Restaure_image();
         const int k = ListImgAff.ListIndex();

@@ -7,12 +7,26 @@
 #include "base/tav.h"
 #include "base/vb.h"
 #include "image/etat_image.h"
+#include "image/image_affichee.h"
 #include "image/vignette.h"
 #include "image/vue.h"
 
 namespace BGr {
 
 namespace {
+// A picture pixel keeps its microns whatever the window's size: the coefficients count
+// microns per view unit, so they follow the view units per picture pixel (`avant` the
+// display scale times the divisor before the resize). Rows, rereads and the next
+// measure then give the same lengths in any window.
+void Coefficients_suivent_vue(double avant) {
+    const double apres = EchelleAffichage * DiviseurEchelle;
+    if (!(avant > 0) || !(apres > 0) || !std::isfinite(avant) || !std::isfinite(apres) || avant == apres) return;
+    const double k = apres / avant;
+    CalibrageActuel *= k;
+    for (double& c : CalibrageImage) c *= k;
+    Chargeur::Affiche_calibrage();
+}
+
 // The copies of the painted view that measuring and abandoning an item restore from.
 void Copie_vue(Tav& tav) {
     const QImage vue = tav.Picture1.Image();
@@ -74,6 +88,7 @@ void Redimensionne_vue() {
     Tav& tav = *Tav::instance();
     // A resize cannot wait: a point placed in the old view is abandoned.
     Rappels::Commande_permise(Item::Commande::Redimension);
+    const double avant = EchelleAffichage * DiviseurEchelle;
     try {
         if (tav.WindowState == 0) DiviseurEchelle = 1.0;
         Rappels::Dispose_zone_image(tav.WindowState);
@@ -81,6 +96,8 @@ void Redimensionne_vue() {
         tav.Picture1.Interieur_suit();
         if (tav.Picture1.ScaleWidth <= 0) throw Vb::Erreur(Vb::ErrDivisionZero, "view without width");
         EchelleAffichage = Largeur_himetric() / tav.Picture1.ScaleWidth;
+        // A maximised window carries the scale through the divisor instead.
+        if (tav.WindowState == 0) Coefficients_suivent_vue(avant);
         Rappels::Position_panneau();
         OrigineX = 0;
         OrigineY = 0;

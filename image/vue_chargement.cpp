@@ -5,7 +5,9 @@
 #include "base/etat_partage.h"
 #include "base/tav.h"
 #include "base/vb.h"
+#include "grid/etat_grille.h"
 #include "image/etat_image.h"
+#include "image/image_affichee.h"
 #include "image/images_integrees.h"
 #include "image/services_image.h"
 #include "image/annotations.h"
@@ -78,14 +80,16 @@ void Echelle_image(short numero, double& echelle, double& kzoom) {
         if (!IndResolution) kzoom = taille.width() * 0.001;
         return;
     }
-    // Pictures that cannot be read keep, for the whole run, the scale in force the first
-    // time one was needed: their rows read the same whatever comes on screen.
-    if (EchelleInconnue <= 0) {
-        EchelleInconnue = echelle;
-        KZoomInconnu = kzoom;
+    // Pictures that cannot be read take the display scale and width of the picture in
+    // force the first time one was needed, until "Raz tout": their rows read the same
+    // whatever comes on screen, and in the resolution mode in force.
+    if (vue <= 0) return;
+    if (LargeurInconnue <= 0) {
+        LargeurInconnue = echelle * vue;
+        PixelsInconnus = Chargeur::Largeur_pixels();
     }
-    echelle = EchelleInconnue;
-    kzoom = KZoomInconnu;
+    echelle = LargeurInconnue / vue;
+    if (!IndResolution && PixelsInconnus > 0) kzoom = PixelsInconnus * 0.001;
 }
 
 bool Charge_image_base(const QString& chemin, bool garde_copie) {

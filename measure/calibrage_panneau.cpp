@@ -111,7 +111,7 @@ void Tav::Calibrage_Etape(short etape) {
 
 void Tav::Command1_Click(short index) {
     if (index != 0 && index != 1) return;
-    if (!Item::Permet(Item::Commande::Coefficient)) return;
+    if (!Item::Prepare(Item::Commande::Coefficient)) return;
     TBox(0).ForeColor = 0;
     double c = CalibrageActuel;
     if (index == 0) {

@@ -119,7 +119,7 @@ void Tav::ListCalib_Click() {
 }
 
 void Tav::Calibrage_Valide() {
-    if (EtapeCalibrage == 3 && !Item::Permet(Item::Commande::Coefficient)) return;
+    if (EtapeCalibrage == 3 && !Item::Prepare(Item::Commande::Coefficient)) return;
     TBox(0).Enabled = true;
     bout(4).Enabled = false;
     if (EtapeCalibrage == 3) {

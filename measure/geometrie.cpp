@@ -49,7 +49,7 @@ void Restaure_image() {
 void Annule_point_ou_ligne() {
     // The undo removes what was recorded: a pending point or pending counts go alone, and
     // the row before them stays.
-    if (Item::Permet(Item::Commande::Defaire)) tav().EffacE_1();
+    if (Item::Prepare(Item::Commande::Defaire)) tav().EffacE_1();
 }
 
 void Parametres_axe() {

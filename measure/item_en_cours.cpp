@@ -17,7 +17,9 @@ namespace Item {
 
 namespace {
 
-constexpr long kOrangeClair = 0x80C0FF;
+// The flash's colours: most refusals light orange, the image lists green, the frames of the
+// report's comment and of the colour files yellow.
+constexpr long kOrangeClair = 0x80C0FF, kVert = 0xFF00, kJaune = 0xFFFF;
 
 // What a command does while a kind of item is under way.
 enum Suite : char {
@@ -28,39 +30,62 @@ enum Suite : char {
     Remise,    // runs; the clearing of the grid it makes, once the user has said Yes, ends the item
 };
 
+// What a command does to the rows already recorded. A row's cells come from its record,
+// its picture's coefficient and own width, and the resolution mode: a command that changes
+// one of these recomputes at once the rows it touches; no other command changes a row's
+// value (the zoom, the view, the window's size and the picture shown are not among them).
+enum Lignes : char {
+    Intactes,     // changes nothing a row's value depends on
+    Recalculees,  // changes a coefficient or the mode, and recomputes the rows it touches
+};
+
 struct Regle {
     Commande commande;
-    Suite point, ligne, comptes, pointage;
+    long couleur;  // the flash's colour when it refuses
+    Lignes lignes;
+    Suite point, ligne, comptes, pointage, arme;
 };
 
 // A command that moves the view, shows another picture, changes the coefficient in force
 // or rewrites the grid is never taken while a point is pending: the point was placed in
 // the view as it stood, and the row's values so far were measured with that picture and
 // coefficient. "maj grille" clears the grid to read it back: it abandons a point as
-// every clearing does, and waits for a half-filled row, which it would lose.
+// every clearing does, and waits for a half-filled row, which it would lose. A pointing
+// armed whose segment is not yet drawn ends with a change of picture: its segment would
+// calibrate a picture other than the one it was armed for.
 constexpr Regle kRegles[] = {
-    {Commande::Vue,         Refusee,  Prise,   Prise,   Prise},
-    {Commande::Image,       Refusee,  Refusee, Refusee, Refusee},
-    {Commande::Coefficient, Refusee,  Refusee, Prise,   Refusee},
-    {Commande::Pointage,    Refusee,  Refusee, Refusee, Refusee},
-    {Commande::Grille,      Terminee, Refusee, Refusee, Refusee},
-    {Commande::Charge,      Remise,   Remise,  Remise,  Remise},
-    {Commande::Fonction,    Remise,   Remise,  Remise,  Remise},
-    {Commande::Raz,         Terminee, Remise,  Remise,  Remise},
-    {Commande::Defaire,     Annulee,  Prise,   Annulee, Prise},
-    {Commande::Echap,       Annulee,  Prise,   Prise,   Prise},
-    {Commande::Bouton,      Terminee, Prise,   Prise,   Prise},
-    {Commande::Style,       Terminee, Prise,   Prise,   Prise},
-    {Commande::Poly,        Refusee,  Prise,   Prise,   Prise},
-    {Commande::Annotation,  Refusee,  Prise,   Prise,   Prise},
-    {Commande::Redimension, Terminee, Prise,   Prise,   Prise},
+    {Commande::Vue,         kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise},
+    {Commande::Image,       kOrangeClair, Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee},
+    {Commande::ListeImages, kVert,        Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee},
+    {Commande::Coefficient, kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise},
+    {Commande::Resolution,  kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise},
+    {Commande::Pointage,    kOrangeClair, Recalculees, Refusee,  Refusee, Refusee, Refusee, Prise},
+    {Commande::Grille,      kOrangeClair, Intactes,    Terminee, Refusee, Refusee, Refusee, Terminee},
+    {Commande::Charge,      kOrangeClair, Intactes,    Remise,   Remise,  Remise,  Remise,  Remise},
+    {Commande::Fonction,    kOrangeClair, Intactes,    Remise,   Remise,  Remise,  Remise,  Remise},
+    {Commande::Raz,         kOrangeClair, Intactes,    Terminee, Remise,  Remise,  Remise,  Remise},
+    {Commande::Defaire,     kOrangeClair, Intactes,    Annulee,  Prise,   Annulee, Prise,   Prise},
+    {Commande::Echap,       kOrangeClair, Intactes,    Annulee,  Prise,   Prise,   Prise,   Prise},
+    {Commande::Bouton,      kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise},
+    {Commande::Style,       kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise},
+    {Commande::Poly,        kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise},
+    {Commande::Annotation,  kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise},
+    {Commande::Redimension, kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise},
+    {Commande::Commentaire, kJaune,       Intactes,    Prise,    Refusee, Prise,   Prise,   Prise},
+    {Commande::Nuancier,    kJaune,       Intactes,    Prise,    Refusee, Prise,   Prise,   Prise},
 };
 
-const Regle& Regle_de(Commande c) {
-    for (const Regle& r : kRegles)
-        if (r.commande == c) return r;
-    return kRegles[0];
+// Every command has its row, in the order of the commands, so a new command without one
+// does not build.
+constexpr bool Table_complete() {
+    if (std::size(kRegles) != std::size_t(Commande::Nombre)) return false;
+    for (std::size_t i = 0; i < std::size(kRegles); ++i)
+        if (kRegles[i].commande != Commande(i)) return false;
+    return true;
 }
+static_assert(Table_complete(), "every command has exactly one row of kRegles, in order");
+
+const Regle& Regle_de(Commande c) { return kRegles[std::size_t(c)]; }
 
 Tav& tav() { return *Tav::instance(); }
 
@@ -81,6 +106,7 @@ unsigned En_cours() {
     if (EtapeMesure >= 2) g |= Ligne;
     if (Compte_en_attente()) g |= Comptes;
     if (ModeCalibrage && tav().Frame(8).Visible) g |= Pointage;
+    else if (ModeCalibrage) g |= Arme;
     return g;
 }
 
@@ -90,18 +116,18 @@ void Termine(unsigned genres) {
     if ((genres & Comptes) && Compte_en_attente()) t.TBox(6).Text = QStringLiteral("0");
     // A pointing armed but not yet drawn is disarmed too: its next segment would be taken
     // for the micrometer in whatever comes next.
-    if (genres & Pointage) {
+    if (genres & (Pointage | Arme)) {
         if (ModeCalibrage && t.Frame(8).Visible) t.Dialogue_calibrage_Annule();
         ModeCalibrage = 0;
         t.bout(10).BackColor = CouleursBouton::Face;
     }
 }
 
-bool Permet(Commande c) {
+bool Prepare(Commande c) {
     const unsigned g = En_cours();
     if (g == 0) return true;
     const Regle& r = Regle_de(c);
-    const Suite suites[] = {r.point, r.ligne, r.comptes, r.pointage};
+    const Suite suites[] = {r.point, r.ligne, r.comptes, r.pointage, r.arme};
     unsigned fin = 0;
     bool seule_fin = false;
     for (unsigned k = 0; k < std::size(suites); ++k) {
@@ -109,7 +135,7 @@ bool Permet(Commande c) {
         if (!(g & genre)) continue;
         switch (suites[k]) {
         case Refusee:
-            tav().Flash(kOrangeClair, Lib_Langue[178], 2);
+            tav().Flash(r.couleur, Lib_Langue[178], 2);
             return false;
         case Terminee: fin |= genre; break;
         case Annulee:
@@ -125,7 +151,7 @@ bool Permet(Commande c) {
 }
 
 void Installe() {
-    Rappels::Commande_permise = &Permet;
+    Rappels::Commande_permise = &Prepare;
     Rappels::Termine_item = [] { Termine(); };
 }
 

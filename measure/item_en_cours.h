@@ -13,8 +13,9 @@ enum Genre : unsigned {
     Ligne = 2,     // a row half filled: its next value is still to come
     Comptes = 4,   // counts in the count box, not yet recorded
     Pointage = 8,  // a calibration's segment recorded, its dialog waiting for the size
+    Arme = 16,     // a calibration pointing armed, its segment not yet drawn
 };
-constexpr unsigned Tous = Point | Ligne | Comptes | Pointage;
+constexpr unsigned Tous = Point | Ligne | Comptes | Pointage | Arme;
 
 // The kinds under way now; 0 when the user is in the middle of nothing.
 unsigned En_cours();
@@ -25,10 +26,11 @@ unsigned En_cours();
 // end: the commands that end it clear the grid.
 void Termine(unsigned genres = Tous);
 
-// Whether command `c` runs now. A refused command shows the flash; a command that ends
-// the item runs once it is ended. Backspace and Esc end the point or the counts instead
-// of running, and give false then too.
-bool Permet(Commande c);
+// Prepares the item under way for command `c`, as the table says, and answers whether `c`
+// runs now: a refused command shows the flash; a command that ends the item runs once it
+// is ended. Backspace and Esc end the point or the counts instead of running, and give
+// false then too. A caller that runs whatever the answer ignores it with a cast.
+[[nodiscard]] bool Prepare(Commande c);
 
 // Puts the table in the hooks that the parts below the measuring ask.
 void Installe();

@@ -143,7 +143,7 @@ void Mesure_ligne_brisee(short& EtapeMesure, int X, int Y, short& Button, short)
 
 void Tav::Check2_Click() {
     // A chain under way keeps the style it was begun in: the box shows it still.
-    if (!Item::Permet(Item::Commande::Poly)) {
+    if (!Item::Prepare(Item::Commande::Poly)) {
         Check2.Value = ModePoly ? 1 : 0;
         return;
     }

@@ -146,7 +146,7 @@ void Souris_relachee(short Button, short, float X, float Y) {
     }
     t.StatusBar.Text = Lib_Langue[55];
     if (ModeDeplace) {
-        if (Item::Permet(Item::Commande::Vue)) Decale_vue(Entier(double(X) - AppuiX), Entier(double(Y) - AppuiY));
+        if (Item::Prepare(Item::Commande::Vue)) Decale_vue(Entier(double(X) - AppuiX), Entier(double(Y) - AppuiY));
         return;
     }
     if (t.FraCharte.Visible) return;

@@ -4,6 +4,7 @@
 #include "base/etat_partage.h"
 #include "base/tav.h"
 #include "grid/etat_grille.h"
+#include "grid/fichier_trm.h"
 #include "grid/fonction.h"
 #include "image/image_affichee.h"
 #include "measure/etat_mesure.h"
@@ -51,16 +52,22 @@ void Modes_fonction_chargee() {
 } // namespace PGr
 
 void Tav::Optn_Click(short index) {
-    if ((index == 1 || index == 2) && !Item::Permet(Item::Commande::Coefficient)) {
+    if ((index == 1 || index == 2) && !Item::Prepare(Item::Commande::Resolution)) {
         // The option buttons show the resolution still in force.
         Optn(1).Value = IndResolution ? 0 : -1;
         Optn(2).Value = IndResolution ? -1 : 0;
         return;
     }
-    if (index == 5 || index == 6) Item::Permet(Item::Commande::Style);
+    if (index == 5 || index == 6) static_cast<void>(Item::Prepare(Item::Commande::Style));
     switch (index) {
     case 1:
-    case 2: Calcul_K_Resolution(); break;
+    case 2: {
+        // Every row follows the mode in force, as a measurement file keeps one for all.
+        const auto avant = Gen::Facteurs_lignes();
+        Calcul_K_Resolution();
+        Gen::Recalcule_lignes(avant);
+        break;
+    }
     case 5:
         ModePalmer = 2;
         TraceOrigine = 0;
@@ -96,7 +103,7 @@ void Tav::Calcul_K_Resolution() {
 
 void Tav::Cyst_Click(short index) {
     if (index < 1 || index > 3) return;
-    if (!Item::Permet(Item::Commande::Fonction)) return;
+    if (!Item::Prepare(Item::Commande::Fonction)) return;
     const short fonction = short(index + 3);
     // No to the question leaves the current function and its menus whole.
     if (NumFonction != fonction && NbLignesGrille > 0 && !Declarations::Confirme_changement()) return;

@@ -58,20 +58,20 @@ void Touche_enfoncee(short KeyCode, short Shift) {
         ModeDeplace = -1;
         t.DeplaceMain();
         break;
-    case Code::Echap: Item::Permet(Item::Commande::Echap); break;
+    case Code::Echap: static_cast<void>(Item::Prepare(Item::Commande::Echap)); break;
     case Code::Espace:
         t.Frame(6).Visible = !t.Frame(6).Visible;
         t.Calcul_stat();
         break;
     case Code::PageSuivante:
     case Code::C:
-        if (Item::Permet(Item::Commande::Vue)) {
+        if (Item::Prepare(Item::Commande::Vue)) {
             ToucheDeplacement = -1;
             ToucheModeVue = -1;
         }
         break;
     case Code::Z:
-        if (Item::Permet(Item::Commande::Vue)) {
+        if (Item::Prepare(Item::Commande::Vue)) {
             ToucheModeVue = -1;
             ToucheZoom = -1;
         }

@@ -9,13 +9,18 @@
 #include <gtest/gtest.h>
 
 #include "app/parametres.h"
+#include "base/gen.h"
 #include "tests/measure/aide_calibrage.h"
 
 namespace {
 
 using namespace AideCalibrage;
 
-class Pointage : public CalibrageTest {};
+class Pointage : public CalibrageTest {
+protected:
+    // The first value of row r, as a number.
+    static double Nombre(int r) { return Gen::Val_decimal(GrilleRef.TextMatrix(r, 1)); }
+};
 
 TEST_F(Pointage, UneLongueurConnueCommeLUtilisateurLaVoit) {
     Fonction(1);
@@ -138,6 +143,9 @@ TEST_F(Pointage, EtalonObjectifDeuxMesures) {
     // Both pointings went, and nothing else: the rows read with the standard's coefficient.
     EXPECT_EQ(NbLignesGrille, 4);
     EXPECT_EQ(cell(1, 1), "25,00");
+    // The user's rows read back from their records, within a whole picture unit at each end.
+    EXPECT_NEAR(Nombre(2), 27.5, 0.1);
+    EXPECT_NEAR(Nombre(3), 30.0, 0.1);
     EXPECT_EQ(cell(4, 1), "");
     Segment(40);
     EXPECT_EQ(cell(4, 1), "10,00");
@@ -236,9 +244,11 @@ TEST_F(Pointage, LesSegmentsMesuresDialogueOuvertRestent) {
     EXPECT_EQ(cell(2, 1), "60,00");
     Tape(QStringLiteral("100"));
     OK();
-    // The coefficient comes from the pointing, and only the pointing leaves.
+    // The coefficient comes from the pointing, and only the pointing leaves: the user's
+    // row reads with it, 60 x 0.25.
     EXPECT_DOUBLE_EQ(CalibrageActuel, 0.25);
     EXPECT_EQ(NbLignesGrille, 2);
+    EXPECT_NEAR(Nombre(1), 15.0, 0.1);
 }
 
 TEST_F(Pointage, OKSansPointage) {
@@ -349,6 +359,7 @@ TEST_F(Pointage, LePointageSuitSaLigneEtEmporteSesValeurs) {
     Tape(QStringLiteral("100")), OK();
     // The width reads with the new coefficient: 200 x 0.25.
     for (const auto& [c, attendu] : {std::pair{1, ""}, {2, "50,00"}, {3, ""}, {4, ""}}) EXPECT_EQ(cell(1, c), attendu);
+    EXPECT_NEAR(Nombre(2), 15.0, 0.1);
 }
 
 } // namespace

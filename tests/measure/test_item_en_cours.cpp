@@ -32,6 +32,7 @@ protected:
         if (genre == Item::Pointage) tav.Bout_Click(10);
         if (genre == Item::Point) Clic(2000, 3000);
         else Segment(400, 3000);
+        if (genre == Item::Arme) tav.Bout_Click(10);
     }
     static QStringList Ligne(int r) {
         QStringList l;
@@ -48,42 +49,78 @@ protected:
     }
 };
 
-// A command and what it does to a point, a half row, counts and a pointing: taken (T),
-// refused (R) or the item ended (E); Backspace takes a half row's last value back. Only
-// the commands that clear or rebuild the grid (`reecrit`) change a recorded row.
+// A command and what it does to a point, a half row, counts, a pointing's dialog and a
+// pointing armed: taken (T), refused (R) with the flash in its colour, or the item ended
+// (E); Backspace takes a half row's last value back. Only the commands that clear or
+// rebuild the grid (`reecrit`) change a recorded row. `agi`, where the command shows
+// what it did, says whether it ran.
 struct Cas {
     const char* nom;
     const char* suites;
+    long couleur;
     bool reecrit;
-    std::function<void(Tav&)> fait;
+    std::function<void(Tav&, bool pris)> fait;
+    std::function<bool()> agi;
 };
 
 TEST_F(ItemEnCours, EveryCommandIsTakenRefusedOrEndsTheItem) {
     const QString trame = chemin(QStringLiteral("un.trm"));
     ASSERT_TRUE(ByteFile::write(trame, (QStringLiteral("NBIMAGES= 0\r\n") + kRangee).toUtf8()));
+    const QString autre = chemin(QStringLiteral("autre.png"));
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    ASSERT_TRUE(image.save(autre));
     const auto oui = [](const std::function<void()>& f) {
         Prompts::Script s;
         s.message(QString(), Prompts::Yes);
         f();
     };
+    constexpr long orange = 0x80C0FF;
     const Cas cas[] = {
-        {"Z+", "RTTT", false, [](Tav& t) { t.Czoom_Click(0); }},
-        {"Cherche", "RRRR", false, [](Tav& t) { t.Bout_Click(14); }},
-        {"Ind. Dim.", "RRTR", false, [](Tav& t) { t.Optn_Click(1); }},
-        {"Etalonner", "RRRR", false, [](Tav& t) { t.Bout_Click(10); }},
-        {"maj grille", "ERRR", true, [](Tav& t) { t.Mntool_Click(4); }},
-        {"Backspace", "EEET", false, [](Tav& t) { t.Picture1_KeyDown(8, 0); }},
-        {"Esc", "ETTT", false, [](Tav& t) { t.Picture1_KeyDown(27, 0); }},
-        {"loupe", "ETTT", false, [](Tav& t) { t.Bout_Click(4); }},
-        {"Bipoint", "ETTT", false, [](Tav& t) { t.Optn_Click(6); }},
-        {"Poly", "RTTT", false, [](Tav& t) { t.Check2_Click(); }},
-        {"Illustrer", "RTTT", false, [](Tav& t) { t.Illus_Click(1); }},
-        {"Raz gril.", "EEEE", true, [&](Tav& t) { oui([&] { t.Bout_Click(16); }); }},
-        {"Spores 3D", "EEEE", true, [&](Tav& t) { oui([&] { t.MnuFonc_Click(3); }); }},
-        {"Charger la trame", "EEEE", true, [&](Tav&) { Charge(trame); }},
+        {"Z+", "RTTTT", orange, false, [](Tav& t, bool) { t.Czoom_Click(0); }, [] { return NiveauZoom != 0; }},
+        {"Ouvrir Image", "RRRRE", orange, false,
+         [&](Tav& t, bool pris) {
+             Prompts::Script s;
+             if (pris) s.open(autre, QStringLiteral("Ouvrir Image"));
+             t.MnuFIC_Click(1);
+         },
+         [&] { return NomImageActive == autre; }},
+        {"image list", "RRRRE", 0xFF00, false, [](Tav& t, bool) { t.ListImgAff_Click(); }, nullptr},
+        {"Ind. Dim.", "RRTRT", orange, false,
+         [](Tav& t, bool) {
+             t.Optn(1).Value = -1;
+             t.Optn(2).Value = 0;
+             t.Optn_Click(1);
+         },
+         [] { return IndResolution == 0; }},
+        {"Etalonner", "RRRRT", orange, false, [](Tav& t, bool) { t.Bout_Click(10); }, nullptr},
+        {"maj grille", "ERRRE", orange, true, [](Tav& t, bool) { t.Mntool_Click(4); }, nullptr},
+        {"Backspace", "EEETT", orange, false, [](Tav& t, bool) { t.Picture1_KeyDown(8, 0); }, nullptr},
+        {"Esc", "ETTTT", orange, false, [](Tav& t, bool) { t.Picture1_KeyDown(27, 0); }, nullptr},
+        {"loupe", "ETTTT", orange, false, [](Tav& t, bool) { t.Bout_Click(4); }, nullptr},
+        {"Bipoint", "ETTTT", orange, false,
+         [](Tav& t, bool) {
+             t.Optn(5).Value = 0;
+             t.Optn(6).Value = -1;
+             t.Optn_Click(6);
+         },
+         [] { return ModePalmer == 1; }},
+        {"Poly", "RTTTT", orange, false,
+         [](Tav& t, bool) {
+             t.Check2.Value = 1;
+             t.Check2_Click();
+         },
+         [] { return ModePoly != 0; }},
+        {"Illustrer", "RTTTT", orange, false, [](Tav& t, bool) { t.Illus_Click(1); }, [] { return IllusReference != 0; }},
+        {"Export grille sous", "TRTTT", 0xFFFF, false, [](Tav& t, bool) { t.MnuEDit_Click(1); },
+         [] { return Tav::instance()->Frame(10).Visible; }},
+        {"Raz gril.", "EEEEE", orange, true, [&](Tav& t, bool) { oui([&] { t.Bout_Click(16); }); }, nullptr},
+        {"Spores 3D", "EEEEE", orange, true, [&](Tav& t, bool) { oui([&] { t.MnuFonc_Click(3); }); },
+         [] { return NumFonction == 3; }},
+        {"Charger la trame", "EEEEE", orange, true, [&](Tav&, bool) { Charge(trame); }, nullptr},
     };
     for (const Cas& c : cas)
-        for (unsigned k = 0; k < 4; ++k) {
+        for (unsigned k = 0; k < 5; ++k) {
             const unsigned genre = 1u << k;
             SCOPED_TRACE(std::string(c.nom) + " / kind " + std::to_string(genre));
             TearDown();
@@ -91,9 +128,17 @@ TEST_F(ItemEnCours, EveryCommandIsTakenRefusedOrEndsTheItem) {
             Commence(genre);
             ASSERT_TRUE(Item::En_cours() & genre);
             const QStringList ligne = Ligne(1);
-            c.fait(tav);
-            EXPECT_EQ(tav.lblLabelflashx.Caption == Lib_Langue[178], c.suites[k] == 'R');
+            tav.lblLabelflashx.Caption.clear();
+            c.fait(tav, c.suites[k] != 'R');
+            const bool refuse = c.suites[k] == 'R';
+            EXPECT_EQ(tav.lblLabelflashx.Caption == Lib_Langue[178], refuse);
+            if (refuse) {
+                EXPECT_EQ(tav.FraFlash.BackColor, c.couleur);
+            }
             EXPECT_EQ((Item::En_cours() & genre) != 0, c.suites[k] != 'E');
+            if (c.agi) {
+                EXPECT_EQ(c.agi(), !refuse);
+            }
             if (!c.reecrit) {
                 EXPECT_EQ(Ligne(1), ligne);
             }
@@ -127,6 +172,8 @@ TEST_F(ItemEnCours, EveryRowOfAFileOverAPictureComesBackAsShown) {
         // The whole view's width: its ends fall on whole image units, so the record keeps it exactly.
         Glisse(0, 3000, 9000, 3000);
         const QStringList vu = Ligne(1) + Ligne(2);
+        // The new measurement is there to be given back.
+        EXPECT_NE(Ligne(2).value(0), QString());
         {
             Prompts::Script s;
             if (!absente.isEmpty()) s.message(absente[0]);
@@ -144,6 +191,119 @@ TEST_F(ItemEnCours, EveryRowOfAFileOverAPictureComesBackAsShown) {
         EXPECT_EQ(Ligne(1) + Ligne(2), vu);
         EXPECT_EQ(ListIMGchar.ListCount(), 2);
     }
+}
+
+
+// A command that changes what a row's value depends on, or seems to: the row shown after
+// it is what "maj grille" reads from its record, and a new drag measures the picture as
+// the rows were measured.
+struct Entree {
+    const char* nom;
+    std::function<void()> avant;     // from the fresh start, row 1 recorded
+    std::function<void()> commande;
+    const char* ligne;               // row 1 after the command, and after "maj grille"
+    QString absente;                 // the missing picture "maj grille" names
+    int glisse;                      // a new drag from the view's left edge to there, 0 none
+    const char* nouvelle;            // what it records
+};
+
+TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
+    const QString sans_image = chemin(QStringLiteral("sans.trm"));
+    ASSERT_TRUE(ByteFile::write(sans_image, (QStringLiteral("NBIMAGES= 0\r\n") + kRangee).toUtf8()));
+    const QString absente = chemin(QStringLiteral("absente.trm"));
+    const QString ligne_absente = QStringLiteral("NBLIGNES= 1\r\nFONCTION= 1\r\nFIN\r\nTRAME= \r\n0;1;0;0;1000;0;\r\n");
+    ASSERT_TRUE(ByteFile::write(absente, (QStringLiteral("NBIMAGES= 1\r\nCALIBRAGE= \r\n 1 \r\nIMAGES= \r\nabsente.jpg\r\n") +
+                                          ligne_absente).toUtf8()));
+    // Drags across the whole view: their ends fall on whole picture units, so a record
+    // gives them back exactly.
+    const auto segment = [this] {
+        Fonction(1);
+        Glisse(0, 1000, 9000, 1000);
+    };
+    const auto ind_dim = [this] {
+        tav.Optn(1).Value = -1;
+        tav.Optn(2).Value = 0;
+        tav.Optn_Click(1);
+    };
+    const auto image_1200 = [this] {
+        Image(1200, 900);
+        Niveau(0);
+    };
+    const Entree entrees[] = {
+        {"window resized", segment,
+         [this] {
+             Redimensionne_vue_a(12000);
+             Niveau(0);
+         },
+         "9000,00", QString(), 12000, "9000,00"},
+        // 1200 pixels: a length counts 1.2 times more in thousandths of the picture's width.
+        {"Ind. Dim.",
+         [&] {
+             image_1200();
+             segment();
+         },
+         ind_dim, "10800,00", QString(), 9000, "10800,00"},
+        {"Raz tout", segment,
+         [this] {
+             Prompts::Script s;
+             s.message(QString(), Prompts::Yes);
+             tav.Bout_Click(17);
+         },
+         "", QString(), 9000, ""},
+        {"a bar drawn on no picture",
+         [&] {
+             segment();
+             Charge(sans_image);
+             tav.Bout_Click(10);
+             Segment(500);
+         },
+         [this] {
+             Image(1000, 750);
+             Niveau(0);
+         },
+         "0,00", QString(), 9000, "9000,00"},
+        // 1000 units of a picture taken 1200 pixels wide, shown on 9000 view units of a
+        // 1000-pixel one: 1000 x 9000 x 96 / (1200 x 2540), then x 1.2.
+        {"a missing picture, Ind. Dim.",
+         [&] {
+             image_1200();
+             segment();
+             Charge(absente, {QStringLiteral("absente.jpg"), QStringLiteral("absente.jpg")});
+             EXPECT_EQ(cell(1, 1), "283,46");
+         },
+         ind_dim, "340,16", QStringLiteral("absente.jpg"), 0, ""},
+    };
+    for (const Entree& e : entrees) {
+        SCOPED_TRACE(e.nom);
+        TearDown();
+        SetUp();
+        e.avant();
+        e.commande();
+        EXPECT_EQ(cell(1, 1), e.ligne);
+        {
+            Prompts::Script s;
+            if (!e.absente.isEmpty()) s.message(e.absente);
+            tav.Mntool_Click(4);
+        }
+        EXPECT_EQ(cell(1, 1), e.ligne);
+        EXPECT_EQ(ModeCalibrage, 0);
+        if (e.glisse == 0) continue;
+        Glisse(0, 3000, e.glisse, 3000);
+        EXPECT_EQ(cell(2, 1), e.nouvelle);
+    }
+}
+
+// A row naming an image past the list's 50 places is damaged: it pads nothing, and a
+// picture opens afterwards.
+TEST_F(ItemEnCours, AnImageNumberPastTheListIsADamagedField) {
+    const QString p = chemin(QStringLiteral("abime.trm"));
+    ASSERT_TRUE(ByteFile::write(p, QByteArray("NBLIGNES= 2\r\nFONCTION= 1\r\nFIN\r\nTRAME= \r\n0;1;0;0;1000;0;\r\n0;60;0;0;1000;0;\r\n")));
+    Fonction(1);
+    Segment(600);
+    Charge(p, {QStringLiteral("abime.trm")});
+    EXPECT_LE(ListIMGchar.ListCount(), 1);
+    Image(800, 600);
+    EXPECT_EQ(IndexImageActive, ListIMGchar.ListCount());
 }
 
 } // namespace

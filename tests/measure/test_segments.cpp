@@ -259,7 +259,9 @@ TEST_F(Segments, DesLongueursAuDelaDeSeizeBits) {
     Niveau(0);
     Fonction(2);
     Glisse(36000, 1500, 40000, 1500);
-    EXPECT_EQ(cell(1, 1), "2000,00");
+    // The coefficient followed the view, five times wider: 4000 units of it are the 800
+    // of the first view, at 0.5 micron.
+    EXPECT_EQ(cell(1, 1), "400,00");
     EXPECT_EQ(entree(1, 1), (SegmentTrame{21166, 881, 23518, 881}));
 }
 
