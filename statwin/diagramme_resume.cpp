@@ -26,7 +26,8 @@ void PanneauDiagramme::Msto_texte() {
         if (TablePdm[1] > 0)
             texte += Liste_pdms();
         else
-            texte += QStringLiteral(" PDM ") + QStringLiteral(" = ") + Fenstat::Format_resultat(TablePdm[0], QStringLiteral("###.##")) + SautLigne;
+            texte += QStringLiteral(" PDM ") + QStringLiteral(" = ") +
+                     Fenstat::Format_resultat(TablePdm[0], QStringLiteral("###.##")) + SautLigne;
 
         Mcalcul_moy_ET();
         Decile1Diag = Decile9Diag = 0;
@@ -39,10 +40,12 @@ void PanneauDiagramme::Msto_texte() {
         fin += QStringLiteral(" D9 = ") + d9 + SautLigne;
         fin += QStringLiteral(" Médiane = ") + Fenstat::Format_resultat(MedianeDiag, QStringLiteral("0.##")) + SautLigne;
         fin += QStringLiteral(" Moyenne = ") + Fenstat::Format_resultat(MoyenneDiag, QStringLiteral("0.##")) + SautLigne;
-        fin += QStringLiteral(" Ecart-type vrai = ") + Fenstat::Format_resultat(EcartTypeDiag, QStringLiteral("0.####")) + SautLigne;
+        fin += QStringLiteral(" Ecart-type vrai = ") + Fenstat::Format_resultat(EcartTypeDiag, QStringLiteral("0.####")) +
+               SautLigne;
         if (n >= 2)
             fin += QStringLiteral(" Ecart-type estimé = ") +
-                   Fenstat::Format_resultat(std::sqrt(double(n) / (n - 1)) * EcartTypeDiag, QStringLiteral("0.####")) + SautLigne;
+                   Fenstat::Format_resultat(std::sqrt(double(n) / (n - 1)) * EcartTypeDiag, QStringLiteral("0.####")) +
+                   SautLigne;
         const QString tete = NomVariable + QStringLiteral(" : ") + QStringLiteral("N=") + Vb::CStr(n) +
                              QStringLiteral("; (") + Vb::CStr(V(1)) + QStringLiteral(")") + d1 + QStringLiteral("-");
         const QString queue = d9 + QStringLiteral("(") + Vb::CStr(V(n)) + QStringLiteral(")") + SautLigne;
