@@ -70,4 +70,15 @@ short Arrondi_Un_Chiffre(double x) {
     return short(v);
 }
 
+QString Format_resultat(double valeur, const QString& motif) {
+    // The pattern's decimals, each a digit it may show after the integer part.
+    int decimales = 0;
+    const qsizetype point = motif.indexOf(QLatin1Char('.'));
+    if (point >= 0)
+        for (qsizetype i = point + 1; i < motif.size(); ++i)
+            if (motif[i] == QLatin1Char('0') || motif[i] == QLatin1Char('#')) ++decimales;
+    if (std::isfinite(valeur) && std::fabs(valeur) * std::pow(10.0, decimales) >= 1e15) return Vb::CStr(valeur);
+    return Vb::Format(valeur, motif);
+}
+
 } // namespace Fenstat

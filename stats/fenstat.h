@@ -5,6 +5,7 @@
 // row read). Cells are read with Gen::Val_decimal, so a decimal comma is accepted and
 // a text that is no number counts as 0. A column outside the grid raises the grid's
 // error.
+#include <QString>
 
 class Grille;
 
@@ -22,5 +23,10 @@ double Max_Colonne(Grille& grille, int colonne);
 // a finite number.
 short Puissance10(double x);
 short Arrondi_Un_Chiffre(double x);
+
+// A figure of a result written with its pattern ("0.##"), or as Vb::CStr writes it when
+// the pattern would show more than the 15 significant digits a double holds: a mean of
+// 1E+300 is no integer of 300 digits.
+QString Format_resultat(double valeur, const QString& motif);
 
 } // namespace Fenstat

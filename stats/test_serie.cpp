@@ -2,6 +2,7 @@
 
 #include "base/gen.h"
 #include "base/vb.h"
+#include "stats/fenstat.h"
 #include "stats/rappels_stat.h"
 #include "stats/series.h"
 #include "stats/shapiro_wilk.h"
@@ -98,7 +99,7 @@ QString Test_Homogeneite(std::vector<double>& x) {
     t += QStringLiteral(" hétérogène (au niveau approximatif de signification de ") + QStringLiteral("alpha = ") +
          Vb::CStr(alpha) + QStringLiteral(").") + SautLigne;
     t += QStringLiteral("Le premier sous groupe est constitué par les valeurs  x <= ") +
-         Vb::Format((x[std::size_t(pm)] + x[std::size_t(pm + 1)]) / 2, QStringLiteral("###0.00")) +
+         Fenstat::Format_resultat((x[std::size_t(pm)] + x[std::size_t(pm + 1)]) / 2, QStringLiteral("###0.00")) +
          QStringLiteral(".");
     return t;
 }

@@ -7,7 +7,8 @@ namespace Mstat {
 
 // x holds the values in elements 1..n in ascending order (element 0 is not read; n is
 // the last index). `drapeau` is always 0. Fewer than 3 values give their mean; no value
-// gives 0. Gaps within 1e-9 times the series' range of the smallest one count as equal.
+// gives 0. Gaps that differ by no more than a few units of the last place of the values
+// they are taken from count as equal.
 double Valeur_Dominante(short drapeau, const std::vector<double>& x);
 
 } // namespace Mstat

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTime>
 #include <algorithm>
+#include <iterator>
 
 #include "base/etat_demarrage.h"
 #include "base/etat_programme.h"
@@ -36,6 +37,20 @@ std::vector<int> Lignes_extraites() {
     return lignes;
 }
 
+// A measured row keeps its record beside it; a pasted or imported row has none, and a
+// measurement file, which holds records only, would give it back empty.
+bool Avec_enregistrement(int ligne) { return Trame(ligne) != LigneTrame(); }
+
+std::vector<int> Lignes_avec_enregistrement(const std::vector<int>& lignes) {
+    std::vector<int> gardees;
+    std::copy_if(lignes.begin(), lignes.end(), std::back_inserter(gardees), Avec_enregistrement);
+    return gardees;
+}
+
+const QString SansEnregistrement = QStringLiteral(
+    "Le fichier de mesures ne peut pas garder les lignes sans enregistrement de mesure (table collée) : "
+    "\"Export CSV extrait\" les garde.");
+
 void Erreur_fichier(const QString& chemin) {
     Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" :  ") + chemin, Prompts::OkOnly);
 }
@@ -48,6 +63,21 @@ void FenHisto::exporte_trame_extrait() {
     if (ExtraitListe.isEmpty()) {
         Prompts::msgBox(QStringLiteral("Liste extraite vide"), Prompts::OkOnly);
         return;
+    }
+    // Told before a name is asked: rows without a record cannot go into the file.
+    try {
+        const std::vector<int> lignes = Lignes_extraites();
+        const std::size_t gardees = Lignes_avec_enregistrement(lignes).size();
+        if (gardees == 0) {
+            Prompts::msgBox(SansEnregistrement + SautLigne + QStringLiteral("Rien n'est sauvé."), Prompts::OkOnly);
+            return;
+        }
+        if (gardees < lignes.size())
+            Prompts::msgBox(SansEnregistrement + SautLigne +
+                                QStringLiteral("Seules les lignes qui en ont un seront sauvées."),
+                            Prompts::OkOnly);
+    } catch (const std::exception&) {
+        // A damaged list or a row beyond the records: the save refuses it and says so.
     }
     Tav& tav = *Tav::instance();
     QString nom = tav.labNomFic.Caption.isEmpty() ? QStringLiteral("Extrait.") : Gen::Dir_sur(tav.labNomFic.Caption);
@@ -91,7 +121,16 @@ void PanneauTests::Extrait_Sauve(const QString& FichierTrame) {
     const QString fichier = QFileInfo(FichierTrame).isRelative() ? Gen::Chemin_donnees(FichierTrame) : FichierTrame;
     QStringList l;
     try {
-        l = Gen::Lignes_trame(Lignes_extraites(), FichierSource + QStringLiteral(" / ") + ExtraitListe);
+        // Only rows with a record are written; the file's list then names those rows alone.
+        const std::vector<int> lignes = Lignes_extraites();
+        const std::vector<int> gardees = Lignes_avec_enregistrement(lignes);
+        if (gardees.empty()) return;
+        QString liste = ExtraitListe;
+        if (gardees.size() < lignes.size()) {
+            liste.clear();
+            for (const int r : gardees) liste += QString::number(r) + QLatin1Char(';');
+        }
+        l = Gen::Lignes_trame(gardees, FichierSource + QStringLiteral(" / ") + liste);
     } catch (const std::exception&) {
         // A row of the list that the grid does not hold: no half-written extract.
         Erreur_fichier(fichier);

@@ -7,6 +7,7 @@
 #include "base/gen.h"
 #include "base/messages.h"
 #include "base/vb.h"
+#include "stats/fenstat.h"
 #include "statwin/fenhisto.h"
 #include "statwin/moyennes.h"
 #include "statwin/tests_outils.h"
@@ -133,7 +134,7 @@ void PanneauTests::CompMoy_1() {
 
         Clabel5(0).clear();
         Clabel5(1).clear();
-        if (depuisEcart) Clabel5(1).setText(Lib_Stat[13] + QStringLiteral("=") + Vb::Format(e, QStringLiteral("##.####")) + SL);
+        if (depuisEcart) Clabel5(1).setText(Lib_Stat[13] + QStringLiteral("=") + Fenstat::Format_resultat(e, QStringLiteral("##.####")) + SL);
 
         const Moyennes::Comparaison1 r =
             Moyennes::Compare_moyenne(m, m0, e, df, alpha, chkLoiNormale(0).isChecked());
@@ -149,7 +150,7 @@ void PanneauTests::CompMoy_1() {
         resultat += Lib_Stat[43] + Vb::Format(double(100.0f * r.puissance), QStringLiteral("#0")) +
                     QStringLiteral(" %") + SL + Avertissement_puissance(r.puissance);
         Clabel5(0).setText(resultat);
-        if (Copt(4).isChecked()) CLabel1->setText(QStringLiteral(" t = ") + Vb::Format(r.t, QStringLiteral("##0.00000")));
+        if (Copt(4).isChecked()) CLabel1->setText(QStringLiteral(" t = ") + Fenstat::Format_resultat(r.t, QStringLiteral("##0.00000")));
     } catch (const std::exception&) {
         CLabel3->setText(Lib_Stat[1] + Lib_Stat[2]);
         CLabel4(0).clear();
@@ -187,9 +188,9 @@ void PanneauTests::CompMoy_2() {
                             QStringLiteral(" %") + SL + Lib_Stat[42] +
                             Vb::Format((bilateral ? 200 : 100) * r.P, QStringLiteral("##0.00")) + QStringLiteral(" %") + SL;
         if (Copt(3).isChecked())
-            CLabel6(11).setText(QStringLiteral(" nddl = ") + Vb::Format(r.df, QStringLiteral("##.000")) + SL +
-                                QStringLiteral(" S=") + Vb::Format(r.S, QStringLiteral("##.00000")) + SL +
-                                QStringLiteral(" t= ") + Vb::Format(r.t, QStringLiteral("##.00000")));
+            CLabel6(11).setText(QStringLiteral(" nddl = ") + Fenstat::Format_resultat(r.df, QStringLiteral("##.000")) + SL +
+                                QStringLiteral(" S=") + Fenstat::Format_resultat(r.S, QStringLiteral("##.00000")) + SL +
+                                QStringLiteral(" t= ") + Fenstat::Format_resultat(r.t, QStringLiteral("##.00000")));
         puissance += Avertissement_puissance(r.puissance);
         if ((Saisie::Quotient(s1, s2) > 2 || Saisie::Quotient(s2, s1) > 2) && !welch)
             puissance += QStringLiteral(" EcT inégaux - voir options");

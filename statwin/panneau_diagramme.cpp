@@ -2,6 +2,7 @@
 // rows, typed or pasted text; the series text and its parsing into sorted values.
 #include "statwin/panneau_diagramme.h"
 
+#include <QSignalBlocker>
 #include <QStringList>
 #include <limits>
 
@@ -200,7 +201,16 @@ void PanneauDiagramme::MText4_Change() {
         RazModes(1);
         // The range first: a column typed before a paste brought it is loaded now.
         borne_colonnes(*MVScroll1);
-        regler(*MVScroll1, entier(MText4->text()));
+        // Beyond the last series the box comes back to it, as the tests' column boxes do:
+        // it never names a series the grid does not hold. A grid without any series keeps
+        // the number typed for the table a paste will bring.
+        int colonne = entier(MText4->text());
+        if (NbColonnesStat >= 1 && colonne > MVScroll1->maximum()) {
+            colonne = MVScroll1->maximum();
+            const QSignalBlocker bloque(MText4);
+            MText4->setText(QString::number(colonne));
+        }
+        regler(*MVScroll1, colonne);
         MCheck1(6).setChecked(false);
         Vide_table();
         MText3_2_MstrData();
@@ -214,6 +224,7 @@ void PanneauDiagramme::Colonne_vers_serie(const QString& numero) {
     MText3->clear();
     GrilleRef.setCol(entier(numero));
     GrilleRef.setRow(0);
+    colonneChargee_ = GrilleRef.Col();
     NmColonne->setText(GrilleRef.Text());
     // A column holding no value at all still gives its empty piece, the prompt's cue below.
     QString serie;

@@ -134,4 +134,5 @@ private:
 
     QString texteMText1_;
     bool decilesDiag_ = false;          // D1 and D9 were computed (11 values or more)
+    int colonneChargee_ = 1;            // the grid column NmColonne names, which the summary names
 };

@@ -6,6 +6,7 @@
 
 #include "base/etat_programme.h"
 #include "base/vb.h"
+#include "stats/fenstat.h"
 
 namespace {
 constexpr int DernierSlot = 11;
@@ -116,6 +117,6 @@ QString SessionPdm::Liste_pdms() {
     // Past ten stored values the counter's slot is no value: the ten stay listed.
     for (int i = 1; i <= std::min<int>(CompteurPdm, 10); ++i)
         lignes += QStringLiteral(" PDMS ") + Vb::CStr(i) + QStringLiteral(" = ") +
-                  Vb::Format(TablePdm[i], QStringLiteral("###.##")) + SautLigne;
+                  Fenstat::Format_resultat(TablePdm[i], QStringLiteral("###.##")) + SautLigne;
     return lignes;
 }

@@ -1,6 +1,8 @@
 #include "statwin/table_collee.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "base/gen.h"
 
@@ -77,7 +79,9 @@ Lecture Lire_V(const QString& texte) {
         const QStringList cellules = lignes[l].split(QLatin1Char('\t'));
         for (int j = 0; j < c; ++j) {
             double v;
-            if (j >= cellules.size() || !Gen::Nombre_colle(cellules[j], v)) {
+            // By columns a value is a single-precision one: beyond its range it is no number.
+            if (j >= cellules.size() || !Gen::Nombre_colle(cellules[j], v) ||
+                std::fabs(v) > std::numeric_limits<float>::max()) {
                 r.ligne = l;
                 return Refus_(r, Refus::ErreurLigne, l + 1, "cellule absente ou non numérique");
             }

@@ -25,7 +25,8 @@ enum class Refus {
     Vide,                // no complete line, or no value
     TropDeValeurs,       // a series longer than ValeursMax
     DonneesIncorrectes,  // a cell that is not a number (by rows)
-    ErreurLigne,         // a line with a missing or non-numeric cell (by columns)
+    ErreurLigne,         // a line with a missing or non-numeric cell, or one beyond single
+                         // precision (by columns)
 };
 
 struct Lecture {

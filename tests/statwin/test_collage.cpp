@@ -343,4 +343,36 @@ TEST_F(Collage, LExtraitPartAvecLaGrille) {
     EXPECT_TRUE(ExtraitListe.isEmpty());
 }
 
+TEST_F(Collage, LeResumeNommeSaColonneEtSesChiffresTiennentDansUnDouble) {
+    // A series typed and computed (no table), or a table pasted then a column typed; the
+    // box, the summary and the title then name the one column shown.
+    struct Cas { const char *table; short bouton; const char* message; bool question; const char *tape, *ligne, *cellule; };
+    const Cas cas[] = {
+        {nullptr, 0, nullptr, false, "1,5;3,5;4;5;1E+15;", " PDM  = 3,5", "11"},  // 0,5 once, from 3,5
+        {nullptr, 0, nullptr, false, "1,5;3,5;4;5;1E+15;", " Moyenne = 200000000000003", "11"},
+        {"1,5\n1e300\n3,5\n", 1, " erreur ligne 1", false, "1", "col 1 : A", "11"},  // single precision
+        {"1,5\t1e300\t3,5\r\n", 0, nullptr, true, "1", " Moyenne = 3,33333333333333E+299", "1E+300"},
+        {"1\t2\t3\t4\t5\t6\t7\t8\n2\t3\t4\t5\t6\t7\t8\t9\n", 1, " 6 lignes maxi seront chargées", true, "7", "col 6 : F", "2"}};
+    PressePapier::Simule presse;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        Remplir_grille({{"10", "11", "12"}});
+        FenHisto& f = activer(3);
+        f.MOption1(2).click();
+        Prompts::Script script;
+        if (c.message) script.message(QString::fromUtf8(c.message));
+        if (c.question) script.message(QStringLiteral("effacer"), Prompts::Yes);
+        presse.texte = QString::fromUtf8(c.table);
+        if (c.table) f.Command2(c.bouton).click();
+        (c.table ? *f.MText4 : *f.MText3).setText(QString::fromUtf8(c.tape));
+        if (!c.table) f.MCommand3(6).click();
+        EXPECT_EQ(script.remaining(), 0);
+        const QStringList resume = Vu_en_francais(f.Texte_MText1()).split(SautLigne);
+        EXPECT_TRUE(resume.contains(QString::fromUtf8(c.ligne))) << resume.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(resume.contains(QStringLiteral("col ") + f.MText4->text() + QStringLiteral(" : ") + f.NmColonne->text()));
+        EXPECT_EQ(Vu_en_francais(GrilleRef.TextMatrix(2, 1)), QString::fromUtf8(c.cellule));
+        FenHisto::decharger();
+    }
+}
+
 } // namespace

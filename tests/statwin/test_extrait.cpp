@@ -14,6 +14,7 @@
 #include "image/etat_image.h"
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
+#include "platform/pressepapier.h"
 #include "platform/prompts.h"
 #include "platform/textfile.h"
 #include "tests/statwin/test_tests_commun.h"
@@ -248,6 +249,33 @@ TEST_F(Extrait, TableOfTheExtractedRows) {
     for (int c = 0; c < GrilleRef.Cols(); ++c) titres += GrilleRef.TextMatrix(0, c) + QStringLiteral("; ");
     EXPECT_EQ(m[10], titres);
     EXPECT_EQ(s(m[13]), "; ; ; ; ; ; ;");
+}
+
+TEST_F(Extrait, RowsWithoutRecordsAreToldBeforeTheSave) {
+    // A pasted table has no record behind its rows, nor has row 2 of a file an extract of one wrote.
+    struct Cas { const char *table, *liste, *message; QStringList ecrit; };
+    const Cas cas[] = {{"1,5\n2,5\n3,5\n", "1;3;", "Rien n'est sauvé.", {}},
+                       {nullptr, "1;2;3;", "Seules les lignes qui en ont un seront sauvées.",
+                        {"NBLIGNES= 2", "EXTRAITS= vide.trm / 1;3;", "0;1;0;0;6;8;0;0;3;4;", "0;1;0;0;12;16;0;0;6;8;"}}};
+    const QString vide = chemin(QStringLiteral("vide.trm")), p = chemin(QStringLiteral("lot_EX.trm"));
+    ASSERT_TRUE(TextFile::write(vide, QString::fromUtf8(Source).replace(QLatin1Char('@'), dir_.path()).replace(
+                                          QStringLiteral("0;2;0;0;24;7;10;10;22;19;"), QStringLiteral("0;0;0;0;0;0;0;0;0;0;"))));
+    PressePapier::Simule presse;
+    for (const Cas& c : cas) {
+        Prompts::Script script;
+        presse.texte = QString::fromUtf8(c.table);
+        script.message(QString(), Prompts::Yes);  // the grid cleared, or the table replaced
+        if (c.table) fenetre().Command2_Click(1);
+        else script.open(vide);
+        if (!c.table) Gen::Charge_mesures();
+        ExtraitListe = QString::fromUtf8(c.liste);
+        script.message(QStringLiteral("\"Export CSV extrait\" les garde.\r\n") + QString::fromUtf8(c.message));
+        if (!c.ecrit.isEmpty()) script.save(p);
+        fenetre().exporte_trame_extrait();
+        EXPECT_EQ(script.remaining(), 0);
+        ASSERT_EQ(QFile::exists(p), !c.ecrit.isEmpty());
+        for (const QString& ligne : c.ecrit) EXPECT_TRUE(Lu(p).contains(ligne)) << s(ligne);
+    }
 }
 
 } // namespace
