@@ -172,10 +172,12 @@ void Ajoute_Ligne_Grille_Mesure() {
             Fin_de_ligne(ligne);
             const double L = ValeursEtapes[1], l = ValeursEtapes[2], e = ValeursEtapes[3];
             const int c = EtapeMesure;
-            if (NumFonction == 2 && l > 0.01) {
-                Ecrit_valeur(ligne, c + 1, texte_format(L / l, FormatDecimal));
+            // The rule a reread applies to the row: without a length no ratio and no volume;
+            // a width of 0 has no ratio and a volume of 0.
+            if (NumFonction == 2 && L > 0) {
+                if (l > 0) Ecrit_valeur(ligne, c + 1, texte_format(L / l, FormatDecimal));
                 Ecrit_valeur(ligne, c + 2, texte_format(l * (L * l) * 3.14159 / 6, QStringLiteral("###0.0")));
-            } else if (NumFonction == 3) {
+            } else if (NumFonction == 3 && L > 0) {
                 if (l > 0) Ecrit_valeur(ligne, c + 1, texte_format(L / l, FormatDecimal));
                 if (e > 0) Ecrit_valeur(ligne, c + 2, texte_format(L / e, FormatDecimal));
             }
@@ -304,8 +306,13 @@ void Inscrit_mesure_grille() {
                 Ecrit_valeur(ligne, 2, t.TBox(6).Text);
                 // The count is kept after the surface's corners, so that a file gives it back,
                 // with a mark that it is kept: a count of 0 is a count too.
-                Trame(ligne).Segments[2].x1 = Compte(t.TBox(6).Text);
-                Trame(ligne).Segments[2].y1 = 1;
+                LigneTrame& tr = Trame(ligne);
+                tr.Segments[2].x1 = Compte(t.TBox(6).Text);
+                tr.Segments[2].y1 = 1;
+                // The row is complete on the picture shown: its record names it, whatever
+                // an undo of the count left there, so that a reread finds the surface's scale.
+                tr.Zoom = NiveauZoom;
+                tr.Image = IndexImageActive;
                 // Without a surface there is no density: the cells stay empty.
                 const double d = s > 0 ? nb / s : NAN;
                 Ecrit_valeur(ligne, 3, texte_format(d, FormatDecimal));

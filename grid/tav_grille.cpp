@@ -19,10 +19,13 @@
 
 namespace {
 
-// The record of an undone row or value: no image, a mark in its text, zoom level 1.
-void Marque_trame_annulee(LigneTrame& t) {
-    t.Image = 0;
+// The record of an undone row or value: a mark in its text; a record left with no value
+// also loses its picture (zoom level 1). A record that keeps values keeps the picture and
+// zoom they were measured on: the row's cells are reread from them.
+void Marque_trame_annulee(LigneTrame& t, bool vide) {
     t.Texte = QStringLiteral("0");
+    if (!vide) return;
+    t.Image = 0;
     t.Zoom = 1;
 }
 
@@ -30,24 +33,27 @@ void Marque_trame_annulee(LigneTrame& t) {
 // measure gives again: the width of a spore (the thickness of a 3D spore is a choice of
 // the same step), the count of a density. A row that holds one item (a segment, a
 // count, a triangle, a polygon, a colour sample) is undone whole, so that nothing stays
-// under way; so is a row measured on another picture than the one shown, whose next
-// value would be measured on that other picture. A table without a function keeps its
-// values but the last.
-int Premiere_valeur_annulee(int ligne) {
+// under way. A table without a function keeps its values but the last.
+int Premiere_valeur_annulee() {
     if (NumFonction == 20) return 1;
     if (NumFonction == 0) return std::max<int>(NbValeursLigne, 1);
-    // The row's "img" column names the picture it was completed on.
-    if (GrilleRef.TextMatrix(ligne, GrilleRef.Cols() - 2) != QString::number(IndexImageActive)) return 1;
     return std::max<int>(CapacitePoints, 1);
+}
+
+// An undo that would reopen a row completed on another picture than the one shown: its
+// next value would be measured on this picture. The row's "img" column names its picture.
+bool Rouvre_autre_image(int ligne) {
+    if (NumFonction == 0 || NumFonction == 20 || Premiere_valeur_annulee() <= 1) return false;
+    return GrilleRef.TextMatrix(ligne, GrilleRef.Cols() - 2) != QString::number(IndexImageActive);
 }
 
 // Undo of a complete row: the row becomes the one being filled again, at its last item.
 void Annule_ligne_complete(int ligne) {
     NbLignesGrille = short(ligne);
     GrilleRef.setRow(ligne);
-    const int derniere = Premiere_valeur_annulee(ligne);
+    const int derniere = Premiere_valeur_annulee();
     LigneTrame& t = Trame(ligne);
-    Marque_trame_annulee(t);
+    Marque_trame_annulee(t, derniere <= 1);
     for (int c = derniere; c < GrilleRef.Cols(); ++c) GrilleRef.setTextMatrix(ligne, c, QString());
     for (int e = derniere; e < GrilleRef.Cols() && e <= 16; ++e) t.Segments[e] = SegmentTrame();
     // The values still in the row are what the computed columns will use when the last
@@ -58,20 +64,20 @@ void Annule_ligne_complete(int ligne) {
     PointEnCours -= 1;
 }
 
-// Undo of one value of the row being filled; a row left with no value keeps nothing, not
-// even the picture number a count wrote beside its first value.
+// Undo of one value of the row being filled. A row left with no value keeps none, not
+// even the picture number a count wrote beside its first value; its comment stays.
 void Annule_valeur(int ligne, int etape) {
     const int e = etape - 1;
     EtapeMesure = short(e);
     if (ligne < GrilleRef.Rows() && e < GrilleRef.Cols()) GrilleRef.setTextMatrix(ligne, e, QString());
     LigneTrame& t = Trame(ligne);
-    Marque_trame_annulee(t);
+    Marque_trame_annulee(t, e <= 1);
     if (e >= 0 && e <= 16) t.Segments[e] = SegmentTrame();
     if (e >= 1 && e <= 6) ValeursEtapes[e] = 0;
     PointEnCours -= 1;
     if (EtapeMesure == 0) EtapeMesure = 1;
     if (EtapeMesure == 1 && ligne < GrilleRef.Rows())
-        for (int c = 1; c < GrilleRef.Cols(); ++c) GrilleRef.setTextMatrix(ligne, c, QString());
+        for (int c = 1; c < GrilleRef.Cols() - 1; ++c) GrilleRef.setTextMatrix(ligne, c, QString());
 }
 
 // A cell undone (or the cells from it on) or a row deleted takes the calibration pointing
@@ -95,6 +101,11 @@ void Tav::EffacE_1() {
         EtapeMesure = 1;
     }
     if (n == 1 && e <= 1) return;
+    // Refused with the flash of an unfinished measure: nothing changes.
+    if (e <= 1 && n - 1 < GrilleRef.Rows() && Rouvre_autre_image(n - 1)) {
+        Flash(0x80C0FF, Lib_Langue[178], 2);
+        return;
+    }
     // The counts in the box go with the density surface the undo removes, or with the
     // row it reopens, whose count is taken again.
     if (ModeDensite) TBox(6).Text = QStringLiteral("0");
@@ -108,7 +119,7 @@ void Tav::EffacE_1() {
     try {
         if (e <= 1) {
             if (n - 1 >= GrilleRef.Rows()) return;
-            Suit_pointage_annulation(n - 1, Premiere_valeur_annulee(n - 1));
+            Suit_pointage_annulation(n - 1, Premiere_valeur_annulee());
             Annule_ligne_complete(n - 1);
         } else {
             if (n >= GrilleRef.Rows()) return;

@@ -14,6 +14,7 @@
 //   spore 2D 150 x 100: volume column 100 x (150 x 100) x 3.14159 / 6 = 785397.5
 #include <gtest/gtest.h>
 
+#include "platform/pressepapier.h"
 #include "tests/measure/aide_mesure.h"
 
 namespace {
@@ -349,6 +350,37 @@ TEST_F(Segments, EchapBoutonEnfonceOublieLOrigine) {
         Clic(1500, 1500), Clic(1740, densite ? 1660 : 1500);
         EXPECT_EQ(cell(1, 1), densite ? "9600,00" : "120,00");   // 240 x 160 x 0.25, 240 x 0.5
     }
+}
+
+// A density counted on a picture opened after a paste, its count undone and taken again;
+// with another picture shown its undo is refused. The reread rounds its corners to whole units.
+TEST_F(Segments, UnRetourNeRouvrePasUneLigneDUneAutreImage) {
+    PressePapier::Simule presse;
+    presse.image = QImage(500, 400, QImage::Format_RGB32);
+    tav.MnuFIC_Click(4);
+    Image(800, 600);
+    tav.MnDens_Click(2);
+    Glisse(3000, 3000, 3600, 3400);
+    for (const short bouton : {2, 0, 2}) bouton ? Clic(5000, 3000, bouton) : Touche(8);
+    Image(1000, 750);
+    for (const auto annule : {+[](Tav& t) { t.Picture1_KeyDown(8, 0); }, +[](Tav& t) { t.Bout_Click(2); }}) {
+        tav.lblLabelflashx.Caption.clear();
+        annule(tav);
+        EXPECT_EQ(tav.lblLabelflashx.Caption, QStringLiteral(" mesure inachevée"));
+    }
+    EXPECT_EQ(cell(1, 1) + '|' + cell(1, 2) + '|' + cell(1, 5), "30000,00|0|2");
+    tav.Mntool_Click(4);
+    EXPECT_EQ(cell(1, 1) + '|' + cell(1, 2) + '|' + cell(1, 5), "29995,67|0|2");
+}
+
+// A width of no length: no ratio and a volume of 0, at the recording as at the reread.
+TEST_F(Segments, UneLargeurNulleAUnVolumeNul) {
+    Fonction(2);
+    Glisse(1500, 1500, 2100, 1500);
+    Glisse(1800, 1500, 1900, 1500);   // the foot of a press on the axis is the press
+    EXPECT_EQ(cell(1, 2) + '|' + cell(1, 3) + '|' + cell(1, 4), "0,00||0,0");
+    tav.Mntool_Click(4);
+    EXPECT_EQ(cell(1, 2) + '|' + cell(1, 3) + '|' + cell(1, 4), "0,00||0,00");
 }
 
 } // namespace
