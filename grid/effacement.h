@@ -16,4 +16,7 @@ void RAZ_stats();
 void RAZ_ligne_trame(short ligne);
 // Empties every record in use and restarts the row counters.
 void RAZ_trame();
+// Whether the undo would reopen a complete row completed on another picture than the one
+// shown, whose next value would then be measured on this one.
+bool Annulation_autre_image();
 } // namespace Gen

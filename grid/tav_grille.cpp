@@ -92,6 +92,16 @@ void Suit_pointage_annulation(int ligne, int etape) {
 
 } // namespace
 
+namespace Gen {
+
+bool Annulation_autre_image() {
+    const int n = NbLignesGrille;
+    if (NumFonction == 20 || n < 2 || EtapeMesure > 1 || n - 1 >= GrilleRef.Rows()) return false;
+    return Rouvre_autre_image(n - 1);
+}
+
+} // namespace Gen
+
 void Tav::EffacE_1() {
     const int n = NbLignesGrille;
     int e = EtapeMesure;
@@ -101,11 +111,8 @@ void Tav::EffacE_1() {
         EtapeMesure = 1;
     }
     if (n == 1 && e <= 1) return;
-    // Refused with the flash of an unfinished measure: nothing changes.
-    if (e <= 1 && n - 1 < GrilleRef.Rows() && Rouvre_autre_image(n - 1)) {
-        Flash(0x80C0FF, Lib_Langue[178], 2);
-        return;
-    }
+    // The user's undo is refused there by the item table; nothing else reopens such a row.
+    if (Gen::Annulation_autre_image()) return;
     // The counts in the box go with the density surface the undo removes, or with the
     // row it reopens, whose count is taken again.
     if (ModeDensite) TBox(6).Text = QStringLiteral("0");

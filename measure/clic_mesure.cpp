@@ -119,12 +119,7 @@ void Debut_echelle(short&, int X, int Y, short&, short Appui) {
             PointDepartX = X;
             PointDepartY = Y;
         }
-        if (Appui == 0) {
-            TraceOrigine = 0;
-            MesureBloquee = 0;
-            TraceEnCours = 0;
-            TraceSecondPoint = 0;
-        }
+        if (Appui == 0) Fin_point();
     } catch (const Vb::Erreur&) {
         Restaure_image();
         RAZ_etats_trace();

@@ -80,11 +80,7 @@ void Mesure_surface(short& EtapeMesure, int X, int Y, short&, short Appui) {
     Copie_vue(t.Image2);
     Mstat::Ajoute_Ligne_Grille_Mesure();
     EtapeMesure = 2;
-    TraceOrigine = 0;
-    MesureBloquee = 0;
-    TraceEnCours = 0;
-    TraceSecondPoint = 0;
-    ImageRestauree = 0;
+    Fin_point();
 }
 
 } // namespace PGr

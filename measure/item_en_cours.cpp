@@ -9,6 +9,7 @@
 #include "base/rappels.h"
 #include "base/tav.h"
 #include "base/vb.h"
+#include "grid/effacement.h"
 #include "grid/etat_grille.h"
 #include "measure/etat_mesure.h"
 #include "measure/services_mesure.h"
@@ -43,7 +44,7 @@ struct Regle {
     Commande commande;
     long couleur;  // the flash's colour when it refuses
     Lignes lignes;
-    Suite point, ligne, comptes, pointage, arme;
+    Suite point, ligne, comptes, pointage, arme, autre;
 };
 
 // A command that moves the view, shows another picture, changes the coefficient in force
@@ -52,27 +53,29 @@ struct Regle {
 // coefficient. "maj grille" clears the grid to read it back: it abandons a point as
 // every clearing does, and waits for a half-filled row, which it would lose. A pointing
 // armed whose segment is not yet drawn ends with a change of picture: its segment would
-// calibrate a picture other than the one it was armed for.
+// calibrate a picture other than the one it was armed for. An undo never reopens a row
+// completed on another picture than the one shown: its next value would be measured on
+// this one.
 constexpr Regle kRegles[] = {
-    {Commande::Vue,         kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise},
-    {Commande::Image,       kOrangeClair, Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee},
-    {Commande::ListeImages, kVert,        Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee},
-    {Commande::Coefficient, kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise},
-    {Commande::Resolution,  kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise},
-    {Commande::Pointage,    kOrangeClair, Recalculees, Refusee,  Refusee, Refusee, Refusee, Prise},
-    {Commande::Grille,      kOrangeClair, Intactes,    Terminee, Refusee, Refusee, Refusee, Terminee},
-    {Commande::Charge,      kOrangeClair, Intactes,    Remise,   Remise,  Remise,  Remise,  Remise},
-    {Commande::Fonction,    kOrangeClair, Intactes,    Remise,   Remise,  Remise,  Remise,  Remise},
-    {Commande::Raz,         kOrangeClair, Intactes,    Terminee, Remise,  Remise,  Remise,  Remise},
-    {Commande::Defaire,     kOrangeClair, Intactes,    Annulee,  Prise,   Annulee, Prise,   Prise},
-    {Commande::Echap,       kOrangeClair, Intactes,    Annulee,  Prise,   Prise,   Prise,   Prise},
-    {Commande::Bouton,      kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise},
-    {Commande::Style,       kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise},
-    {Commande::Poly,        kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise},
-    {Commande::Annotation,  kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise},
-    {Commande::Redimension, kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise},
-    {Commande::Commentaire, kJaune,       Intactes,    Prise,    Refusee, Prise,   Prise,   Prise},
-    {Commande::Nuancier,    kJaune,       Intactes,    Prise,    Refusee, Prise,   Prise,   Prise},
+    {Commande::Vue,         kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Image,       kOrangeClair, Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee, Prise},
+    {Commande::ListeImages, kVert,        Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee, Prise},
+    {Commande::Coefficient, kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise, Prise},
+    {Commande::Resolution,  kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise, Prise},
+    {Commande::Pointage,    kOrangeClair, Recalculees, Refusee,  Refusee, Refusee, Refusee, Prise, Prise},
+    {Commande::Grille,      kOrangeClair, Intactes,    Terminee, Refusee, Refusee, Refusee, Terminee, Prise},
+    {Commande::Charge,      kOrangeClair, Intactes,    Remise,   Remise,  Remise,  Remise,  Remise, Prise},
+    {Commande::Fonction,    kOrangeClair, Intactes,    Remise,   Remise,  Remise,  Remise,  Remise, Prise},
+    {Commande::Raz,         kOrangeClair, Intactes,    Terminee, Remise,  Remise,  Remise,  Remise, Prise},
+    {Commande::Defaire,     kOrangeClair, Intactes,    Annulee,  Prise,   Annulee, Prise,   Prise, Refusee},
+    {Commande::Echap,       kOrangeClair, Intactes,    Annulee,  Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Bouton,      kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Style,       kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Poly,        kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Annotation,  kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Redimension, kOrangeClair, Intactes,    Terminee, Prise,   Prise,   Prise,   Prise, Prise},
+    {Commande::Commentaire, kJaune,       Intactes,    Prise,    Refusee, Prise,   Prise,   Prise, Prise},
+    {Commande::Nuancier,    kJaune,       Intactes,    Prise,    Refusee, Prise,   Prise,   Prise, Prise},
 };
 
 // Every command has its row, in the order of the commands, so a new command without one
@@ -107,6 +110,8 @@ unsigned En_cours() {
     if (Compte_en_attente()) g |= Comptes;
     if (ModeCalibrage && tav().Frame(8).Visible) g |= Pointage;
     else if (ModeCalibrage) g |= Arme;
+    // With a point or counts pending, the undo takes them back and reopens no row.
+    if (!(g & (Point | Comptes)) && Gen::Annulation_autre_image()) g |= AutreImage;
     return g;
 }
 
@@ -127,7 +132,7 @@ bool Prepare(Commande c) {
     const unsigned g = En_cours();
     if (g == 0) return true;
     const Regle& r = Regle_de(c);
-    const Suite suites[] = {r.point, r.ligne, r.comptes, r.pointage, r.arme};
+    const Suite suites[] = {r.point, r.ligne, r.comptes, r.pointage, r.arme, r.autre};
     unsigned fin = 0;
     bool seule_fin = false;
     for (unsigned k = 0; k < std::size(suites); ++k) {

@@ -117,10 +117,7 @@ void Fermeture(short EtapeMesure, int X, int Y, double k) {
     }
     PerimetreTotal = 0;
     Copie_vue(t.Image1);
-    TraceOrigine = 0;
-    MesureBloquee = 0;
-    TraceEnCours = 0;
-    TraceSecondPoint = -1;
+    Fin_point(-1);
 }
 
 } // namespace

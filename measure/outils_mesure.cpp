@@ -87,13 +87,17 @@ void Stocke_segment(int e, int ax, int ay, double bx, double by, bool tronque) {
     t.Image = IndexImageActive;
 }
 
-void Enregistre_segment() {
-    Mstat::Ajoute_Ligne_Grille_Mesure();
+void Fin_point(short second) {
     TraceOrigine = 0;
     MesureBloquee = 0;
     TraceEnCours = 0;
-    TraceSecondPoint = 0;
+    TraceSecondPoint = second;
     ImageRestauree = 0;
+}
+
+void Enregistre_segment() {
+    Mstat::Ajoute_Ligne_Grille_Mesure();
+    Fin_point();
 }
 
 

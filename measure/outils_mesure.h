@@ -36,7 +36,11 @@ bool Relache_proche(int X, int Y);
 // with `tronque` the product is truncated before the origin is added.
 void Stocke_segment(int e, int ax, int ay, double bx, double by, bool tronque = false);
 
-// The value goes to the grid, and the item's drawing flags are cleared.
+// The point just recorded or released leaves nothing pending: the drawing flags are
+// cleared, the view is as drawn, and a chain keeps its second point with `second` -1.
+void Fin_point(short second = 0);
+
+// The value goes to the grid, and its point ends.
 void Enregistre_segment();
 
 // The pop-up menus of a right-button end, and what their items do: the segment's (1 to 5)

@@ -60,11 +60,7 @@ void Mesure_segment(short& EtapeMesure, int X, int Y, short& Button, short Appui
             Mstat::Ajoute_Ligne_Grille_Mesure();
         }
         Copie_vue(t.ImageMem);
-        TraceOrigine = 0;
-        MesureBloquee = 0;
-        TraceEnCours = 0;
-        TraceSecondPoint = 0;
-        ImageRestauree = 0;
+        Fin_point();
         Texte_longueur(note);
     } catch (const Vb::Erreur&) {
         Restaure_image();
