@@ -32,12 +32,13 @@ void Tav::RAZ_Grille_total() {
     Gen::Change_fonction();
     Gen::RAZ_trame();
     Gen::Init_calibrages();
+    const bool de_la_liste = IndexImageActive >= 1;
     Chargeur::Vide();
     LargeurInconnue = 0;
     PixelsInconnus = 0;
     // The picture on screen left the list with the rest: its rows would be recorded under
     // a number that is not its own, so none is shown, as after a load naming none.
-    if (IndexImageActive >= 1) Gen::Montre_aucune_image();
+    if (de_la_liste) Gen::Montre_aucune_image();
     Chargeur::Calibrage_hors_liste();
     Gen::Couleur_grille();
     ImageRestauree = 0;
