@@ -12,6 +12,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
+#include "grid/import_csv.h"
 #include "base/grilles.h"
 #include "base/etat_partage.h"
 #include "base/rappels.h"
@@ -95,6 +96,9 @@ void Tav::EffacE_1() {
         EtapeMesure = 1;
     }
     if (n == 1 && e <= 1) return;
+    // An imported row was never measured here: there is no value to take back, and one
+    // emptied could not be given back.
+    if (e <= 1 && Gen::Ligne_sans_trame(n - 1)) return;
     // The counts in the box go with the density surface the undo removes, or with the
     // row it reopens, whose count is taken again.
     if (ModeDensite) TBox(6).Text = QStringLiteral("0");
