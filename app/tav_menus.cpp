@@ -112,7 +112,12 @@ void Tav::MnuEDit_Click(short index) {
         break;
     case 8:
         if (!Item::Prepare(Item::Commande::Charge)) break;
-        Gen::Charge_csv();
+        // The imported table has no function, set up as a load sets up its file's: the
+        // former function's frames and modes go, so that no click records into the table.
+        if (Gen::Charge_csv()) {
+            PGr::Modes_fonction_chargee();
+            if (AutoRetrace) Retrace(0);
+        }
         Calcul_stat();
         break;
     default:

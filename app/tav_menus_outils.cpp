@@ -10,6 +10,7 @@
 #include "colour/etat_couleur.h"
 #include "colour/fichiers_couleur.h"
 #include "grid/fichier_trm.h"
+#include "grid/import_csv.h"
 #include "image/etat_image.h"
 #include "image/services_image.h"
 #include "measure/item_en_cours.h"
@@ -22,6 +23,9 @@ namespace {
 // row from its record. Only a file just written is read back: an older one would replace
 // the grid with rows of another time.
 void Rafraichit_grille() {
+    // Imported values have no points to be worked out from: the grid already shows all
+    // that a reread could give, and the file would give them back empty.
+    if (Gen::Lignes_sans_trame()) return;
     const QString chemin = Gen::Chemin_donnees(QStringLiteral("$$trame"));
     if (!Gen::Ecrit_trame(chemin)) {
         Prompts::msgBox(Lib_Langue[144] + QStringLiteral(" :  ") + chemin, Prompts::OkOnly);

@@ -16,7 +16,8 @@ void RAZ_stats();
 void RAZ_ligne_trame(short ligne);
 // Empties every record in use and restarts the row counters.
 void RAZ_trame();
-// Whether the undo would reopen a complete row completed on another picture than the one
-// shown, whose next value would then be measured on this one.
-bool Annulation_autre_image();
+// Whether the undo is refused: the row it would take back was completed on another
+// picture than the one shown (its next value would be measured on this one), or was
+// imported, with no record to give it back.
+bool Annulation_refusee();
 } // namespace Gen

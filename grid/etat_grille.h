@@ -21,6 +21,9 @@ struct LigneTrame {
     // The entries of the file line a colour row was read from, which it is written back
     // with; 0 for a row measured here.
     std::int16_t EntreesLues = 0;
+    // The row came with its values alone (a CSV import): there are no points to work them
+    // out from again, so nothing may reread the row or save it as points.
+    bool ValeursSeules = false;
     QString Texte;
     bool operator==(const LigneTrame&) const = default;
 };

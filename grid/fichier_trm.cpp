@@ -13,6 +13,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fichier_trm_ecriture.h"
 #include "grid/grille_affichage.h"
+#include "grid/import_csv.h"
 #include "base/grilles.h"
 #include "grid/lecture_commune.h"
 #include "base/etat_partage.h"
@@ -64,6 +65,15 @@ bool Ecrit_trame(const QString& chemin) {
 }
 
 void Sauve_mesures() {
+    // The file keeps each row's points, not its values: rows that came without points
+    // would come back empty. The user is told before anything is chosen or written; the
+    // values stay in the grid, and the results report keeps them.
+    if (Lignes_sans_trame()) {
+        Prompts::msgBox(QStringLiteral("Lignes importées sans trame : le fichier de mesures ne peut pas les garder "
+                                       "(le rapport les garde)"),
+                        Prompts::OkOnly | Prompts::IconExclamation);
+        return;
+    }
     Tav& tav = *Tav::instance();
     QString nom = tav.labNomFic.Caption.isEmpty() ? QStringLiteral("mesures.") : Dir_sur(tav.labNomFic.Caption);
     if (!FichierSource.isEmpty()) nom = FichierSource;

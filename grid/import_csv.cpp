@@ -4,6 +4,7 @@
 #include "grid/import_csv.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <exception>
 
 #include "base/declarations.h"
@@ -87,13 +88,26 @@ void Lit_csv(const QString& chemin, short&) {
         }
     }
     NbLignesGrille = short(n + 1);
+    for (int r = 1; r <= std::min(n, TableMesuresMax); ++r) Trame(r).ValeursSeules = true;
     if (const int faute = Analyse::Premiere_ligne(lu.problemes)) Lecture::Signale_faute(fichier, faute);
 }
 
-void Charge_csv() {
+bool Ligne_sans_trame(int ligne) {
+    // Only the table without function has such rows: a function chosen since then
+    // records its rows into records that may still carry the mark.
+    return NumFonction == 0 && ligne >= 1 && ligne <= TableMesuresMax && Trame(ligne).ValeursSeules;
+}
+
+bool Lignes_sans_trame() {
+    for (int r = 1; r < NbLignesGrille; ++r)
+        if (Ligne_sans_trame(r)) return true;
+    return false;
+}
+
+bool Charge_csv() {
     const std::optional<QString> choix =
         Lecture::Fichier_a_charger(QStringLiteral("fich.CSV=> grille"), QStringLiteral("csv"), QStringLiteral("fichier absent "));
-    if (!choix) return;
+    if (!choix) return false;
     const QString chemin = *choix;
 
     try {
@@ -111,6 +125,7 @@ void Charge_csv() {
     }
     InitFaite = -1;
     Tav::instance()->Flash(65280, QStringLiteral(" Poursuite des mesures déconseillée"), Vb::CInt(0.8));
+    return true;
 }
 
 } // namespace Gen

@@ -12,6 +12,7 @@
 #include "grid/etat_grille.h"
 #include "grid/fonction.h"
 #include "grid/grille_affichage.h"
+#include "grid/import_csv.h"
 #include "base/grilles.h"
 #include "base/etat_partage.h"
 #include "base/rappels.h"
@@ -94,10 +95,13 @@ void Suit_pointage_annulation(int ligne, int etape) {
 
 namespace Gen {
 
-bool Annulation_autre_image() {
+bool Annulation_refusee() {
     const int n = NbLignesGrille;
-    if (NumFonction == 20 || n < 2 || EtapeMesure > 1 || n - 1 >= GrilleRef.Rows()) return false;
-    return Rouvre_autre_image(n - 1);
+    if (n < 2 || EtapeMesure > 1 || n - 1 >= GrilleRef.Rows()) return false;
+    // An imported row was never measured here: there is no value to take back, and one
+    // emptied could not be given back.
+    if (Ligne_sans_trame(n - 1)) return true;
+    return NumFonction != 20 && Rouvre_autre_image(n - 1);
 }
 
 } // namespace Gen
@@ -111,8 +115,8 @@ void Tav::EffacE_1() {
         EtapeMesure = 1;
     }
     if (n == 1 && e <= 1) return;
-    // The user's undo is refused there by the item table; nothing else reopens such a row.
-    if (Gen::Annulation_autre_image()) return;
+    // The user's undo is refused there by the item table; nothing else takes such a row.
+    if (Gen::Annulation_refusee()) return;
     // The counts in the box go with the density surface the undo removes, or with the
     // row it reopens, whose count is taken again.
     if (ModeDensite) TBox(6).Text = QStringLiteral("0");

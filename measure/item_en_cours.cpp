@@ -54,8 +54,7 @@ struct Regle {
 // every clearing does, and waits for a half-filled row, which it would lose. A pointing
 // armed whose segment is not yet drawn ends with a change of picture: its segment would
 // calibrate a picture other than the one it was armed for. An undo never reopens a row
-// completed on another picture than the one shown: its next value would be measured on
-// this one.
+// completed on another picture than the one shown, nor takes an imported one.
 constexpr Regle kRegles[] = {
     {Commande::Vue,         kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise, Prise},
     {Commande::Image,       kOrangeClair, Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee, Prise},
@@ -111,7 +110,7 @@ unsigned En_cours() {
     if (ModeCalibrage && tav().Frame(8).Visible) g |= Pointage;
     else if (ModeCalibrage) g |= Arme;
     // With a point or counts pending, the undo takes them back and reopens no row.
-    if (!(g & (Point | Comptes)) && Gen::Annulation_autre_image()) g |= AutreImage;
+    if (!(g & (Point | Comptes)) && Gen::Annulation_refusee()) g |= LigneProtegee;
     return g;
 }
 

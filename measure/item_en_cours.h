@@ -14,9 +14,9 @@ enum Genre : unsigned {
     Comptes = 4,   // counts in the count box, not yet recorded
     Pointage = 8,  // a calibration's segment recorded, its dialog waiting for the size
     Arme = 16,     // a calibration pointing armed, its segment not yet drawn
-    // Not an item but a state that refuses the undo: the row it would reopen was
-    // completed on another picture than the one shown. Nothing ends it but a command.
-    AutreImage = 32,
+    // Not an item but a state that refuses the undo: the row it would take back was
+    // completed on another picture than the one shown, or imported. No command ends it.
+    LigneProtegee = 32,
 };
 constexpr unsigned Tous = Point | Ligne | Comptes | Pointage | Arme;
 

@@ -54,4 +54,31 @@ TEST_F(MajGrille, GridComesBackFromItsFileOrStaysWhenTheWriteFails) {
     EXPECT_EQ(NbLignesGrille, 4);
 }
 
+// An imported table holds values with no points behind them: after any function, clicks
+// record nothing into it, and neither "<=", "maj grille" nor a save (told first) empties it.
+TEST_F(MajGrille, ImportedRowsOutliveDragsUndoRefreshAndSave) {
+    const QString rapport = chemin(QStringLiteral("rapport.csv"));
+    ASSERT_TRUE(TextFile::write(rapport, QStringLiteral("Fonction : mesure Segment\r\nLISTE=\r\nN°; Longueur; img; comment; \r\n"
+                                                        "1; 5,00; 1; ; \r\n2; 6,50; 1; ; \r\n3; 2,50; 1; ; \r\n; ; ; ; \r\n")));
+    for (const short fonction : {0, 20, 13}) {
+        Prompts::Script script;
+        if (fonction && NbLignesGrille > 1) script.message(QString(), Prompts::Yes);
+        if (fonction == 20) script.message(QStringLiteral("étalon"));
+        if (fonction) fonction == 20 ? tav.MnuFonc_Click(20) : tav.MnDens_Click(1);
+        script.open(rapport);
+        tav.MnuEDit_Click(8);
+        Glisse(2000, 2000, 2100, 2050);
+        Glisse(2000, 2000, 6000, 5000);
+        Clic(3000, 3000, 2);
+        EXPECT_EQ(tav.TBox(6).Text, QStringLiteral("0")) << fonction;
+        tav.Bout_Click(2);
+        tav.Mntool_Click(4);
+        script.message(QStringLiteral("ne peut pas les garder"));
+        tav.MnuFIC_Click(9);
+        EXPECT_EQ(script.remaining(), 0) << fonction;
+        EXPECT_EQ(Colonne(), QStringList({QStringLiteral("5,00"), QStringLiteral("6,50"), QStringLiteral("2,50")})) << fonction;
+        EXPECT_TRUE(QDir(dir_.path()).entryList({QStringLiteral("*.trm")}).isEmpty()) << fonction;
+    }
+}
+
 } // namespace

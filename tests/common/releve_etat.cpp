@@ -56,7 +56,7 @@ QString texte(TableauControles& t) {
 }
 
 QString texte(const LigneTrame& l) {
-    QString s = QStringLiteral("Image=%1 Zoom=%2 Entrees=%3 Texte=%4").arg(l.Image).arg(l.Zoom).arg(l.EntreesLues).arg(texte(l.Texte));
+    QString s = QStringLiteral("Image=%1 Zoom=%2 Entrees=%3 Seules=%4 Texte=%5").arg(l.Image).arg(l.Zoom).arg(l.EntreesLues).arg(l.ValeursSeules).arg(texte(l.Texte));
     for (const SegmentTrame& g : l.Segments) s += QStringLiteral(" %1,%2-%3,%4").arg(g.x1).arg(g.y1).arg(g.x2).arg(g.y2);
     return s;
 }
@@ -130,6 +130,7 @@ void derange(LigneTrame& l) {
     derange(l.Image);
     derange(l.Zoom);
     derange(l.EntreesLues);
+    derange(l.ValeursSeules);
     derange(l.Texte);
 }
 
