@@ -1,5 +1,6 @@
 // The two table-paste buttons: a spreadsheet table from the clipboard, by rows or by
 // columns, replaces the measurement grid's contents and is summarised at once.
+#include <algorithm>
 #include <exception>
 
 #include "base/etat_partage.h"
@@ -9,6 +10,7 @@
 #include "base/vb.h"
 #include "grid/effacement.h"
 #include "grid/etat_grille.h"
+#include "grid/import_csv.h"
 #include "base/grilles.h"
 #include "platform/prompts.h"
 #include "statwin/fenhisto.h"
@@ -63,6 +65,8 @@ void Ecrire_table(const TableCollee::Lecture& t, bool parColonnes) {
     if (parColonnes)
         for (int r = 1; r <= longueur; ++r) GrilleRef.setTextMatrix(r, 0, QString::number(r));
     NbLignesGrille = short(longueur + 1);
+    // As imported rows, they hold their values alone: no reread, save or undo may drop them.
+    for (int r = 1; r <= std::min(longueur, int(TableMesuresMax)); ++r) Trame(r).ValeursSeules = true;
 }
 
 // Tells the user why a table is refused; true when it can be pasted.

@@ -14,6 +14,7 @@
 #include "base/tav.h"
 #include "base/vb.h"
 #include "grid/etat_grille.h"
+#include "grid/import_csv.h"
 #include "grid/fichier_trm.h"
 #include "base/grilles.h"
 #include "base/etat_partage.h"
@@ -39,7 +40,7 @@ std::vector<int> Lignes_extraites() {
 
 // A measured row keeps its record beside it; a pasted or imported row has none, and a
 // measurement file, which holds records only, would give it back empty.
-bool Avec_enregistrement(int ligne) { return Trame(ligne) != LigneTrame(); }
+bool Avec_enregistrement(int ligne) { return !Gen::Ligne_sans_trame(ligne) && Trame(ligne) != LigneTrame(); }
 
 std::vector<int> Lignes_avec_enregistrement(const std::vector<int>& lignes) {
     std::vector<int> gardees;
