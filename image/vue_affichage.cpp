@@ -15,13 +15,13 @@ namespace BGr {
 
 namespace {
 // A picture pixel keeps its microns whatever the window's size: the coefficients count
-// microns per view unit, so they follow the view units per picture pixel (`avant` the
-// display scale times the divisor before the resize). Rows, rereads and the next
-// measure then give the same lengths in any window.
+// microns per view unit, so they follow the view units a picture spans (`avant` the view's
+// width over the divisor before the resize), picture shown or not. Rows, rereads and the
+// next measure then give the same lengths in any window.
 void Coefficients_suivent_vue(double avant) {
-    const double apres = EchelleAffichage * DiviseurEchelle;
+    const double apres = Tav::instance()->Picture1.ScaleWidth / DiviseurEchelle;
     if (!(avant > 0) || !(apres > 0) || !std::isfinite(avant) || !std::isfinite(apres) || avant == apres) return;
-    const double k = apres / avant;
+    const double k = avant / apres;
     CalibrageActuel *= k;
     for (double& c : CalibrageImage) c *= k;
     Chargeur::Affiche_calibrage();
@@ -88,7 +88,7 @@ void Redimensionne_vue() {
     Tav& tav = *Tav::instance();
     // A resize cannot wait: a point placed in the old view is abandoned.
     Rappels::Commande_permise(Item::Commande::Redimension);
-    const double avant = EchelleAffichage * DiviseurEchelle;
+    const double avant = tav.Picture1.ScaleWidth / DiviseurEchelle;
     try {
         if (tav.WindowState == 0) DiviseurEchelle = 1.0;
         Rappels::Dispose_zone_image(tav.WindowState);
