@@ -85,8 +85,10 @@ void Echelle_image(short numero, double& echelle, double& kzoom) {
     // whatever comes on screen, and in the resolution mode in force.
     if (vue <= 0) return;
     if (LargeurInconnue <= 0) {
-        LargeurInconnue = echelle * vue;
-        PixelsInconnus = Chargeur::Largeur_pixels();
+        // With no picture shown, the built-in drawing shown in its place gives them.
+        const int dessin = Chargeur::Image_integree(1).width();
+        LargeurInconnue = echelle > 0 ? echelle * vue : Himetrique(dessin);
+        PixelsInconnus = Chargeur::Largeur_pixels() > 0 ? Chargeur::Largeur_pixels() : dessin;
     }
     echelle = LargeurInconnue / vue;
     if (!IndResolution && PixelsInconnus > 0) kzoom = PixelsInconnus * 0.001;
