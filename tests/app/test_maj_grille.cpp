@@ -64,7 +64,8 @@ TEST_F(MajGrille, ImportedRowsOutliveDragsUndoRefreshAndSave) {
         Prompts::Script script;
         if (fonction && NbLignesGrille > 1) script.message(QString(), Prompts::Yes);
         if (fonction == 20) script.message(QStringLiteral("étalon"));
-        if (fonction) fonction == 20 ? tav.MnuFonc_Click(20) : tav.MnDens_Click(1);
+        if (fonction == 20) tav.MnuFonc_Click(20);
+        if (fonction == 13) tav.MnDens_Click(1);
         script.open(rapport);
         tav.MnuEDit_Click(8);
         Glisse(2000, 2000, 2100, 2050);

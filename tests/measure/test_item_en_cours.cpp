@@ -39,6 +39,53 @@ protected:
         for (int c = 1; c < GrilleRef.Cols(); ++c) l << GrilleRef.TextMatrix(r, c);
         return l;
     }
+public:
+    // The user's click on "Ind. Dim.".
+    void Ind_dim() {
+        tav.Optn(1).Value = -1;
+        tav.Optn(2).Value = 0;
+        tav.Optn_Click(1);
+    }
+    // A segment across the whole view: its ends fall on whole picture units, so its record
+    // gives it back exactly.
+    void Segment_vue() {
+        Fonction(1);
+        Glisse(0, 1000, 9000, 1000);
+    }
+    void Image_1200() {
+        Image(1200, 900);
+        Niveau(0);
+        Segment_vue();
+    }
+    void Image_1000() {
+        Image(1000, 750);
+        Niveau(0);
+    }
+    void Redimension() {
+        Redimensionne_vue_a(12000);
+        Niveau(0);
+    }
+    void Raz_tout() {
+        Prompts::Script s;
+        s.message(QString(), Prompts::Yes);
+        tav.Bout_Click(17);
+    }
+    // "Etalonner" and its bar drawn over a file that names no picture.
+    void Barre_sans_image() {
+        Segment_vue();
+        Charge(chemin(QStringLiteral("sans.trm")));
+        tav.Bout_Click(10);
+        Segment(500);
+    }
+    // 1000 units of a picture taken 1200 pixels wide, shown on 9000 view units of a
+    // 1000-pixel one: 1000 x 9000 x 96 / (1200 x 2540).
+    void Image_absente() {
+        Image_1200();
+        const QString absente = QStringLiteral("absente.jpg");
+        Charge(chemin(QStringLiteral("absente.trm")), {absente, absente});
+        EXPECT_EQ(cell(1, 1), "283,46");
+    }
+protected:
     // "Charger la trame", the question answered Yes, with the messages expected.
     void Charge(const QString& p, const QStringList& messages = {}) {
         Prompts::Script s;
@@ -86,25 +133,13 @@ TEST_F(ItemEnCours, EveryCommandIsTakenRefusedOrEndsTheItem) {
          },
          [&] { return NomImageActive == autre; }},
         {"image list", "RRRRE", 0xFF00, false, [](Tav& t, bool) { t.ListImgAff_Click(); }, nullptr},
-        {"Ind. Dim.", "RRTRT", orange, false,
-         [](Tav& t, bool) {
-             t.Optn(1).Value = -1;
-             t.Optn(2).Value = 0;
-             t.Optn_Click(1);
-         },
-         [] { return IndResolution == 0; }},
+        {"Ind. Dim.", "RRTRT", orange, false, [this](Tav&, bool) { Ind_dim(); }, [] { return IndResolution == 0; }},
         {"Etalonner", "RRRRT", orange, false, [](Tav& t, bool) { t.Bout_Click(10); }, nullptr},
         {"maj grille", "ERRRE", orange, true, [](Tav& t, bool) { t.Mntool_Click(4); }, nullptr},
         {"Backspace", "EEETT", orange, false, [](Tav& t, bool) { t.Picture1_KeyDown(8, 0); }, nullptr},
         {"Esc", "ETTTT", orange, false, [](Tav& t, bool) { t.Picture1_KeyDown(27, 0); }, nullptr},
         {"loupe", "ETTTT", orange, false, [](Tav& t, bool) { t.Bout_Click(4); }, nullptr},
-        {"Bipoint", "ETTTT", orange, false,
-         [](Tav& t, bool) {
-             t.Optn(5).Value = 0;
-             t.Optn(6).Value = -1;
-             t.Optn_Click(6);
-         },
-         [] { return ModePalmer == 1; }},
+        {"Bipoint", "ETTTT", orange, false, [this](Tav&, bool) { Bipoint(); }, [] { return ModePalmer == 1; }},
         {"Poly", "RTTTT", orange, false,
          [](Tav& t, bool) {
              t.Check2.Value = 1;
@@ -199,90 +234,40 @@ TEST_F(ItemEnCours, EveryRowOfAFileOverAPictureComesBackAsShown) {
 // the rows were measured.
 struct Entree {
     const char* nom;
-    std::function<void()> avant;     // from the fresh start, row 1 recorded
-    std::function<void()> commande;
-    const char* ligne;               // row 1 after the command, and after "maj grille"
-    QString absente;                 // the missing picture "maj grille" names
-    int glisse;                      // a new drag from the view's left edge to there, 0 none
-    const char* nouvelle;            // what it records
+    void (ItemEnCours::*avant)();     // from the fresh start, row 1 recorded
+    void (ItemEnCours::*commande)();
+    const char* ligne;                // row 1 after the command, and after "maj grille"
+    const char* absente;              // the missing picture "maj grille" names
+    int glisse;                       // a new drag from the view's left edge to there, 0 none
+    const char* nouvelle;             // what it records
 };
 
 TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
-    const QString sans_image = chemin(QStringLiteral("sans.trm"));
-    ASSERT_TRUE(ByteFile::write(sans_image, (QStringLiteral("NBIMAGES= 0\r\n") + kRangee).toUtf8()));
-    const QString absente = chemin(QStringLiteral("absente.trm"));
-    const QString ligne_absente = QStringLiteral("NBLIGNES= 1\r\nFONCTION= 1\r\nFIN\r\nTRAME= \r\n0;1;0;0;1000;0;\r\n");
-    ASSERT_TRUE(ByteFile::write(absente, (QStringLiteral("NBIMAGES= 1\r\nCALIBRAGE= \r\n 1 \r\nIMAGES= \r\nabsente.jpg\r\n") +
-                                          ligne_absente).toUtf8()));
-    // Drags across the whole view: their ends fall on whole picture units, so a record
-    // gives them back exactly.
-    const auto segment = [this] {
-        Fonction(1);
-        Glisse(0, 1000, 9000, 1000);
-    };
-    const auto ind_dim = [this] {
-        tav.Optn(1).Value = -1;
-        tav.Optn(2).Value = 0;
-        tav.Optn_Click(1);
-    };
-    const auto image_1200 = [this] {
-        Image(1200, 900);
-        Niveau(0);
-    };
+    const QByteArray sans_image = (QStringLiteral("NBIMAGES= 0\r\n") + kRangee).toUtf8();
+    ASSERT_TRUE(ByteFile::write(chemin(QStringLiteral("sans.trm")), sans_image));
+    const QByteArray absente("NBIMAGES= 1\r\nCALIBRAGE= \r\n 1 \r\nIMAGES= \r\nabsente.jpg\r\n"
+                             "NBLIGNES= 1\r\nFONCTION= 1\r\nFIN\r\nTRAME= \r\n0;1;0;0;1000;0;\r\n");
+    ASSERT_TRUE(ByteFile::write(chemin(QStringLiteral("absente.trm")), absente));
+    using F = ItemEnCours;
+    // A wider view spans the same picture on more units; 1200 pixels count a length 1.2
+    // times more in thousandths of the picture's width.
     const Entree entrees[] = {
-        {"window resized", segment,
-         [this] {
-             Redimensionne_vue_a(12000);
-             Niveau(0);
-         },
-         "9000,00", QString(), 12000, "9000,00"},
-        // 1200 pixels: a length counts 1.2 times more in thousandths of the picture's width.
-        {"Ind. Dim.",
-         [&] {
-             image_1200();
-             segment();
-         },
-         ind_dim, "10800,00", QString(), 9000, "10800,00"},
-        {"Raz tout", segment,
-         [this] {
-             Prompts::Script s;
-             s.message(QString(), Prompts::Yes);
-             tav.Bout_Click(17);
-         },
-         "", QString(), 9000, ""},
-        {"a bar drawn on no picture",
-         [&] {
-             segment();
-             Charge(sans_image);
-             tav.Bout_Click(10);
-             Segment(500);
-         },
-         [this] {
-             Image(1000, 750);
-             Niveau(0);
-         },
-         "0,00", QString(), 9000, "9000,00"},
-        // 1000 units of a picture taken 1200 pixels wide, shown on 9000 view units of a
-        // 1000-pixel one: 1000 x 9000 x 96 / (1200 x 2540), then x 1.2.
-        {"a missing picture, Ind. Dim.",
-         [&] {
-             image_1200();
-             segment();
-             Charge(absente, {QStringLiteral("absente.jpg"), QStringLiteral("absente.jpg")});
-             EXPECT_EQ(cell(1, 1), "283,46");
-         },
-         ind_dim, "340,16", QStringLiteral("absente.jpg"), 0, ""},
+        {"window resized", &F::Segment_vue, &F::Redimension, "9000,00", "", 12000, "9000,00"},
+        {"Ind. Dim.", &F::Image_1200, &F::Ind_dim, "10800,00", "", 9000, "10800,00"},
+        {"Raz tout", &F::Segment_vue, &F::Raz_tout, "", "", 9000, ""},
+        {"a bar drawn on no picture", &F::Barre_sans_image, &F::Image_1000, "0,00", "", 9000, "9000,00"},
+        {"a missing picture, Ind. Dim.", &F::Image_absente, &F::Ind_dim, "340,16", "absente.jpg", 0, ""},
     };
     for (const Entree& e : entrees) {
         SCOPED_TRACE(e.nom);
         TearDown();
         SetUp();
-        e.avant();
-        e.commande();
+        (this->*e.avant)();
+        (this->*e.commande)();
         EXPECT_EQ(cell(1, 1), e.ligne);
         {
             Prompts::Script s;
-            if (!e.absente.isEmpty()) s.message(e.absente);
+            if (*e.absente) s.message(QString::fromUtf8(e.absente));
             tav.Mntool_Click(4);
         }
         EXPECT_EQ(cell(1, 1), e.ligne);
