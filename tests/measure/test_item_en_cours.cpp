@@ -229,7 +229,22 @@ TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
         Image(1200, 900);
         Niveau(0);
     };
+    const QString rapport = chemin(QStringLiteral("rapport.csv"));
+    ASSERT_TRUE(ByteFile::write(rapport, QByteArray("LISTE=\r\nN; L; img; c; \r\n1; 5,00; 1; ; \r\n; ; ; ; \r\n")));
     const Entree entrees[] = {
+        // The stand-in for a missing picture takes no click after an import either.
+        {"Importer CSV, no picture shown",
+         [&] {
+             segment();
+             Charge(absente, {QStringLiteral("absente.jpg"), QStringLiteral("absente.jpg")});
+         },
+         [&] {
+             Prompts::Script s;
+             s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(rapport);
+             tav.MnuEDit_Click(8);
+             segment();
+         },
+         "", QStringLiteral("absente.jpg"), 0, ""},
         {"window resized", segment,
          [this] {
              Redimensionne_vue_a(12000);
