@@ -109,6 +109,10 @@ bool Charge_csv() {
         Lecture::Fichier_a_charger(QStringLiteral("fich.CSV=> grille"), QStringLiteral("csv"), QStringLiteral("fichier absent "));
     if (!choix) return false;
     const QString chemin = *choix;
+    // The import shows no picture: the one on screen takes clicks afterwards only if it
+    // took them before. A placeholder shown because no picture could be read stays
+    // closed to clicks, or its rows would be read with another picture's scale.
+    const short clics = InitFaite;
 
     try {
         NumFonction = 0;
@@ -123,7 +127,7 @@ bool Charge_csv() {
     } catch (const std::exception&) {
         // A failing step ends the import; the notice below still tells the user.
     }
-    InitFaite = -1;
+    InitFaite = clics;
     Tav::instance()->Flash(65280, QStringLiteral(" Poursuite des mesures déconseillée"), Vb::CInt(0.8));
     return true;
 }

@@ -85,6 +85,13 @@ public:
         Charge(chemin(QStringLiteral("absente.trm")), {absente, absente});
         EXPECT_EQ(cell(1, 1), "283,46");
     }
+    // "Importer CSV" of a one-row report, then a segment.
+    void Import_segment() {
+        Prompts::Script s;
+        s.message(QStringLiteral("La table actuelle"), Prompts::Yes).open(chemin(QStringLiteral("rapport.csv")));
+        tav.MnuEDit_Click(8);
+        Segment_vue();
+    }
 protected:
     // "Charger la trame", the question answered Yes, with the messages expected.
     void Charge(const QString& p, const QStringList& messages = {}) {
@@ -248,6 +255,8 @@ TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
     const QByteArray absente("NBIMAGES= 1\r\nCALIBRAGE= \r\n 1 \r\nIMAGES= \r\nabsente.jpg\r\n"
                              "NBLIGNES= 1\r\nFONCTION= 1\r\nFIN\r\nTRAME= \r\n0;1;0;0;1000;0;\r\n");
     ASSERT_TRUE(ByteFile::write(chemin(QStringLiteral("absente.trm")), absente));
+    const QByteArray rapport("LISTE=\r\nN; L; img; c; \r\n1; 5,00; 1; ; \r\n; ; ; ; \r\n");
+    ASSERT_TRUE(ByteFile::write(chemin(QStringLiteral("rapport.csv")), rapport));
     using F = ItemEnCours;
     // A wider view spans the same picture on more units; 1200 pixels count a length 1.2
     // times more in thousandths of the picture's width.
@@ -257,6 +266,8 @@ TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
         {"Raz tout", &F::Segment_vue, &F::Raz_tout, "", "", 9000, ""},
         {"a bar drawn on no picture", &F::Barre_sans_image, &F::Image_1000, "0,00", "", 9000, "9000,00"},
         {"a missing picture, Ind. Dim.", &F::Image_absente, &F::Ind_dim, "340,16", "absente.jpg", 0, ""},
+        // The stand-in for the missing picture takes no click after an import either.
+        {"Importer CSV, no picture shown", &F::Image_absente, &F::Import_segment, "", "absente.jpg", 0, ""},
     };
     for (const Entree& e : entrees) {
         SCOPED_TRACE(e.nom);
