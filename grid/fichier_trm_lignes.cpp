@@ -162,7 +162,7 @@ void Ligne_polygone(int i, const LigneTrame& t) {
 // Functions 1 to 6: every value is the length between its two points, with the spores'
 // computed columns. The distance depends only on the points' differences, which are
 // measured over their whole range.
-void Ligne_longueurs(int i, const LigneTrame& t, int m, const bool* lus) {
+void Ligne_longueurs(int i, const LigneTrame& t, int m, const bool* lus, bool calcules = true) {
     const std::optional<double> facteur = Microns_par_unite(t.Image);
     for (int k = 1; k <= m && facteur; ++k) {
         if (!lus[k]) continue;  // a value whose points the line lacks has no length
@@ -176,7 +176,7 @@ void Ligne_longueurs(int i, const LigneTrame& t, int m, const bool* lus) {
     }
     // A row without its length has no ratio and no volume.
     const auto& V = ValeursLigne;
-    if (V[1] <= 0) return;
+    if (!calcules || V[1] <= 0) return;
     if (NumFonction == 2) {
         if (V[2] != 0) Ecrit_cellule(i, m + 1, Formate(V[1] / V[2]));
         // The volume is read back with the display pattern, like every other column.
@@ -228,6 +228,19 @@ void Recalcule_lignes_image(int image) {
         for (int k = 1; k <= 6; ++k) ValeursLigne[k] = 0;
         Cellules_ligne(r, Trame(r), m, lus);
     }
+    ValeursLigne = travail;
+    // The row under way: the lengths it holds so far follow too, with the values its last
+    // one will compute the ratio and volume from; those columns are not written yet. A
+    // chain's length, the first value under "Poly", is no segment of its record, and stays.
+    const int n = NbLignesGrille;
+    if (!longueurs || EtapeMesure < 2 || n > TableMesuresMax || n >= GrilleRef.Rows() || Trame(n).Image != image) return;
+    bool faits[17] = {};
+    std::fill(faits + 1, faits + 1 + std::min<int>(EtapeMesure - 1, m), true);
+    if (ModePoly) faits[1] = false;
+    for (int k = 1; k <= 6; ++k) ValeursLigne[k] = 0;
+    Ligne_longueurs(n, Trame(n), m, faits, false);
+    for (int k = 1; k <= 6 && k < EtapeMesure; ++k)
+        if (faits[k] && Trame(n).Segments[k] != SegmentTrame()) ValeursEtapes[k] = ValeursLigne[k];
     ValeursLigne = travail;
 }
 

@@ -362,4 +362,18 @@ TEST_F(Pointage, LePointageSuitSaLigneEtEmporteSesValeurs) {
     EXPECT_NEAR(Nombre(2), 15.0, 0.1);
 }
 
+// A value measured while the dialog waits, in the row the pointing began, follows the new
+// coefficient as the complete rows do: a width of 60 units x 0.25, within a picture unit
+// at each end.
+TEST_F(Pointage, LaLigneEnCoursSuitLeCoefficient) {
+    Fonction(4);
+    tav.Bout_Click(10);
+    Segment(400);
+    Glisse(1200, 950, 1200, 1010);
+    Tape(QStringLiteral("100"));
+    OK();
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_NEAR(Gen::Val_decimal(GrilleRef.TextMatrix(1, 2)), 15.0, 0.1);
+}
+
 } // namespace
