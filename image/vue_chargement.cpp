@@ -87,6 +87,9 @@ void Echelle_image(short numero, double& echelle, double& kzoom) {
     if (LargeurInconnue <= 0) {
         LargeurInconnue = echelle * vue;
         PixelsInconnus = Chargeur::Largeur_pixels();
+        // No picture held (none shown): the width is the one of the extent taken, so that
+        // under "Ind. Dim." their rows never fall back on the factor of what comes later.
+        if (PixelsInconnus <= 0) PixelsInconnus = Vb::CLng(LargeurInconnue * kPointsParPouce / 2540.0);
     }
     echelle = LargeurInconnue / vue;
     if (!IndResolution && PixelsInconnus > 0) kzoom = PixelsInconnus * 0.001;
