@@ -1,5 +1,7 @@
 // Pictures entering the measuring window: a file through the open dialog, the
 // clipboard's picture, and the image a measurement file names.
+#include <cmath>
+
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -64,6 +66,18 @@ void Controle_largeur() {
         tav.Picture2.surface().FontSize = taille;
     }
     LargeurRefAbsente = 0;
+}
+
+// Rows named number 0 read with the width of the last pasted picture: one of another
+// width would rescale rows measured on the one before, so it is not taken while they stand.
+bool Autre_largeur_sous_lignes(int largeur) {
+    bool lignes = false;
+    for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax; ++r) lignes = lignes || Trame(r).Image == 0;
+    if (!lignes) return false;
+    const double vue = Tav::instance()->Picture1.ScaleWidth;
+    double echelle = EchelleAffichage, kzoom = KZoomCal;
+    BGr::Echelle_image(0, echelle, kzoom);
+    return std::abs(echelle * vue - Vb::CLng(largeur * 2540.0 / 96.0)) > 0.5;
 }
 
 } // namespace
@@ -158,6 +172,10 @@ void Colle_image_presse_papier() {
     const QImage image = PressePapier::image();
     if (image.isNull()) {
         Prompts::msgBox(Lib_Langue[76], Prompts::OkOnly);
+        return;
+    }
+    if (Autre_largeur_sous_lignes(image.width())) {
+        tav.Flash(kVert, Lib_Langue[75], 2);
         return;
     }
     const QString chemin = Chemin_image_collee();
