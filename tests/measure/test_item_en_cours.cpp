@@ -230,33 +230,23 @@ TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
         Image(1200, 900);
         Niveau(0);
     };
-    const QString sans_liste = chemin(QStringLiteral("sans_liste.trm"));
-    ASSERT_TRUE(ByteFile::write(sans_liste, (QStringLiteral("NBIMAGES= 1\r\nCALIBRAGE= \r\n 0,25 \r\n") + kRangee).toUtf8()));
-    const auto colle = [this](int largeur) {
-        PressePapier::Simule presse;
-        presse.image = QImage(largeur, largeur * 3 / 4, QImage::Format_RGB32);
-        presse.image.fill(Qt::darkGreen);
+    PressePapier::Simule presse;
+    const auto colle = [&](int largeur) {
+        presse.image = QImage(largeur, largeur, QImage::Format_RGB32);
         tav.MnuFIC_Click(4);
     };
-    // 600 units of a picture the list does not hold, read while none is shown (after "Raz
-    // tout"), under "Ind. Dim.": 600 x 0.25 x 9000 x 96 / 2540 thousandths of its width.
     const auto hors_liste = [&] {
         tav.Bout_Click(17);
         ind_dim();
         Prompts::Script s;
-        s.open(sans_liste);
+        s.open(absente).message(QStringLiteral("absente.jpg")).message(QStringLiteral("absente.jpg"));
         tav.MnuFIC_Click(10);
-        EXPECT_EQ(cell(1, 1), "51,02");
     };
     const Entree entrees[] = {
-        {"a paste over rows of a picture the list lacks", hors_liste, [&] { colle(500); }, "51,02", QString(), 0, ""},
-        {"an open over rows of a picture the list lacks", hors_liste, [&] { Image(800, 600); }, "51,02", QString(), 0, ""},
-        // Measured on the 500-pixel pasted picture, the row would read 5/8 of it on an 800-pixel one.
-        {"a paste of another width over rows of the pasted picture",
-         [&] {
+        {"a paste, rows of a missing picture read with none shown", hors_liste, [&] { colle(500); }, "340,16", "absente.jpg", 0, ""},
+        {"a paste of another width over rows of the pasted picture", [&] {
              colle(500);
-             segment();
-         },
+             segment(); },
          [&] { colle(800); }, "9000,00", QString(), 9000, "9000,00"},
         {"window resized", segment,
          [this] {
