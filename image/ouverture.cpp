@@ -1,5 +1,9 @@
 // Pictures entering the measuring window: a file through the open dialog, the
 // clipboard's picture, and the image a measurement file names.
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -64,6 +68,27 @@ void Controle_largeur() {
         tav.Picture2.surface().FontSize = taille;
     }
     LargeurRefAbsente = 0;
+}
+
+// Whether row r's reread depends on its picture's width: lengths, densities and triangles
+// measured here, not counts, polygons, colours or values that came alone.
+bool Ligne_mesuree(int r) {
+    const short f = NumFonction;
+    if (!((f >= 1 && f <= 6) || f == 13 || f == 14 || f == 15) || Trame(r).ValeursSeules) return false;
+    return std::any_of(std::begin(Trame(r).Segments) + 1, std::end(Trame(r).Segments),
+                       [](const SegmentTrame& s) { return s != SegmentTrame(); });
+}
+
+// Rows named number 0 read with the width of the last pasted picture: one of another
+// width would rescale rows measured on the one before, so it is not taken while they stand.
+bool Autre_largeur_sous_lignes(int largeur) {
+    bool lignes = false;
+    for (int r = 1; r < NbLignesGrille && r <= TableMesuresMax; ++r) lignes = lignes || (Trame(r).Image == 0 && Ligne_mesuree(r));
+    if (!lignes) return false;
+    const double vue = Tav::instance()->Picture1.ScaleWidth;
+    double echelle = EchelleAffichage, kzoom = KZoomCal;
+    BGr::Echelle_image(0, echelle, kzoom);
+    return std::abs(echelle * vue - Vb::CLng(largeur * 2540.0 / 96.0)) > 0.5;
 }
 
 } // namespace
@@ -158,6 +183,10 @@ void Colle_image_presse_papier() {
     const QImage image = PressePapier::image();
     if (image.isNull()) {
         Prompts::msgBox(Lib_Langue[76], Prompts::OkOnly);
+        return;
+    }
+    if (Autre_largeur_sous_lignes(image.width())) {
+        tav.Flash(kVert, Lib_Langue[75], 2);
         return;
     }
     const QString chemin = Chemin_image_collee();

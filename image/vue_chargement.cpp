@@ -85,10 +85,12 @@ void Echelle_image(short numero, double& echelle, double& kzoom) {
     // whatever comes on screen, and in the resolution mode in force.
     if (vue <= 0) return;
     if (LargeurInconnue <= 0) {
-        // With no picture shown, the built-in drawing shown in its place gives them.
-        const int dessin = Chargeur::Image_integree(1).width();
-        LargeurInconnue = echelle > 0 ? echelle * vue : Himetrique(dessin);
-        PixelsInconnus = Chargeur::Largeur_pixels() > 0 ? Chargeur::Largeur_pixels() : dessin;
+        // With no picture shown, the built-in drawing shown in its place gives the extent;
+        // with none held, the width is the one that extent gives, so that under "Ind. Dim."
+        // their rows never fall back on the factor of what comes later.
+        LargeurInconnue = echelle > 0 ? echelle * vue : Himetrique(Chargeur::Image_integree(1).width());
+        PixelsInconnus = Chargeur::Largeur_pixels();
+        if (PixelsInconnus <= 0) PixelsInconnus = Vb::CLng(LargeurInconnue * kPointsParPouce / 2540.0);
     }
     echelle = LargeurInconnue / vue;
     if (!IndResolution && PixelsInconnus > 0) kzoom = PixelsInconnus * 0.001;

@@ -38,6 +38,8 @@ enum Suite : char {
 enum Lignes : char {
     Intactes,     // changes nothing a row's value depends on
     Recalculees,  // changes a coefficient or the mode, and recomputes the rows it touches
+    Refusees,     // would change a picture's width under its rows: refused while they stand
+                  // (a paste of another width than the pasted picture rows name, with A0(75))
 };
 
 struct Regle {
@@ -57,7 +59,7 @@ struct Regle {
 // completed on another picture than the one shown, nor takes an imported one.
 constexpr Regle kRegles[] = {
     {Commande::Vue,         kOrangeClair, Intactes,    Refusee,  Prise,   Prise,   Prise,   Prise, Prise},
-    {Commande::Image,       kOrangeClair, Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee, Prise},
+    {Commande::Image,       kOrangeClair, Refusees,    Refusee,  Refusee, Refusee, Refusee, Terminee, Prise},
     {Commande::ListeImages, kVert,        Intactes,    Refusee,  Refusee, Refusee, Refusee, Terminee, Prise},
     {Commande::Coefficient, kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise, Prise},
     {Commande::Resolution,  kOrangeClair, Recalculees, Refusee,  Refusee, Prise,   Refusee, Prise, Prise},

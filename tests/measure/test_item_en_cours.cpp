@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "measure/item_en_cours.h"
 #include "platform/bytefile.h"
+#include "platform/pressepapier.h"
 #include "tests/measure/aide_calibrage.h"
 
 namespace {
@@ -92,7 +93,26 @@ public:
         tav.MnuEDit_Click(8);
         Segment_vue();
     }
+    void Colle(int largeur) {
+        presse_.image = QImage(largeur, largeur, QImage::Format_RGB32);
+        tav.MnuFIC_Click(4);
+    }
+    void Colle_500() { Colle(500); }
+    void Colle_800() { Colle(800); }
+    void Colle_puis_segment() {
+        Colle(500);
+        Segment_vue();
+    }
+    // "Raz tout", "Ind. Dim.", then a file naming a missing picture, read with none shown.
+    void Hors_liste() {
+        tav.Bout_Click(17);
+        Ind_dim();
+        Prompts::Script s;
+        s.open(chemin(QStringLiteral("absente.trm"))).message(QStringLiteral("absente.jpg")).message(QStringLiteral("absente.jpg"));
+        tav.MnuFIC_Click(10);
+    }
 protected:
+    PressePapier::Simule presse_;
     // "Charger la trame", the question answered Yes, with the messages expected.
     void Charge(const QString& p, const QStringList& messages = {}) {
         Prompts::Script s;
@@ -268,6 +288,9 @@ TEST_F(ItemEnCours, EveryRowReadsAsItsRecordGivesAfterACommand) {
         {"a missing picture, Ind. Dim.", &F::Image_absente, &F::Ind_dim, "340,16", "absente.jpg", 0, ""},
         // The stand-in for the missing picture takes no click after an import either.
         {"Importer CSV, no picture shown", &F::Image_absente, &F::Import_segment, "", "absente.jpg", 0, ""},
+        {"a paste, rows of a missing picture read with none shown", &F::Hors_liste, &F::Colle_500, "340,16", "absente.jpg", 0, ""},
+        // A picture of another width is not pasted under rows of the one pasted before.
+        {"a paste of another width over rows of the pasted picture", &F::Colle_puis_segment, &F::Colle_800, "9000,00", "", 9000, "9000,00"},
     };
     for (const Entree& e : entrees) {
         SCOPED_TRACE(e.nom);
