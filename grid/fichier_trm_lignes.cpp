@@ -229,11 +229,17 @@ void Recalcule_lignes_image(int image) {
         Cellules_ligne(r, Trame(r), m, lus);
     }
     ValeursLigne = travail;
-    // The row under way: the lengths it holds so far follow too, with the values its last
-    // one will compute the ratio and volume from; those columns are not written yet. A
-    // chain's length, the first value under "Poly", is no segment of its record, and stays.
+}
+
+void Recalcule_ligne_en_cours(int image) {
+    // The lengths the row under way holds so far follow too, with the values its last one
+    // will compute the ratio and volume from; those columns are not written yet. A chain's
+    // length, the first value under "Poly", is no segment of its record, and stays.
+    const bool longueurs = NumFonction >= 1 && NumFonction <= 6;
     const int n = NbLignesGrille;
     if (!longueurs || EtapeMesure < 2 || n > TableMesuresMax || n >= GrilleRef.Rows() || Trame(n).Image != image) return;
+    const auto travail = ValeursLigne;
+    const int m = std::clamp<int>(NbValeursLigne, 0, 16);
     bool faits[17] = {};
     std::fill(faits + 1, faits + 1 + std::min<int>(EtapeMesure - 1, m), true);
     if (ModePoly) faits[1] = false;
@@ -303,6 +309,7 @@ void Calibre_image(int image, double coefficient) {
     CalibrageImage[image] = coefficient;
     // The grid shows at once what a refresh, or a save and a load, would give its rows.
     Trm::Recalcule_lignes_image(image);
+    Trm::Recalcule_ligne_en_cours(image);
     Mstat::Recopie_Grille(NbLignesGrille);
     Tav::instance()->Calcul_stat();
 }
@@ -326,6 +333,7 @@ void Recalcule_lignes(const std::vector<std::pair<int, double>>& avant) {
         Rappels::Echelle_image(short(image), echelle, maintenant);
         if (maintenant == kzoom) continue;
         Trm::Recalcule_lignes_image(image);
+        Trm::Recalcule_ligne_en_cours(image);
         change = true;
     }
     if (!change) return;

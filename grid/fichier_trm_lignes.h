@@ -18,6 +18,9 @@ struct SuiteLignes {
 // The complete rows measured on image `image` computed again from their records with its
 // coefficient, as a file read back computes them.
 void Recalcule_lignes_image(int image);
+// The values the row under way already holds on picture `image`, after its coefficient or
+// factor changed, and the lengths its computed columns will be taken from.
+void Recalcule_ligne_en_cours(int image);
 
 // Row `lue.rang` from its line: its record, then (with `recalcule`) its cells. False when
 // a field the function needs was missing or unsound.
